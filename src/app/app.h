@@ -1,0 +1,35 @@
+#pragma once
+
+// The application object: the platform services and the program's global windows.
+
+#include "app/global_window.h"
+#include "app/platform_services.h"
+
+class MDIForm1;
+
+class App {
+public:
+    explicit App(PlatformServices services);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    SettingsStore& settings() const { return *m_services.settings; }
+    BrowserFactory& browsers() const { return *m_services.browsers; }
+    MessageBox& messageBox() const { return *m_services.messageBox; }
+    Shell& shell() const { return *m_services.shell; }
+    const Clock& clock() const { return *m_services.clock; }
+    const ProgramInfo& programInfo() const { return *m_services.programInfo; }
+
+    // Global windows load, hidden, on first reference.
+    MDIForm1& mdiForm1();
+    // The frame when it is loaded, without loading it.
+    MDIForm1* loadedMdiForm1() const;
+
+    // Closes a window, running its unload handler; a global window is then discarded.
+    void unload(QWidget& window);
+
+private:
+    PlatformServices m_services;
+    GlobalWindow<MDIForm1> m_mdiForm1;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+// The services through which the program reaches the outside world.
+
+#include "platform/browser_control.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/program_info.h"
+#include "platform/settings_store.h"
+#include "platform/shell.h"
+
+#include <memory>
+
+struct PlatformServices {
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<BrowserFactory> browsers;
+    std::unique_ptr<MessageBox> messageBox;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<ProgramInfo> programInfo;
+};
+
+// The real services of a running program, over the user's own settings store.
+PlatformServices realPlatform();

@@ -1,0 +1,19 @@
+#include "app/platform_services.h"
+#include "platform/application_program_info.h"
+#include "platform/desktop_shell.h"
+#include "platform/qt_message_box.h"
+#include "platform/qt_settings_store.h"
+#include "platform/system_clock.h"
+#include "platform/webengine_browser.h"
+
+PlatformServices realPlatform()
+{
+    PlatformServices services;
+    services.settings = std::make_unique<QtSettingsStore>();
+    services.browsers = std::make_unique<WebEngineBrowserFactory>(*services.settings);
+    services.messageBox = std::make_unique<QtMessageBox>();
+    services.shell = std::make_unique<DesktopShell>(*services.settings);
+    services.clock = std::make_unique<SystemClock>();
+    services.programInfo = std::make_unique<ApplicationProgramInfo>();
+    return services;
+}

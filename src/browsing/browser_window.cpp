@@ -1,0 +1,249 @@
+#include "browsing/browser_window.h"
+
+#include "app/app.h"
+#include "platform/browser_control.h"
+#include "platform/errors.h"
+#include "platform/startup_log.h"
+#include "platform/twips.h"
+#include "widgets/colors.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "widgets/key_codes.h"
+#include "widgets/line_shape.h"
+#include "widgets/window_geometry.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPanelWidth = 8415;
+constexpr int kPanelHeight = 615;
+const QColor kRed(255, 0, 0);
+const QColor kDarkBlue(0, 0, 192);
+
+QToolButton* pictureButton(const char* name, int left, int width, const QString& tooltip,
+                           const QIcon& icon, QWidget* panel)
+{
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(Twips::rect(left, 0, width, kPanelHeight));
+    button->setToolTip(tooltip);
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
+    return button;
+}
+
+} // namespace
+
+MiniBrowse::MiniBrowse(App& app, QWidget* parent)
+    : QWidget(parent), Picture2(new QWidget(this)), Combo1(new QComboBox(Picture2)),
+      Line1(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, Picture2)),
+      Command3(pictureButton("Command3", 4320, 495, QStringLiteral("Go Backward"),
+                             themedIcon(QStringLiteral("go-previous"), QStyle::SP_ArrowBack),
+                             Picture2)),
+      Command1(pictureButton("Command1", 4800, 495, QStringLiteral("Stop Loading Page"),
+                             themedIcon(QStringLiteral("process-stop"), QStyle::SP_BrowserStop),
+                             Picture2)),
+      Command2(pictureButton("Command2", 5280, 495, QStringLiteral("Go Foreward"),
+                             themedIcon(QStringLiteral("go-next"), QStyle::SP_ArrowForward),
+                             Picture2)),
+      Command4(pictureButton(
+          "Command4", 5760, 495, QStringLiteral("Go Home"),
+          themedIcon(QStringLiteral("go-home"), QStringLiteral(":/icons/home.svg")), Picture2)),
+      Command5(pictureButton("Command5", 6240, 495, QStringLiteral("Reload Page"),
+                             themedIcon(QStringLiteral("view-refresh"), QStyle::SP_BrowserReload),
+                             Picture2)),
+      Command6(pictureButton(
+          "Command6", 6720, 495, QStringLiteral("Search the Web"),
+          themedIcon(QStringLiteral("system-search"), QStringLiteral(":/icons/search.svg")),
+          Picture2)),
+      Command7(pictureButton("Command7", 7320, 495, QStringLiteral("Change IE4 Settings"),
+                             themedIcon(QStringLiteral("preferences-system-network"),
+                                        QStringLiteral(":/icons/settings.svg")),
+                             Picture2)),
+      Command8(pictureButton(
+          "Command8", 7800, 615, QStringLiteral("Send E-mail"),
+          themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")), Picture2)),
+      Timer1(new QTimer(this)), WebBrowser1(app.browsers().create(this)), m_app(app)
+{
+    setObjectName(QStringLiteral("MiniBrowse"));
+    setProperty("Tag", kTag);
+    setWindowTitle(kFirstCaption);
+    setWindowIcon(programIcon());
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(Twips::rect(0, 0, kPanelWidth, kPanelHeight));
+    setBackground(Picture2, kLightGrey);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+
+    createAddressBox();
+    createButtons();
+    connectBrowser();
+
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &MiniBrowse::Timer1_Timer);
+    Timer1->start();
+}
+
+void MiniBrowse::createAddressBox()
+{
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(Twips::rect(0, 0, 4335, 360));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert); // Enter adds to the list in sorted order
+    Combo1->setCompleter(nullptr);                // Enter passes the text exactly as typed
+    Combo1->setFont(msSansSerif(9.75, true));
+    setBackground(Combo1, Qt::black);
+    setTextColor(Combo1, QColor(255, 255, 192));
+    Combo1->setEditText(QStringLiteral("Enter URL"));
+    Combo1->installEventFilter(this);
+}
+
+void MiniBrowse::createButtons()
+{
+    connect(Command1, &QToolButton::clicked, this, &MiniBrowse::Command1_Click);
+    connect(Command2, &QToolButton::clicked, this, &MiniBrowse::Command2_Click);
+    connect(Command3, &QToolButton::clicked, this, &MiniBrowse::Command3_Click);
+    connect(Command4, &QToolButton::clicked, this, &MiniBrowse::Command4_Click);
+    connect(Command5, &QToolButton::clicked, this, &MiniBrowse::Command5_Click);
+    connect(Command6, &QToolButton::clicked, this, &MiniBrowse::Command6_Click);
+    connect(Command7, &QToolButton::clicked, this, &MiniBrowse::Command7_Click);
+    connect(Command8, &QToolButton::clicked, this, &MiniBrowse::Command8_Click);
+}
+
+void MiniBrowse::connectBrowser()
+{
+    connect(WebBrowser1, &BrowserControl::NewWindow2, this, &MiniBrowse::WebBrowser1_NewWindow2);
+    connect(WebBrowser1, &BrowserControl::StatusTextChange, this,
+            &MiniBrowse::WebBrowser1_StatusTextChange);
+    connect(WebBrowser1, &BrowserControl::TitleChange, this, &MiniBrowse::WebBrowser1_TitleChange);
+}
+
+void MiniBrowse::Form_Load()
+{
+    const QSize screen = m_app.programInfo().screenSizeTwips(this);
+    setOuterSizeTwips(this, QSize(screen.width() * 3 / 4, screen.height() * 3 / 4));
+}
+
+void MiniBrowse::Form_Resize()
+{
+    if (isMinimizedWindow(this))
+        return;
+    const QSize outer = outerSizeTwips(this);
+    // A window too small for the page gives it no room rather than a negative size.
+    WebBrowser1->setGeometry(Twips::rect(0, kPanelHeight, std::max(0, outer.width() - 100),
+                                         std::max(0, outer.height() - 1015)));
+    Picture2->move(Twips::toPixels((outer.width() - kPanelWidth) / 2.0), Picture2->y());
+}
+
+void MiniBrowse::Combo1_KeyDown(int keyCode)
+{
+    if (keyCode != kEnterKeyCode)
+        return;
+    const QString text = Combo1->currentText();
+    try {
+        WebBrowser1->Navigate(text);
+        Combo1->insertItem(m_order.insertionRow(*Combo1->model(), text), text);
+        Combo1->setEditText(text);
+        Combo1->lineEdit()->setSelection(0, static_cast<int>(text.size()));
+    } catch (const PlatformError&) {
+        m_app.messageBox().show(QStringLiteral("Cannot connect to this site or directory"));
+    }
+}
+
+void MiniBrowse::Command1_Click()
+{
+    ignoreFailure([this] { WebBrowser1->Stop(); });
+}
+
+void MiniBrowse::Command2_Click()
+{
+    ignoreFailure([this] { WebBrowser1->GoForward(); });
+}
+
+void MiniBrowse::Command3_Click()
+{
+    ignoreFailure([this] { WebBrowser1->GoBack(); });
+}
+
+void MiniBrowse::Command4_Click()
+{
+    WebBrowser1->GoHome();
+}
+
+void MiniBrowse::Command5_Click()
+{
+    WebBrowser1->Refresh();
+}
+
+void MiniBrowse::Command6_Click()
+{
+    WebBrowser1->GoSearch();
+}
+
+void MiniBrowse::Command7_Click()
+{
+    m_app.shell().ControlPanelItem(Shell::kInternetOptions);
+}
+
+void MiniBrowse::Command8_Click()
+{
+    ignoreFailure([this] { WebBrowser1->Navigate(QStringLiteral("mailto:")); });
+}
+
+void MiniBrowse::Timer1_Timer()
+{
+    Line1->setColor(kDarkBlue);
+}
+
+void MiniBrowse::WebBrowser1_NewWindow2(bool* cancel)
+{
+    *cancel = true;
+}
+
+void MiniBrowse::WebBrowser1_StatusTextChange(const QString&)
+{
+    Line1->setColor(kRed);
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void MiniBrowse::WebBrowser1_TitleChange(const QString&)
+{
+    const QString title = WebBrowser1->LocationName();
+    setWindowTitle(title);
+    if (title != WebBrowser1->LocationURL())
+        StartupLog::milestone("first title");
+}
+
+bool MiniBrowse::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
+        const int code = keyCode(*static_cast<QKeyEvent*>(event));
+        Combo1_KeyDown(code);
+        return code == kEnterKeyCode;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MiniBrowse::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
+void MiniBrowse::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// A browser window inside the main frame: the address box and buttons, then the page.
+
+#include "widgets/text_order.h"
+
+#include <QWidget>
+
+class App;
+class BrowserControl;
+class LineShape;
+class QComboBox;
+class QTimer;
+class QToolButton;
+
+class MiniBrowse : public QWidget {
+    Q_OBJECT
+public:
+    inline static const QString kTag = QStringLiteral("Browser");
+    inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
+
+    explicit MiniBrowse(App& app, QWidget* parent = nullptr);
+
+    QWidget* const Picture2;
+    QComboBox* const Combo1;
+    LineShape* const Line1;
+    QToolButton* const Command3;
+    QToolButton* const Command1;
+    QToolButton* const Command2;
+    QToolButton* const Command4;
+    QToolButton* const Command5;
+    QToolButton* const Command6;
+    QToolButton* const Command7;
+    QToolButton* const Command8;
+    QTimer* const Timer1;
+    BrowserControl* const WebBrowser1;
+
+public slots:
+    void Form_Load();
+    void Form_Resize();
+    void Combo1_KeyDown(int keyCode);
+    // "Stop Loading Page"
+    void Command1_Click();
+    // "Go Foreward"
+    void Command2_Click();
+    // "Go Backward"
+    void Command3_Click();
+    // "Go Home"
+    void Command4_Click();
+    // "Reload Page"
+    void Command5_Click();
+    // "Search the Web"
+    void Command6_Click();
+    // "Change IE4 Settings": the Internet options
+    void Command7_Click();
+    // "Send E-mail"
+    void Command8_Click();
+    // The loading bar back to dark blue.
+    void Timer1_Timer();
+    void WebBrowser1_NewWindow2(bool* cancel);
+    void WebBrowser1_StatusTextChange(const QString& text);
+    void WebBrowser1_TitleChange(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createAddressBox();
+    void createButtons();
+    void connectBrowser();
+
+    App& m_app;
+    TextOrder m_order;
+    bool m_loaded = false;
+};

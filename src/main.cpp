@@ -1,0 +1,35 @@
+// Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
+
+#include "app/app.h"
+#include "platform/engine_setup.h"
+#include "platform/engine_warmup.h"
+#include "platform/internet_settings.h"
+#include "platform/startup_log.h"
+#include "shell/splash_window.h"
+#include "widgets/icons.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    StartupLog::milestone("process start");
+    if (!EngineSetup::displayAvailable())
+        return 1;
+    EngineSetup::configure();
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brivola"));
+    QApplication::setWindowIcon(programIcon());
+
+    App app(realPlatform());
+    auto* splash = new frmSplash(app);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    StartupLog::milestone("splash shown");
+    EngineWarmUp warmUp(InternetSettings::homePage(app.settings()));
+
+    const int status = QApplication::exec();
+    // Windows closed in the last moments are deleted now, while the engine is still up.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+// The embeddable web browser every browser window holds as WebBrowser1.
+
+#include <QString>
+#include <QWidget>
+
+class BrowserControl : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // Operations that cannot be done raise BrowserError: an address that is not an address,
+    // going back or forward with no page to go to.
+    virtual void Navigate(const QString& address) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void GoHome() = 0;
+    virtual void GoSearch() = 0;
+    virtual void Refresh() = 0;
+    virtual void Stop() = 0;
+
+    virtual QString LocationName() const = 0; // the current page's title
+    virtual QString LocationURL() const = 0;  // the current page's address
+
+signals:
+    void TitleChange(const QString& text);
+    void StatusTextChange(const QString& text);
+    void ProgressChange(int progress, int progressMax);
+    // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
+    void NewWindow2(bool* cancel);
+};
+
+// Makes the browser controls of the program's windows.
+class BrowserFactory {
+public:
+    virtual ~BrowserFactory() = default;
+    virtual BrowserControl* create(QWidget* parent) = 0;
+};

@@ -1,0 +1,34 @@
+#include "platform/internet_settings.h"
+
+#include "platform/settings_store.h"
+
+#include <QUrl>
+
+namespace InternetSettings {
+
+namespace {
+
+QString address(const SettingsStore& store, const QString& key, const QString& fallback)
+{
+    const QString stored = store.read(kApplication, kSection, key, QString()).trimmed();
+    return isAddress(stored) ? stored : fallback;
+}
+
+} // namespace
+
+bool isAddress(const QString& text)
+{
+    return !text.trimmed().isEmpty() && QUrl::fromUserInput(text).isValid();
+}
+
+QString homePage(const SettingsStore& store)
+{
+    return address(store, kHomePageKey, kDefaultHomePage);
+}
+
+QString searchPage(const SettingsStore& store)
+{
+    return address(store, kSearchPageKey, kDefaultSearchPage);
+}
+
+} // namespace InternetSettings

@@ -1,0 +1,271 @@
+#include "shell/main_frame.h"
+
+#include "app/app.h"
+#include "browsing/browser_window.h"
+#include "platform/twips.h"
+#include "widgets/colors.h"
+#include "widgets/fonts.h"
+#include "widgets/window_geometry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Brivola 2.0");
+constexpr int kButtonBarWidth = 6975;
+
+QPushButton* barButton(const QString& caption, int left, int width, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(Twips::rect(left, 0, width, 255));
+    return button;
+}
+
+template <class Object> Object* named(Object* object, const char* name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
+} // namespace
+
+MDIForm1::MDIForm1(App& app)
+    : Picture1(named(new QWidget, "Picture1")), Picture2(named(new QWidget(Picture1), "Picture2")),
+      cmdBrowser(named(barButton(QStringLiteral("New Browser"), 0, 1215, Picture2), "cmdBrowser")),
+      cmdQuick(named(barButton(QStringLiteral("New QuickNote"), 1200, 1455, Picture2), "cmdQuick")),
+      cmdSysInfo(
+          named(barButton(QStringLiteral("SystemInfo"), 2640, 1215, Picture2), "cmdSysInfo")),
+      Command1(named(barButton(QStringLiteral("Organizer/Favorites"), 3840, 1815, Picture2),
+                     "Command1")),
+      Command2(named(barButton(QStringLiteral("Full Screen"), 5640, 1095, Picture2), "Command2")),
+      lbltime(named(new QLabel(Picture2), "lbltime")), mdiArea(named(new QMdiArea, "mdiArea")),
+      Timer1(named(new QTimer(this), "Timer1")), Timer2(named(new QTimer(this), "Timer2")),
+      m_app(app)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(kCaption);
+    // The frame opens maximised. It takes the screen's size before it first shows, so that
+    // the window manager's maximising later does not leave the first child placed for the
+    // design size (9480 by 6300 twips).
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture1);
+    layout->addWidget(mdiArea, 1);
+    setCentralWidget(central);
+    mdiArea->setBackground(Qt::black);
+
+    createButtonBar();
+    createMenus();
+    createClocks();
+    MDIForm_Load();
+}
+
+void MDIForm1::createButtonBar()
+{
+    Picture1->setFixedHeight(Twips::toPixels(570));
+    setBackground(Picture1, kLightGrey);
+    Picture2->setGeometry(Twips::rect(480, 0, kButtonBarWidth, 495));
+    lbltime->setGeometry(Twips::rect(1440, 240, 4095, 375));
+    lbltime->setFont(msSansSerif(9.75));
+    for (QPushButton* button : {cmdBrowser, cmdQuick, cmdSysInfo, Command1, Command2})
+        button->setFont(msSansSerif(8));
+    // Tab order follows the buttons' tab indexes: "Full Screen" first, "New Browser" last.
+    setTabOrder(Command2, Command1);
+    setTabOrder(Command1, cmdSysInfo);
+    setTabOrder(cmdSysInfo, cmdQuick);
+    setTabOrder(cmdQuick, cmdBrowser);
+    connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
+}
+
+void MDIForm1::createMenus()
+{
+    QMenu* file = named(menuBar()->addMenu(tr("&File")), "mnuFileItem");
+    mnuBrowserItem = named(file->addAction(tr("&New Browser")), "mnuBrowserItem");
+    mnuQuicknote = named(file->addAction(tr("New &QuickNote")), "mnuQuicknote");
+    named(file->addSeparator(), "Divider1");
+    mnuExitItem = named(file->addAction(tr("E&xit")), "mnuExitItem");
+
+    QMenu* tools = named(menuBar()->addMenu(tr("&Tools")), "mnuTools");
+    mnuSysInfo = named(tools->addAction(tr("&System Informaton")), "mnuSysInfo");
+    mnuOrg = named(tools->addAction(tr("&Organizer and Favorites")), "mnuOrg");
+    mnuIEItem = named(tools->addAction(tr("&Internet Explorer Settings")), "mnuIEItem");
+
+    mnuWindow = named(menuBar()->addMenu(tr("&Window")), "mnuWindow");
+    mnuFullScreen = named(mnuWindow->addAction(tr("&Full Screen")), "mnuFullScreen");
+    named(mnuWindow->addSeparator(), "mnuDivider1");
+    mnuCW = named(mnuWindow->addAction(tr("&Cascade Windows")), "mnuCW");
+    mnuCH = named(mnuWindow->addAction(tr("Tile &Horizontal")), "mnuCH");
+    mnuCV = named(mnuWindow->addAction(tr("Tile &Vertical")), "mnuCV");
+    connect(mnuWindow, &QMenu::aboutToShow, this, &MDIForm1::listChildWindows);
+
+    QMenu* help = named(menuBar()->addMenu(tr("&Help")), "mnuHelp");
+    mnuManualItem = named(help->addAction(tr("&Manual")), "mnuManualItem");
+    mnuManualItem->setShortcut(Qt::Key_F1);
+    mnuAboutItem = named(help->addAction(tr("&About")), "mnuAboutItem");
+
+    connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
+    connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
+    connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
+    connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
+    connect(mnuCH, &QAction::triggered, this, &MDIForm1::mnuCH_Click);
+    connect(mnuCV, &QAction::triggered, this, &MDIForm1::mnuCV_Click);
+}
+
+// Below its own items the Window menu lists every child window, the active one checked.
+void MDIForm1::listChildWindows()
+{
+    qDeleteAll(m_childWindowItems);
+    m_childWindowItems.clear();
+    const QList<QMdiSubWindow*> children = mdiArea->subWindowList();
+    if (!children.isEmpty())
+        m_childWindowItems.append(mnuWindow->addSeparator());
+    for (int i = 0; i < children.size(); ++i) {
+        QMdiSubWindow* child = children[i];
+        const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
+        QAction* item = mnuWindow->addAction(number + child->windowTitle());
+        item->setCheckable(true);
+        item->setChecked(child == mdiArea->currentSubWindow());
+        connect(item, &QAction::triggered, this, [this, child = QPointer(child)] {
+            if (child)
+                mdiArea->setActiveSubWindow(child);
+        });
+        m_childWindowItems.append(item);
+    }
+}
+
+void MDIForm1::createClocks()
+{
+    Timer1->setInterval(990);
+    Timer2->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &MDIForm1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &MDIForm1::Timer2_Timer);
+    Timer1->start();
+    Timer2->start();
+}
+
+void MDIForm1::MDIForm_Load()
+{
+    WindowNums = 0;
+    cmdBrowser_Click();
+}
+
+void MDIForm1::MDIForm_Resize()
+{
+    const double left = (outerSizeTwips(this).width() - kButtonBarWidth) / 2.0;
+    Picture2->move(Twips::toPixels(left), Picture2->y());
+}
+
+void MDIForm1::cmdBrowser_Click()
+{
+    newBrowser()->WebBrowser1->GoHome();
+    ++WindowNums;
+}
+
+void MDIForm1::Timer1_Timer()
+{
+    timeOnline.tick();
+    lbltime->setText(timeOnline.caption());
+}
+
+void MDIForm1::Timer2_Timer()
+{
+    const QTime now = m_app.clock().now().time();
+    setWindowTitle(kCaption + QStringLiteral(" / ") + m_app.clock().timeText(now));
+}
+
+void MDIForm1::mnuExitItem_Click()
+{
+    m_app.unload(*this);
+}
+
+void MDIForm1::mnuIEItem_Click()
+{
+    m_app.shell().ControlPanelItem(Shell::kInternetOptions);
+}
+
+void MDIForm1::mnuCW_Click()
+{
+    arrange(Arrangement::Cascade);
+}
+
+void MDIForm1::mnuCH_Click()
+{
+    arrange(Arrangement::TileHorizontal);
+}
+
+void MDIForm1::mnuCV_Click()
+{
+    arrange(Arrangement::TileVertical);
+}
+
+void MDIForm1::arrange(Arrangement arrangement)
+{
+    if (arrangement == Arrangement::Cascade) {
+        mdiArea->cascadeSubWindows();
+        return;
+    }
+    QList<QMdiSubWindow*> tiled;
+    for (QMdiSubWindow* child : mdiArea->subWindowList()) {
+        if (!child->isMinimized() && !child->isHidden())
+            tiled.append(child);
+    }
+    const QList<QRect> rects = tileRects(tiled.size(), mdiArea->viewport()->rect(), arrangement);
+    for (int i = 0; i < tiled.size(); ++i) {
+        tiled[i]->showNormal();
+        tiled[i]->setGeometry(rects[i]);
+    }
+}
+
+QMdiSubWindow* MDIForm1::showChild(QWidget* child)
+{
+    QMdiSubWindow* window = mdiArea->addSubWindow(child);
+    child->show();
+    mdiArea->setActiveSubWindow(window);
+    return window;
+}
+
+MiniBrowse* MDIForm1::newBrowser()
+{
+    auto* browser = new MiniBrowse(m_app);
+    showChild(browser);
+    return browser;
+}
+
+QWidget* MDIForm1::activeChild() const
+{
+    QMdiSubWindow* current = mdiArea->currentSubWindow();
+    return current ? current->widget() : nullptr;
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    // While the organizer or System Information is open the frame takes no input, so a
+    // close from the window manager waits until they are done.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    mdiArea->closeAllSubWindows();
+    event->accept();
+}

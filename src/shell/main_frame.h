@@ -1,0 +1,92 @@
+#pragma once
+
+// The main frame: browser windows and QuickNotes inside, its button bar, menus and clocks.
+
+#include "shell/time_online.h"
+#include "shell/window_arrangement.h"
+
+#include <QMainWindow>
+
+class App;
+class MiniBrowse;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(App& app);
+
+    // Browser windows opened through "New Browser" since the frame loaded, the first included.
+    qint64 WindowNums = 0;
+    // SOL, MOL and HOL: the time online.
+    TimeOnline timeOnline;
+
+    QWidget* const Picture1;
+    QWidget* const Picture2;
+    QPushButton* const cmdBrowser;
+    QPushButton* const cmdQuick;
+    QPushButton* const cmdSysInfo;
+    QPushButton* const Command1;
+    QPushButton* const Command2;
+    QLabel* const lbltime;
+    QMdiArea* const mdiArea;
+    QTimer* const Timer1;
+    QTimer* const Timer2;
+
+    QMenu* mnuWindow = nullptr;
+    QAction* mnuBrowserItem = nullptr;
+    QAction* mnuQuicknote = nullptr;
+    QAction* mnuExitItem = nullptr;
+    QAction* mnuSysInfo = nullptr;
+    QAction* mnuOrg = nullptr;
+    QAction* mnuIEItem = nullptr;
+    QAction* mnuFullScreen = nullptr;
+    QAction* mnuCW = nullptr;
+    QAction* mnuCH = nullptr;
+    QAction* mnuCV = nullptr;
+    QAction* mnuManualItem = nullptr;
+    QAction* mnuAboutItem = nullptr;
+
+    // Adds a window to the frame and shows it; being the newest, it becomes the active child.
+    QMdiSubWindow* showChild(QWidget* child);
+    // A new browser window in the frame, on no page yet.
+    MiniBrowse* newBrowser();
+    // The active child window's content, or nullptr without one.
+    QWidget* activeChild() const;
+
+public slots:
+    void MDIForm_Load();
+    void MDIForm_Resize();
+    // "New Browser", also File > "&New Browser".
+    void cmdBrowser_Click();
+    // "Time Online" clock.
+    void Timer1_Timer();
+    // Time of day in the title.
+    void Timer2_Timer();
+    void mnuExitItem_Click();
+    // Tools > "&Internet Explorer Settings".
+    void mnuIEItem_Click();
+    void mnuCW_Click();
+    void mnuCH_Click();
+    void mnuCV_Click();
+    void arrange(Arrangement arrangement);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createButtonBar();
+    void createMenus();
+    void createClocks();
+    void listChildWindows();
+
+    App& m_app;
+    QList<QAction*> m_childWindowItems;
+};

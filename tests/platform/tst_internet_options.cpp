@@ -1,0 +1,68 @@
+#include "platform/internet_options_dialog.h"
+#include "platform/internet_settings.h"
+#include "support/fake_settings_store.h"
+#include "support/test_main.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace InternetSettings;
+
+class TestInternetOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheStoredAddresses();
+    void okStoresTheAddresses();
+    void textThatIsNoAddressIsRefused();
+    void defaultsCanBeRestored();
+};
+
+void TestInternetOptions::showsTheStoredAddresses()
+{
+    FakeSettingsStore settings;
+    InternetOptionsDialog fresh(settings);
+    QCOMPARE(fresh.findChild<QLineEdit*>("homePage")->text(), kDefaultHomePage);
+    QCOMPARE(fresh.findChild<QLineEdit*>("searchPage")->text(), kDefaultSearchPage);
+
+    settings.write(kApplication, kSection, kHomePageKey, QStringLiteral("http://home.test/"));
+    InternetOptionsDialog stored(settings);
+    QCOMPARE(stored.findChild<QLineEdit*>("homePage")->text(), "http://home.test/");
+}
+
+void TestInternetOptions::okStoresTheAddresses()
+{
+    FakeSettingsStore settings;
+    InternetOptionsDialog dialog(settings);
+    dialog.findChild<QLineEdit*>("homePage")->setText(QStringLiteral(" example.org "));
+    dialog.findChild<QLineEdit*>("searchPage")->setText(QStringLiteral("https://search.test/"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), QDialog::Accepted);
+    QCOMPARE(homePage(settings), "example.org");
+    QCOMPARE(searchPage(settings), "https://search.test/");
+}
+
+void TestInternetOptions::textThatIsNoAddressIsRefused()
+{
+    FakeSettingsStore settings;
+    InternetOptionsDialog dialog(settings);
+    dialog.show();
+    dialog.findChild<QLineEdit*>("searchPage")->setText(QStringLiteral("   "));
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.findChild<QLabel*>("note")->isVisible());
+    QCOMPARE(settings.writes, 0);
+}
+
+void TestInternetOptions::defaultsCanBeRestored()
+{
+    FakeSettingsStore settings;
+    settings.write(kApplication, kSection, kSearchPageKey, QStringLiteral("http://old.test/"));
+    InternetOptionsDialog dialog(settings);
+    dialog.findChild<QPushButton*>("useDefaults")->click();
+    dialog.accept();
+    QCOMPARE(searchPage(settings), kDefaultSearchPage);
+}
+
+BRIVOLA_TEST_MAIN(TestInternetOptions)
+#include "tst_internet_options.moc"

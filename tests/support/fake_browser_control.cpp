@@ -1,0 +1,90 @@
+#include "support/fake_browser_control.h"
+
+#include "platform/errors.h"
+
+void FakeBrowserControl::Navigate(const QString& page)
+{
+    calls.append(QStringLiteral("Navigate ") + page);
+    if (page.trimmed().isEmpty() || unreachable.contains(page))
+        throw BrowserError(QStringLiteral("cannot navigate to ") + page);
+    visit(page);
+}
+
+void FakeBrowserControl::GoBack()
+{
+    calls.append(QStringLiteral("GoBack"));
+    if (position <= 0)
+        throw BrowserError(QStringLiteral("no earlier page"));
+    address = history[--position];
+}
+
+void FakeBrowserControl::GoForward()
+{
+    calls.append(QStringLiteral("GoForward"));
+    if (position + 1 >= history.size())
+        throw BrowserError(QStringLiteral("no later page"));
+    address = history[++position];
+}
+
+void FakeBrowserControl::GoHome()
+{
+    calls.append(QStringLiteral("GoHome"));
+    visit(kHomePage);
+}
+
+void FakeBrowserControl::GoSearch()
+{
+    calls.append(QStringLiteral("GoSearch"));
+    visit(kSearchPage);
+}
+
+void FakeBrowserControl::Refresh()
+{
+    calls.append(QStringLiteral("Refresh"));
+}
+
+void FakeBrowserControl::Stop()
+{
+    calls.append(QStringLiteral("Stop"));
+    if (stopFails)
+        throw BrowserError(QStringLiteral("stop failed"));
+}
+
+void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pageTitle)
+{
+    address = pageAddress;
+    title = pageTitle;
+    emit TitleChange(pageTitle);
+}
+
+bool FakeBrowserControl::requestNewWindow()
+{
+    bool cancel = false;
+    emit NewWindow2(&cancel);
+    return cancel;
+}
+
+void FakeBrowserControl::visit(const QString& page)
+{
+    history = history.mid(0, position + 1);
+    history.append(page);
+    position = static_cast<int>(history.size()) - 1;
+    address = page;
+}
+
+BrowserControl* FakeBrowserFactory::create(QWidget* parent)
+{
+    auto* control = new FakeBrowserControl(parent);
+    m_created.append(control);
+    return control;
+}
+
+QList<FakeBrowserControl*> FakeBrowserFactory::controls() const
+{
+    QList<FakeBrowserControl*> alive;
+    for (const auto& control : m_created) {
+        if (control)
+            alive.append(control);
+    }
+    return alive;
+}

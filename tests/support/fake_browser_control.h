@@ -1,0 +1,55 @@
+#pragma once
+
+// A browser control that records what it is asked to do and keeps a simple history.
+
+#include "platform/browser_control.h"
+
+#include <QList>
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+
+class FakeBrowserControl : public BrowserControl {
+    Q_OBJECT
+public:
+    using BrowserControl::BrowserControl;
+
+    void Navigate(const QString& address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void GoHome() override;
+    void GoSearch() override;
+    void Refresh() override;
+    void Stop() override;
+    QString LocationName() const override { return title; }
+    QString LocationURL() const override { return address; }
+
+    // A page arrives: address and title change, and TitleChange is raised with the title.
+    void showPage(const QString& pageAddress, const QString& pageTitle);
+    // Raises NewWindow2 and tells whether the handler cancelled it.
+    bool requestNewWindow();
+
+    QStringList calls;         // "Navigate <address>", "GoBack", "GoHome", ...
+    QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
+    bool stopFails = false;    // Stop raises BrowserError
+    QString title;
+    QString address;
+    QStringList history; // addresses navigated to, in order
+    int position = -1;   // the current entry of the history
+
+    inline static const QString kHomePage = QStringLiteral("home:");
+    inline static const QString kSearchPage = QStringLiteral("search:");
+
+private:
+    void visit(const QString& page);
+};
+
+class FakeBrowserFactory : public BrowserFactory {
+public:
+    BrowserControl* create(QWidget* parent) override;
+    // Every control made so far that still exists, oldest first.
+    QList<FakeBrowserControl*> controls() const;
+
+private:
+    QList<QPointer<FakeBrowserControl>> m_created;
+};

@@ -1,0 +1,29 @@
+#include "support/fake_platform.h"
+
+#include <utility>
+
+namespace {
+
+template <class Fake, class Interface> Fake* install(std::unique_ptr<Interface>& slot)
+{
+    auto fake = std::make_unique<Fake>();
+    Fake* raw = fake.get();
+    slot = std::move(fake);
+    return raw;
+}
+
+} // namespace
+
+FakePlatform::FakePlatform()
+    : settings(install<FakeSettingsStore>(m_services.settings)),
+      browsers(install<FakeBrowserFactory>(m_services.browsers)),
+      messageBox(install<FakeMessageBox>(m_services.messageBox)),
+      shell(install<FakeShell>(m_services.shell)), clock(install<FakeClock>(m_services.clock)),
+      programInfo(install<FakeProgramInfo>(m_services.programInfo))
+{
+}
+
+PlatformServices FakePlatform::services()
+{
+    return std::move(m_services);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// The whole platform layer made of fakes, for an App under test.
+
+#include "app/platform_services.h"
+#include "support/fake_browser_control.h"
+#include "support/fake_services.h"
+#include "support/fake_settings_store.h"
+
+class FakePlatform {
+public:
+    FakePlatform();
+
+    // Hands the fakes to an App; the pointers below stay valid while it lives.
+    PlatformServices services();
+
+private:
+    PlatformServices m_services; // first: the pointers below are made into it
+
+public:
+    FakeSettingsStore* settings;
+    FakeBrowserFactory* browsers;
+    FakeMessageBox* messageBox;
+    FakeShell* shell;
+    FakeClock* clock;
+    FakeProgramInfo* programInfo;
+};

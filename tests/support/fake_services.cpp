@@ -1,0 +1,38 @@
+#include "support/fake_services.h"
+
+#include <QLocale>
+
+MessageBox::Answer FakeMessageBox::show(const QString& prompt, Buttons buttons,
+                                        const QString& title)
+{
+    prompts.append(prompt);
+    titles.append(title);
+    buttonSets.append(buttons);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answers.isEmpty() ? Answer::No : answers.takeFirst();
+}
+
+namespace {
+
+QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+} // namespace
+
+QString FakeClock::longDate(const QDate& date) const
+{
+    return english().toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
+}
+
+QString FakeClock::mediumTime(const QTime& time) const
+{
+    return english().toString(time, QStringLiteral("h:mm AP"));
+}
+
+QString FakeClock::timeText(const QTime& time) const
+{
+    return english().toString(time, QStringLiteral("h:mm:ss AP"));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// Fakes of the smaller platform services: message box, shell, clock, program information.
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/program_info.h"
+#include "platform/shell.h"
+
+#include <QList>
+#include <QStringList>
+
+class FakeMessageBox : public MessageBox {
+public:
+    Answer show(const QString& prompt, Buttons buttons, const QString& title) override;
+
+    QStringList prompts;
+    QStringList titles;
+    QList<Buttons> buttonSets;
+    QList<Answer> answers; // given in turn to Yes/No questions; No when none is left
+};
+
+class FakeShell : public Shell {
+public:
+    void ControlPanelItem(const QString& name) override { opened.append(name); }
+
+    QStringList opened;
+};
+
+// A clock that stands still at a time the test sets, with fixed US English formats.
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return current; }
+    QString longDate(const QDate& date) const override;
+    QString mediumTime(const QTime& time) const override;
+    QString timeText(const QTime& time) const override;
+
+    QDateTime current{QDate(1998, 4, 19), QTime(15, 45, 7)};
+};
+
+class FakeProgramInfo : public ProgramInfo {
+public:
+    QString commandLine() const override { return line; }
+    QString programDirectory() const override { return directory; }
+    QSize screenSizeTwips(const QWidget*) const override { return screen; }
+
+    QString line;
+    QString directory = QStringLiteral("/opt/brivola");
+    QSize screen{15360, 11520}; // 1024 by 768 pixels at 96 dots per inch
+};

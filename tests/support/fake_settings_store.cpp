@@ -1,0 +1,57 @@
+#include "support/fake_settings_store.h"
+
+#include "platform/errors.h"
+
+namespace {
+
+QString sectionKey(const QString& application, const QString& section)
+{
+    return (application + QLatin1Char('/') + section).toCaseFolded();
+}
+
+} // namespace
+
+QString FakeSettingsStore::read(const QString& application, const QString& section,
+                                const QString& key, const QString& fallback) const
+{
+    const auto found = m_sections.constFind(sectionKey(application, section));
+    if (found == m_sections.cend())
+        return fallback;
+    const auto value = found->values.constFind(key.toCaseFolded());
+    return value == found->values.cend() ? fallback : value->second;
+}
+
+void FakeSettingsStore::write(const QString& application, const QString& section,
+                              const QString& key, const QString& value)
+{
+    Section& entry = m_sections[sectionKey(application, section)];
+    if (entry.name.isEmpty())
+        entry.name = section;
+    auto& stored = entry.values[key.toCaseFolded()];
+    if (stored.first.isEmpty())
+        stored.first = key;
+    stored.second = value;
+    ++writes;
+}
+
+void FakeSettingsStore::deleteSection(const QString& application, const QString& section)
+{
+    if (m_sections.remove(sectionKey(application, section)) == 0)
+        throw StoreError(QStringLiteral("no section ") + section);
+}
+
+QStringList FakeSettingsStore::keys(const QString& application, const QString& section) const
+{
+    QStringList result;
+    const auto found = m_sections.constFind(sectionKey(application, section));
+    if (found != m_sections.cend()) {
+        for (const auto& [key, value] : found->values)
+            result.append(key);
+    }
+    return result;
+}
+
+QString FakeSettingsStore::location(const QString& application) const
+{
+    return QStringLiteral("memory:") + application;
+}

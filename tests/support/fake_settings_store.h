@@ -1,0 +1,27 @@
+#pragma once
+
+// An in-memory settings store.
+
+#include "platform/settings_store.h"
+
+#include <QMap>
+
+class FakeSettingsStore : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section, const QString& key,
+                 const QString& fallback) const override;
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+    void deleteSection(const QString& application, const QString& section) override;
+    QStringList keys(const QString& application, const QString& section) const override;
+    QString location(const QString& application) const override;
+
+    int writes = 0; // how many values were written
+
+private:
+    struct Section {
+        QString name;
+        QMap<QString, std::pair<QString, QString>> values; // folded key -> key, value
+    };
+    QMap<QString, Section> m_sections; // folded "application/section" -> section
+};

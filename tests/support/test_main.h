@@ -1,0 +1,17 @@
+#pragma once
+
+// The entry point of every test program: the web engine's set-up, then Qt Test.
+
+#include "platform/engine_setup.h"
+
+#include <QApplication>
+#include <QTest>
+
+#define BRIVOLA_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        EngineSetup::configure();                                                                  \
+        QApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
