@@ -18,6 +18,7 @@ public:
     BrowserFactory& browsers() const { return *m_services.browsers; }
     MessageBox& messageBox() const { return *m_services.messageBox; }
     Shell& shell() const { return *m_services.shell; }
+    Printer& printer() const { return *m_services.printer; }
     const Clock& clock() const { return *m_services.clock; }
     const ProgramInfo& programInfo() const { return *m_services.programInfo; }
 

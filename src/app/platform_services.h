@@ -5,6 +5,7 @@
 #include "platform/browser_control.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
 #include "platform/program_info.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
@@ -16,6 +17,7 @@ struct PlatformServices {
     std::unique_ptr<BrowserFactory> browsers;
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<Shell> shell;
+    std::unique_ptr<Printer> printer;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<ProgramInfo> programInfo;
 };

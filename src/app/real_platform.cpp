@@ -2,6 +2,7 @@
 #include "platform/application_program_info.h"
 #include "platform/desktop_shell.h"
 #include "platform/qt_message_box.h"
+#include "platform/qt_printer.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_clock.h"
 #include "platform/webengine_browser.h"
@@ -13,6 +14,7 @@ PlatformServices realPlatform()
     services.browsers = std::make_unique<WebEngineBrowserFactory>(*services.settings);
     services.messageBox = std::make_unique<QtMessageBox>();
     services.shell = std::make_unique<DesktopShell>(*services.settings);
+    services.printer = std::make_unique<QtPrinter>();
     services.clock = std::make_unique<SystemClock>();
     services.programInfo = std::make_unique<ApplicationProgramInfo>();
     return services;

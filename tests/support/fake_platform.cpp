@@ -18,7 +18,9 @@ FakePlatform::FakePlatform()
     : settings(install<FakeSettingsStore>(m_services.settings)),
       browsers(install<FakeBrowserFactory>(m_services.browsers)),
       messageBox(install<FakeMessageBox>(m_services.messageBox)),
-      shell(install<FakeShell>(m_services.shell)), clock(install<FakeClock>(m_services.clock)),
+      shell(install<FakeShell>(m_services.shell)),
+      printer(install<FakePrinter>(m_services.printer)),
+      clock(install<FakeClock>(m_services.clock)),
       programInfo(install<FakeProgramInfo>(m_services.programInfo))
 {
 }

@@ -22,6 +22,7 @@ public:
     FakeBrowserFactory* browsers;
     FakeMessageBox* messageBox;
     FakeShell* shell;
+    FakePrinter* printer;
     FakeClock* clock;
     FakeProgramInfo* programInfo;
 };

@@ -1,5 +1,7 @@
 #include "support/fake_services.h"
 
+#include "platform/errors.h"
+
 #include <QLocale>
 
 MessageBox::Answer FakeMessageBox::show(const QString& prompt, Buttons buttons,
@@ -35,4 +37,25 @@ QString FakeClock::mediumTime(const QTime& time) const
 QString FakeClock::timeText(const QTime& time) const
 {
     return english().toString(time, QStringLiteral("h:mm:ss AP"));
+}
+
+void FakePrinter::setFontSize(double points)
+{
+    if (fails)
+        throw PrinterError(QStringLiteral("printer failed"));
+    fontSizes.append(points);
+}
+
+void FakePrinter::print(const QString& text)
+{
+    if (fails)
+        throw PrinterError(QStringLiteral("printer failed"));
+    pending.append(text);
+}
+
+void FakePrinter::endDocument()
+{
+    if (fails)
+        throw PrinterError(QStringLiteral("printer failed"));
+    printed.append(std::exchange(pending, {}));
 }

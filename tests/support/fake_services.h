@@ -48,3 +48,18 @@ public:
     QString directory = QStringLiteral("/opt/brivola");
     QSize screen{15360, 11520}; // 1024 by 768 pixels at 96 dots per inch
 };
+
+#include "platform/printer.h"
+
+// A printer that keeps the documents it was sent.
+class FakePrinter : public Printer {
+public:
+    void setFontSize(double points) override;
+    void print(const QString& text) override;
+    void endDocument() override;
+
+    QList<double> fontSizes;    // every size set, in order
+    QStringList pending;        // lines printed since the last document ended
+    QList<QStringList> printed; // every document sent, as its lines
+    bool fails = false;         // every call raises PrinterError
+};
