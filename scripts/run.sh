@@ -2,5 +2,5 @@
 # Sets everything up, then starts Brivola; arguments go to the program (an address, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh brivola
 exec build/src/brivola "$@"

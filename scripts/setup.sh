@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what Brivola needs from Debian 12's packages, then builds it into build/.
+# Installs what Brivola needs from Debian 12's packages, then builds it into build/: everything,
+# or the targets given as arguments.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev qt6-svg-dev
-    fonts-liberation2
+    fonts-dejavu-core fonts-liberation2
     xvfb xauth
 )
 
@@ -27,4 +28,4 @@ fi
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVOLA_WERROR="$werror"
-cmake --build build
+cmake --build build ${1:+--target "$@"}
