@@ -21,6 +21,8 @@ public:
     Printer& printer() const { return *m_services.printer; }
     const Clock& clock() const { return *m_services.clock; }
     const ProgramInfo& programInfo() const { return *m_services.programInfo; }
+    const SystemInfo& systemInfo() const { return *m_services.systemInfo; }
+    FileDialogFactory& fileDialogs() const { return *m_services.fileDialogs; }
 
     // Global windows load, hidden, on first reference.
     MDIForm1& mdiForm1();
