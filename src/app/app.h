@@ -6,6 +6,8 @@
 #include "app/platform_services.h"
 
 class MDIForm1;
+class System;
+class frmAbout;
 
 class App {
 public:
@@ -28,6 +30,10 @@ public:
     MDIForm1& mdiForm1();
     // The frame when it is loaded, without loading it.
     MDIForm1* loadedMdiForm1() const;
+    System& system();
+    System* loadedSystem() const;
+    ::frmAbout& frmAbout();
+    ::frmAbout* loadedFrmAbout() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -35,4 +41,6 @@ public:
 private:
     PlatformServices m_services;
     GlobalWindow<MDIForm1> m_mdiForm1;
+    GlobalWindow<System> m_system;
+    GlobalWindow<::frmAbout> m_frmAbout;
 };
