@@ -1,7 +1,14 @@
 #include "platform/windows_system_info.h"
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0601 // GetTickCount64 needs Windows Vista or later
+#endif
 #include <windows.h>
 
 SystemInfoRecord WindowsSystemInfo::systemInfo() const
