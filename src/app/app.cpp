@@ -1,6 +1,8 @@
 #include "app/app.h"
 
 #include "shell/main_frame.h"
+#include "tools/about_box.h"
+#include "tools/system_window.h"
 
 App::App(PlatformServices services) : m_services(std::move(services)) {}
 
@@ -17,9 +19,31 @@ MDIForm1* App::loadedMdiForm1() const
     return m_mdiForm1.loaded();
 }
 
+System& App::system()
+{
+    return m_system.get(*this);
+}
+
+System* App::loadedSystem() const
+{
+    return m_system.loaded();
+}
+
+frmAbout& App::frmAbout()
+{
+    return m_frmAbout.get(*this);
+}
+
+frmAbout* App::loadedFrmAbout() const
+{
+    return m_frmAbout.loaded();
+}
+
 void App::unload(QWidget& window)
 {
     if (!window.close())
         return;
     m_mdiForm1.release(window);
+    m_system.release(window);
+    m_frmAbout.release(window);
 }

@@ -6,6 +6,8 @@
 #include "app/platform_services.h"
 
 class MDIForm1;
+class System;
+class frmAbout;
 
 class App {
 public:
@@ -21,11 +23,17 @@ public:
     Printer& printer() const { return *m_services.printer; }
     const Clock& clock() const { return *m_services.clock; }
     const ProgramInfo& programInfo() const { return *m_services.programInfo; }
+    const SystemInfo& systemInfo() const { return *m_services.systemInfo; }
+    FileDialogFactory& fileDialogs() const { return *m_services.fileDialogs; }
 
     // Global windows load, hidden, on first reference.
     MDIForm1& mdiForm1();
     // The frame when it is loaded, without loading it.
     MDIForm1* loadedMdiForm1() const;
+    System& system();
+    System* loadedSystem() const;
+    ::frmAbout& frmAbout();
+    ::frmAbout* loadedFrmAbout() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -33,4 +41,6 @@ public:
 private:
     PlatformServices m_services;
     GlobalWindow<MDIForm1> m_mdiForm1;
+    GlobalWindow<System> m_system;
+    GlobalWindow<::frmAbout> m_frmAbout;
 };

@@ -4,11 +4,13 @@
 
 #include "platform/browser_control.h"
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/program_info.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
+#include "platform/system_info.h"
 
 #include <memory>
 
@@ -20,6 +22,8 @@ struct PlatformServices {
     std::unique_ptr<Printer> printer;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<ProgramInfo> programInfo;
+    std::unique_ptr<SystemInfo> systemInfo;
+    std::unique_ptr<FileDialogFactory> fileDialogs;
 };
 
 // The real services of a running program, over the user's own settings store.

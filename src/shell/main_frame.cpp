@@ -2,7 +2,13 @@
 
 #include "app/app.h"
 #include "browsing/browser_window.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
 #include "platform/twips.h"
+#include "shell/manual.h"
+#include "tools/about_box.h"
+#include "tools/quick_note.h"
+#include "tools/system_window.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
 #include "widgets/window_geometry.h"
@@ -13,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -48,8 +55,10 @@ MDIForm1::MDIForm1(App& app)
       Command1(named(barButton(QStringLiteral("Organizer/Favorites"), 3840, 1815, Picture2),
                      "Command1")),
       Command2(named(barButton(QStringLiteral("Full Screen"), 5640, 1095, Picture2), "Command2")),
-      lbltime(named(new QLabel(Picture2), "lbltime")), mdiArea(named(new QMdiArea, "mdiArea")),
-      Timer1(named(new QTimer(this), "Timer1")), Timer2(named(new QTimer(this), "Timer2")),
+      lbltime(named(new QLabel(Picture2), "lbltime")),
+      txtManual(named(new QPlainTextEdit(Manual::text(), Picture1), "txtManual")),
+      mdiArea(named(new QMdiArea, "mdiArea")), Timer1(named(new QTimer(this), "Timer1")),
+      Timer2(named(new QTimer(this), "Timer2")), CommonDialog1(app.fileDialogs().create(this)),
       m_app(app)
 {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -82,6 +91,8 @@ void MDIForm1::createButtonBar()
     Picture2->setGeometry(Twips::rect(480, 0, kButtonBarWidth, 495));
     lbltime->setGeometry(Twips::rect(1440, 240, 4095, 375));
     lbltime->setFont(msSansSerif(9.75));
+    txtManual->setGeometry(Twips::rect(0, 480, 615, 285));
+    txtManual->hide();
     for (QPushButton* button : {cmdBrowser, cmdQuick, cmdSysInfo, Command1, Command2})
         button->setFont(msSansSerif(8));
     // Tab order follows the buttons' tab indexes: "Full Screen" first, "New Browser" last.
@@ -90,6 +101,8 @@ void MDIForm1::createButtonBar()
     setTabOrder(cmdSysInfo, cmdQuick);
     setTabOrder(cmdQuick, cmdBrowser);
     connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
+    connect(cmdQuick, &QPushButton::clicked, this, &MDIForm1::cmdQuick_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &MDIForm1::cmdSysInfo_Click);
 }
 
 void MDIForm1::createMenus()
@@ -119,11 +132,15 @@ void MDIForm1::createMenus()
     mnuAboutItem = named(help->addAction(tr("&About")), "mnuAboutItem");
 
     connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
+    connect(mnuQuicknote, &QAction::triggered, this, &MDIForm1::cmdQuick_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
+    connect(mnuSysInfo, &QAction::triggered, this, &MDIForm1::cmdSysInfo_Click);
     connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
     connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
     connect(mnuCH, &QAction::triggered, this, &MDIForm1::mnuCH_Click);
     connect(mnuCV, &QAction::triggered, this, &MDIForm1::mnuCV_Click);
+    connect(mnuManualItem, &QAction::triggered, this, &MDIForm1::mnuManualItem_Click);
+    connect(mnuAboutItem, &QAction::triggered, this, &MDIForm1::mnuAboutItem_Click);
 }
 
 // Below its own items the Window menu lists every child window, the active one checked.
@@ -176,6 +193,17 @@ void MDIForm1::cmdBrowser_Click()
     ++WindowNums;
 }
 
+void MDIForm1::cmdQuick_Click()
+{
+    showChild(new Form3(m_app));
+}
+
+void MDIForm1::cmdSysInfo_Click()
+{
+    setEnabled(false);
+    m_app.system().show();
+}
+
 void MDIForm1::Timer1_Timer()
 {
     timeOnline.tick();
@@ -211,6 +239,22 @@ void MDIForm1::mnuCH_Click()
 void MDIForm1::mnuCV_Click()
 {
     arrange(Arrangement::TileVertical);
+}
+
+void MDIForm1::mnuManualItem_Click()
+{
+    newBrowser(); // no home page, and WindowNums counts only "New Browser"
+    const QString file = Manual::write(TextFile::withCrLf(txtManual->toPlainText()),
+                                       m_app.programInfo().programDirectory());
+    auto* browser = qobject_cast<MiniBrowse*>(activeChild());
+    if (file.isEmpty() || !browser)
+        return;
+    ignoreFailure([&] { browser->WebBrowser1->Navigate(file); });
+}
+
+void MDIForm1::mnuAboutItem_Click()
+{
+    m_app.frmAbout().exec();
 }
 
 void MDIForm1::arrange(Arrangement arrangement)

@@ -2,10 +2,13 @@
 
 // The main frame: browser windows and QuickNotes inside, its button bar, menus and clocks.
 
+#include "platform/file_dialog.h"
 #include "shell/time_online.h"
 #include "shell/window_arrangement.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class App;
 class MiniBrowse;
@@ -14,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
@@ -35,9 +39,13 @@ public:
     QPushButton* const Command1;
     QPushButton* const Command2;
     QLabel* const lbltime;
+    // The built-in manual, hidden.
+    QPlainTextEdit* const txtManual;
     QMdiArea* const mdiArea;
     QTimer* const Timer1;
     QTimer* const Timer2;
+    // The save-file dialog every QuickNote uses, so the name chosen last is offered again.
+    const std::unique_ptr<FileDialog> CommonDialog1;
 
     QMenu* mnuWindow = nullptr;
     QAction* mnuBrowserItem = nullptr;
@@ -65,6 +73,10 @@ public slots:
     void MDIForm_Resize();
     // "New Browser", also File > "&New Browser".
     void cmdBrowser_Click();
+    // "New QuickNote", also File > "New &QuickNote".
+    void cmdQuick_Click();
+    // "SystemInfo", also Tools > "&System Informaton".
+    void cmdSysInfo_Click();
     // "Time Online" clock.
     void Timer1_Timer();
     // Time of day in the title.
@@ -75,6 +87,10 @@ public slots:
     void mnuCW_Click();
     void mnuCH_Click();
     void mnuCV_Click();
+    // Help > "&Manual" (F1): writes the manual and opens it in a new browser window.
+    void mnuManualItem_Click();
+    // Help > "&About"
+    void mnuAboutItem_Click();
     void arrange(Arrangement arrangement);
 
 protected:

@@ -21,7 +21,9 @@ FakePlatform::FakePlatform()
       shell(install<FakeShell>(m_services.shell)),
       printer(install<FakePrinter>(m_services.printer)),
       clock(install<FakeClock>(m_services.clock)),
-      programInfo(install<FakeProgramInfo>(m_services.programInfo))
+      programInfo(install<FakeProgramInfo>(m_services.programInfo)),
+      systemInfo(install<FakeSystemInfo>(m_services.systemInfo)),
+      fileDialogs(install<FakeFileDialogFactory>(m_services.fileDialogs))
 {
 }
 

@@ -4,8 +4,10 @@
 
 #include "app/platform_services.h"
 #include "support/fake_browser_control.h"
+#include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
 #include "support/fake_settings_store.h"
+#include "support/fake_system_info.h"
 
 class FakePlatform {
 public:
@@ -25,4 +27,6 @@ public:
     FakePrinter* printer;
     FakeClock* clock;
     FakeProgramInfo* programInfo;
+    FakeSystemInfo* systemInfo;
+    FakeFileDialogFactory* fileDialogs;
 };

@@ -1,0 +1,121 @@
+#include "tools/about_box.h"
+
+#include "app/app.h"
+#include "platform/twips.h"
+#include "widgets/fonts.h"
+#include "widgets/icons.h"
+#include "widgets/line_shape.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+// Upper case and wrapped by hand, as the box has always shown it.
+const QString frmAbout::kDisclaimer = QStringLiteral("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\r\n"
+                                                     "\r\n"
+                                                     "THE SOFTWARE AND ITS MANUAL ARE\r\n"
+                                                     "PROVIDED AS IS. NO WARRANTY IS GIVEN,\r\n"
+                                                     "EXPRESS OR IMPLIED, AS TO THEIR\r\n"
+                                                     "PERFORMANCE, THEIR MERCHANTABILITY OR\r\n"
+                                                     "ANY OTHER QUALITY, AND NO PROMISE IS\r\n"
+                                                     "MADE THAT THE SOFTWARE WILL RUN\r\n"
+                                                     "WITHOUT INTERRUPTION OR ERROR. NOTHING\r\n"
+                                                     "SAID BY A SALESPERSON OR BY ANY OTHER\r\n"
+                                                     "PERSON ABOUT THE SOFTWARE IS A\r\n"
+                                                     "WARRANTY, AND NO SUCH STATEMENT BINDS\r\n"
+                                                     "THE AUTHOR.\r\n"
+                                                     "\r\n"
+                                                     "BECAUSE THE SOFTWARE RUNS ON MANY\r\n"
+                                                     "KINDS OF COMPUTERS AND ALONGSIDE MANY\r\n"
+                                                     "OTHER PROGRAMS, NO WARRANTY OF FITNESS\r\n"
+                                                     "FOR ANY PARTICULAR PURPOSE IS OFFERED.\r\n"
+                                                     "TRY THE PROGRAM THOROUGHLY WITH DATA\r\n"
+                                                     "THAT DOES NOT MATTER, AND KEEP COPIES\r\n"
+                                                     "OF YOUR WORK, BEFORE YOU RELY ON IT:\r\n"
+                                                     "YOU ALONE BEAR THE WHOLE RISK OF USING\r\n"
+                                                     "IT. SHOULD THE SOFTWARE FAIL, ANY\r\n"
+                                                     "LIABILITY OF THE AUTHOR IS LIMITED TO\r\n"
+                                                     "REPLACING THE PRODUCT OR TO REFUNDING\r\n"
+                                                     "THE PRICE YOU PAID FOR IT.");
+
+namespace {
+
+constexpr int kWidth = 4845;
+constexpr int kSeparatorTop = 4080;
+
+QLabel* label(const QString& text, const QRect& geometry, QWidget* parent)
+{
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    return result;
+}
+
+} // namespace
+
+frmAbout::frmAbout(App& app)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      picIcon(new QLabel(this)),
+      lblTitle(label(QStringLiteral("Brivola"), Twips::rect(840, 240, 3885, 480), this)),
+      lblVersion(label(QStringLiteral("Version 2.0"), Twips::rect(840, 840, 3885, 345), this)),
+      lblDescription(
+          label(QStringLiteral("Web Browser supporting Multi-Document and Full-Screen Browsing"),
+                Twips::rect(120, 1560, 4605, 450), this)),
+      Text1(new QPlainTextEdit(this)),
+      // The white line shows just below the grey one, so the pair looks cut into the window.
+      Line1{
+          new LineShape({0, kSeparatorTop + 15}, {kWidth, kSeparatorTop + 15}, 30, Qt::white, this),
+          new LineShape({0, kSeparatorTop}, {kWidth, kSeparatorTop}, 15, QColor(128, 128, 128),
+                        this)},
+      cmdOK(new QPushButton(QStringLiteral("OK"), this)), m_app(app)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    for (int index = 0; index < 2; ++index) {
+        Line1[index]->setObjectName(QStringLiteral("Line1"));
+        Line1[index]->setProperty("Index", index);
+    }
+
+    setWindowTitle(QStringLiteral("About Brivola 2.0"));
+    setModal(true);
+    setFixedSize(Twips::toPixels(QSize(kWidth, 4650)));
+
+    picIcon->setGeometry(Twips::rect(240, 240, 480, 480));
+    picIcon->setPixmap(programIcon().pixmap(picIcon->size()));
+    lblTitle->setFont(msSansSerif(13.5, true));
+    lblVersion->setFont(msSansSerif(12, true));
+    lblDescription->setWordWrap(true);
+
+    Text1->setGeometry(Twips::rect(0, 2040, kWidth - 30, 1695));
+    Text1->setFont(arial(8.25));
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setPlainText(kDisclaimer);
+    Text1->setFocusPolicy(Qt::ClickFocus);
+
+    cmdOK->setGeometry(Twips::rect(3360, 4200, 1260, 345));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    m_app.unload(*this);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Esc answers like "OK", the box's cancel button.
+    if (event->key() == Qt::Key_Escape) {
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,17 @@
+#include "support/fake_file_dialog.h"
+
+void FakeFileDialog::showSave()
+{
+    offered.append(m_fileName);
+    const std::optional<QString> answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    m_cancelled = !answer;
+    if (answer)
+        m_fileName = *answer;
+}
+
+std::unique_ptr<FileDialog> FakeFileDialogFactory::create(QWidget*)
+{
+    auto dialog = std::make_unique<FakeFileDialog>();
+    created.append(dialog.get());
+    return dialog;
+}

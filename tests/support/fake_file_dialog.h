@@ -1,0 +1,34 @@
+#pragma once
+
+// A save-file dialog whose user answers from a list the test gives.
+
+#include "platform/file_dialog.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+class FakeFileDialog : public FileDialog {
+public:
+    void setFilter(const QString& text) override { filter = text; }
+    // Records the name offered, then takes the next answer: a name, or none to cancel.
+    void showSave() override;
+    bool cancelled() const override { return m_cancelled; }
+    QString fileName() const override { return m_fileName; }
+
+    QString filter;
+    QStringList offered;                   // the name pre-filled at each showing
+    QList<std::optional<QString>> answers; // cancelled once none is left
+
+private:
+    QString m_fileName;
+    bool m_cancelled = false;
+};
+
+class FakeFileDialogFactory : public FileDialogFactory {
+public:
+    std::unique_ptr<FileDialog> create(QWidget* parent) override;
+    // Every dialog made, oldest first; each lives as long as the window that asked for it.
+    QList<FakeFileDialog*> created;
+};
