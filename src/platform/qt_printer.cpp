@@ -21,8 +21,9 @@ void QtPrinter::print(const QString& text)
 
 void QtPrinter::endDocument()
 {
-    requirePrinter();
+    // The lines belong to this document even when it cannot be printed.
     const QStringList lines = std::exchange(m_lines, {});
+    requirePrinter();
     QPrinter printer(QPrinterInfo::defaultPrinter());
     if (!m_pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,5 +1,7 @@
 #include "platform/system_clock.h"
 
+#include <QRegularExpression>
+
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
@@ -12,12 +14,19 @@ QString SystemClock::longDate(const QDate& date) const
 
 QString SystemClock::mediumTime(const QTime& time) const
 {
-    return m_locale.toString(time, QLocale::ShortFormat);
+    return m_locale.toString(time, timeFormatWithoutSeconds(m_locale));
 }
 
 QString SystemClock::timeText(const QTime& time) const
 {
     return m_locale.toString(time, timeFormatWithoutZone(m_locale));
+}
+
+QString SystemClock::timeFormatWithoutSeconds(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]?s{1,2}")));
+    return format.simplified();
 }
 
 QString SystemClock::timeFormatWithoutZone(const QLocale& locale)

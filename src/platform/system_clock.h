@@ -15,6 +15,8 @@ public:
 
     // The locale's long time format without its time zone: hours, minutes and seconds.
     static QString timeFormatWithoutZone(const QLocale& locale);
+    // The locale's short time format without seconds, which some locales put in it.
+    static QString timeFormatWithoutSeconds(const QLocale& locale);
 
 private:
     QLocale m_locale = QLocale::system();

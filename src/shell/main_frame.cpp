@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -91,6 +92,11 @@ void MDIForm1::createButtonBar()
     Picture2->setGeometry(Twips::rect(480, 0, kButtonBarWidth, 495));
     lbltime->setGeometry(Twips::rect(1440, 240, 4095, 375));
     lbltime->setFont(msSansSerif(9.75));
+    // The clock stays readable while the frame waits for the organizer or System Information.
+    QPalette clockColours = lbltime->palette();
+    clockColours.setColor(QPalette::Disabled, QPalette::WindowText,
+                          clockColours.color(QPalette::Active, QPalette::WindowText));
+    lbltime->setPalette(clockColours);
     txtManual->setGeometry(Twips::rect(0, 480, 615, 285));
     txtManual->hide();
     for (QPushButton* button : {cmdBrowser, cmdQuick, cmdSysInfo, Command1, Command2})
@@ -278,7 +284,10 @@ void MDIForm1::arrange(Arrangement arrangement)
 QMdiSubWindow* MDIForm1::showChild(QWidget* child)
 {
     QMdiSubWindow* window = mdiArea->addSubWindow(child);
-    child->show();
+    child->show(); // the child takes its size as it first shows
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    window->move(
+        newChildPosition(m_childrenOpened++, window->size(), mdiArea->viewport()->size(), step));
     mdiArea->setActiveSubWindow(window);
     return window;
 }

@@ -105,4 +105,5 @@ private:
 
     App& m_app;
     QList<QAction*> m_childWindowItems;
+    int m_childrenOpened = 0;
 };

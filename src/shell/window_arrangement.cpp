@@ -1,5 +1,16 @@
 #include "shell/window_arrangement.h"
 
+#include <algorithm>
+
+QPoint newChildPosition(int index, QSize window, QSize area, int step)
+{
+    const int room = std::min(area.width() - window.width(), area.height() - window.height());
+    step = std::max(step, 1);
+    const int positions = room < 0 ? 1 : room / step + 1;
+    const int offset = (index % positions) * step;
+    return {offset, offset};
+}
+
 QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling)
 {
     QList<QRect> rects;

@@ -10,3 +10,8 @@ enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
 // Tile horizontally: stacked one above another, each the area's full width. Tile vertically:
 // side by side, each the area's full height. The last window takes what division leaves over.
 QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling);
+
+// Where the frame places its n-th new child window (n from 0): one step further down and to the
+// right than the one before, starting again at the top left corner before it would reach past the
+// area's edge.
+QPoint newChildPosition(int index, QSize window, QSize area, int step);
