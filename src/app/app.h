@@ -5,6 +5,7 @@
 #include "app/global_window.h"
 #include "app/platform_services.h"
 
+class Calender1;
 class MDIForm1;
 
 class App {
@@ -26,6 +27,10 @@ public:
     MDIForm1& mdiForm1();
     // The frame when it is loaded, without loading it.
     MDIForm1* loadedMdiForm1() const;
+    // The organizer; loading it reads the settings store and raises DamagedStoreError when
+    // its data there is damaged.
+    Calender1& calender1();
+    Calender1* loadedCalender1() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -33,4 +38,5 @@ public:
 private:
     PlatformServices m_services;
     GlobalWindow<MDIForm1> m_mdiForm1;
+    GlobalWindow<Calender1> m_calender1;
 };

@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "browsing/browser_window.h"
+#include "organizer/organizer_window.h"
+#include "platform/errors.h"
 #include "platform/twips.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
@@ -90,6 +92,7 @@ void MDIForm1::createButtonBar()
     setTabOrder(cmdSysInfo, cmdQuick);
     setTabOrder(cmdQuick, cmdBrowser);
     connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
+    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
 }
 
 void MDIForm1::createMenus()
@@ -119,6 +122,7 @@ void MDIForm1::createMenus()
     mnuAboutItem = named(help->addAction(tr("&About")), "mnuAboutItem");
 
     connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
+    connect(mnuOrg, &QAction::triggered, this, &MDIForm1::Command1_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
     connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
     connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
@@ -174,6 +178,15 @@ void MDIForm1::cmdBrowser_Click()
 {
     newBrowser()->WebBrowser1->GoHome();
     ++WindowNums;
+}
+
+void MDIForm1::Command1_Click()
+{
+    try {
+        m_app.calender1().show();
+    } catch (const StoreError& error) {
+        m_app.messageBox().show(QString::fromStdString(error.what()));
+    }
 }
 
 void MDIForm1::Timer1_Timer()

@@ -65,6 +65,8 @@ public slots:
     void MDIForm_Resize();
     // "New Browser", also File > "&New Browser".
     void cmdBrowser_Click();
+    // "Organizer/Favorites", also Tools > "&Organizer and Favorites".
+    void Command1_Click();
     // "Time Online" clock.
     void Timer1_Timer();
     // Time of day in the title.
