@@ -3,6 +3,8 @@
 #include "platform/leading_number.h"
 #include "platform/settings_store.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace {
@@ -21,7 +23,7 @@ constexpr int kShownCharacters = 40;
                        "\"%2\" holds \"%3\", which is not a number of entries from 0 to %4.\n\n"
                        "The organizer was not opened, so nothing in its data has been changed. "
                        "Please repair or remove this file:\n%5")
-            .arg(key, section, shown, QString::number(kMaxStoredEntries),
+            .arg(key, section, shown, QLocale().toString(kMaxStoredEntries),
                  store.location(kOrganizerApplication)));
 }
 

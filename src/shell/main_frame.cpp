@@ -185,6 +185,7 @@ void MDIForm1::Command1_Click()
     try {
         m_app.calender1().show();
     } catch (const StoreError& error) {
+        // Damaged organizer data: it stays closed, and the message says why and where.
         m_app.messageBox().show(QString::fromStdString(error.what()));
     }
 }

@@ -4,7 +4,6 @@
 #include "support/test_main.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -54,7 +53,6 @@ class TestOrganizerLists : public QObject {
 private slots:
     // Sorted lists follow the user's language; these tests use US English.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void pageDesign();
     void bothBoxesMustBeFilled_data();
     void bothBoxesMustBeFilled();
     void addedEntriesAreSortedAndSaved_data();
@@ -65,25 +63,6 @@ private slots:
     void favouriteOpensInANewBrowser();
     void doubleClickOnAPhoneEntryDoesNothing();
 };
-
-void TestOrganizerLists::pageDesign()
-{
-    OrganizerFixture f;
-    Calender1& organizer = *f.open();
-    const QList<std::pair<const char*, const char*>> captions{
-        {"Command3", "Remove Number"}, {"Command2", "Add Number"},
-        {"Command4", "Remove URL"},    {"Command5", "Add URL"},
-        {"cmdPhone", "Phone Numbers"}, {"Command8", "Internet Favorites"},
-        {"cmdCalender", "Calender"}};
-    for (const auto& [name, caption] : captions)
-        QCOMPARE(organizer.findChild<QPushButton*>(name)->text(), caption);
-    const QList<std::pair<const char*, const char*>> labels{
-        {"Label3", "Name"}, {"Label4", "Number"}, {"Label7", "Name"}, {"Label6", "URL"}};
-    for (const auto& [name, caption] : labels)
-        QCOMPARE(organizer.findChild<QLabel*>(name)->text(), caption);
-    QCOMPARE(organizer.Text1->parentWidget(), organizer.Picture2);
-    QCOMPARE(organizer.Text3->parentWidget(), organizer.Picture3);
-}
 
 void TestOrganizerLists::bothBoxesMustBeFilled_data()
 {

@@ -166,16 +166,10 @@ void TestOrganizerWindow::windowDesign()
         QVERIFY(!flags.testFlag(button));
     QCOMPARE(organizer.size(), Twips::toPixels(QSize(4680, 4980)));
     QCOMPARE(organizer.minimumSize(), organizer.maximumSize());
-    QCOMPARE(organizer.Command1[8]->geometry(), Twips::rect(240 + 360, 360 + 240, 375, 255));
-    QCOMPARE(organizer.Command1[41]->geometry(), Twips::rect(240 + 2160, 360 + 1200, 375, 255));
     const QStringList headings{"Mon", "Tue", "Wed", "Thur", "Fri", "Sat", "Sun"};
     for (int i = 0; i < 7; ++i)
         QCOMPARE(organizer.Label1[i]->text(), headings[i]);
     QVERIFY(organizer.Label1[6]->x() < organizer.Label1[0]->x()); // Sunday first
-    QCOMPARE(organizer.Combo1->count(), 12);
-    QCOMPARE(organizer.Combo1->itemText(11), "December");
-    QCOMPARE(organizer.Text5->font().bold(), true);
-    QCOMPARE(organizer.Command7->text(), "&Done");
     QCOMPARE(organizer.Timer1->interval(), 500);
     QVERIFY(organizer.Timer1->isActive());
 }
