@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "organizer/organizer_window.h"
 #include "shell/main_frame.h"
 #include "tools/about_box.h"
 #include "tools/system_window.h"
@@ -39,6 +40,16 @@ frmAbout* App::loadedFrmAbout() const
     return m_frmAbout.loaded();
 }
 
+Calender1& App::calender1()
+{
+    return m_calender1.get(*this);
+}
+
+Calender1* App::loadedCalender1() const
+{
+    return m_calender1.loaded();
+}
+
 void App::unload(QWidget& window)
 {
     if (!window.close())
@@ -46,4 +57,5 @@ void App::unload(QWidget& window)
     m_mdiForm1.release(window);
     m_system.release(window);
     m_frmAbout.release(window);
+    m_calender1.release(window);
 }

@@ -5,6 +5,7 @@
 #include "app/global_window.h"
 #include "app/platform_services.h"
 
+class Calender1;
 class MDIForm1;
 class System;
 class frmAbout;
@@ -34,6 +35,10 @@ public:
     System* loadedSystem() const;
     ::frmAbout& frmAbout();
     ::frmAbout* loadedFrmAbout() const;
+    // The organizer; loading it reads the settings store and raises DamagedStoreError when
+    // its data there is damaged.
+    Calender1& calender1();
+    Calender1* loadedCalender1() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -43,4 +48,5 @@ private:
     GlobalWindow<MDIForm1> m_mdiForm1;
     GlobalWindow<System> m_system;
     GlobalWindow<::frmAbout> m_frmAbout;
+    GlobalWindow<Calender1> m_calender1;
 };

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 QString withoutBlanks(const QString& text)
@@ -24,6 +26,14 @@ int digitValue(QChar c)
     if (u >= u'a' && u <= u'f')
         return u - u'a' + 10;
     return -1;
+}
+
+bool allDigits(const QString& digits, int radix)
+{
+    return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [radix](QChar c) {
+        const int digit = digitValue(c);
+        return digit >= 0 && digit < radix;
+    });
 }
 
 double radixNumber(const QString& digits, int radix)
@@ -87,4 +97,14 @@ double leadingNumber(const QString& text)
     compact.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
     // Out of range, the result is infinite or 0, as the text says.
     return compact.isEmpty() ? 0.0 : QLocale::c().toDouble(compact);
+}
+
+bool isWholeNumber(const QString& text)
+{
+    const QString compact = withoutBlanks(text);
+    if (compact.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
+        return allDigits(compact.mid(2), 16);
+    if (compact.startsWith(QLatin1String("&O"), Qt::CaseInsensitive))
+        return allDigits(compact.mid(2), 8);
+    return !compact.isEmpty() && decimalLength(compact) == compact.size();
 }

@@ -9,3 +9,7 @@
 // (E or D), or &H followed by hexadecimal or &O followed by octal digits. Whatever follows the
 // number is ignored. A text without a number at its start gives 0.
 double leadingNumber(const QString& text);
+
+// Whether the whole text, blanks aside, is one number as leadingNumber reads it, with nothing
+// before or after it.
+bool isWholeNumber(const QString& text);

@@ -60,6 +60,9 @@ public:
         if (storedKey.isEmpty())
             storedKey = key;
         m_settings.setValue(entry.name + QLatin1Char('/') + storedKey, value);
+        // A burst of writes (a window saving thousands of values) must not sync, and so write
+        // the whole file, once per interval: the index already holds what was just written.
+        m_sinceCheck.start();
     }
 
     void deleteSection(const QString& section)

@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "browsing/browser_window.h"
+#include "organizer/organizer_window.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
 #include "platform/twips.h"
@@ -109,6 +110,7 @@ void MDIForm1::createButtonBar()
     connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
     connect(cmdQuick, &QPushButton::clicked, this, &MDIForm1::cmdQuick_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &MDIForm1::cmdSysInfo_Click);
+    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
 }
 
 void MDIForm1::createMenus()
@@ -139,6 +141,7 @@ void MDIForm1::createMenus()
 
     connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
     connect(mnuQuicknote, &QAction::triggered, this, &MDIForm1::cmdQuick_Click);
+    connect(mnuOrg, &QAction::triggered, this, &MDIForm1::Command1_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
     connect(mnuSysInfo, &QAction::triggered, this, &MDIForm1::cmdSysInfo_Click);
     connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
@@ -208,6 +211,16 @@ void MDIForm1::cmdSysInfo_Click()
 {
     setEnabled(false);
     m_app.system().show();
+}
+
+void MDIForm1::Command1_Click()
+{
+    try {
+        m_app.calender1().show();
+    } catch (const StoreError& error) {
+        // Damaged organizer data: it stays closed, and the message says why and where.
+        m_app.messageBox().show(QString::fromStdString(error.what()));
+    }
 }
 
 void MDIForm1::Timer1_Timer()

@@ -77,6 +77,8 @@ public slots:
     void cmdQuick_Click();
     // "SystemInfo", also Tools > "&System Informaton".
     void cmdSysInfo_Click();
+    // "Organizer/Favorites", also Tools > "&Organizer and Favorites".
+    void Command1_Click();
     // "Time Online" clock.
     void Timer1_Timer();
     // Time of day in the title.

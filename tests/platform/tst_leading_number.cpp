@@ -8,6 +8,8 @@ class TestLeadingNumber : public QObject {
 private slots:
     void reads_data();
     void reads();
+    void wholeNumbers_data();
+    void wholeNumbers();
 };
 
 void TestLeadingNumber::reads_data()
@@ -52,6 +54,36 @@ void TestLeadingNumber::reads()
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(leadingNumber(text), expected);
+}
+
+void TestLeadingNumber::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");
+
+    QTest::newRow("digits") << "12" << true;
+    QTest::newRow("blanks anywhere") << " 1 2\t" << true;
+    QTest::newRow("signed fraction") << "-2.5" << true;
+    QTest::newRow("exponent") << "1e3" << true;
+    QTest::newRow("hexadecimal") << "&hFF" << true;
+    QTest::newRow("octal") << "&O17" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blanks only") << " \t" << false;
+    QTest::newRow("letters") << "abc" << false;
+    QTest::newRow("number then letters") << "3x" << false;
+    QTest::newRow("exponent without digits") << "4e" << false;
+    QTest::newRow("sign alone") << "-" << false;
+    QTest::newRow("point alone") << "." << false;
+    QTest::newRow("ampersand alone") << "&H" << false;
+    QTest::newRow("octal with 8") << "&O18" << false;
+    QTest::newRow("carriage return") << "1\r" << false;
+}
+
+void TestLeadingNumber::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QCOMPARE(isWholeNumber(text), whole);
 }
 
 BRIVOLA_TEST_MAIN(TestLeadingNumber)
