@@ -24,8 +24,9 @@ public:
     QString location(const QString& application) const override;
 
     // Writes pending changes to disk now; otherwise they are written when control returns to
-    // the event loop, and at the latest when the store is destroyed.
-    void flush();
+    // the event loop, and at the latest when the store is destroyed. False when a file could
+    // not be written.
+    bool flush();
 
 private:
     class File;
