@@ -5,6 +5,8 @@
 #include "app/global_window.h"
 #include "app/platform_services.h"
 
+class Form1;
+class Form2;
 class MDIForm1;
 
 class App {
@@ -21,11 +23,16 @@ public:
     Printer& printer() const { return *m_services.printer; }
     const Clock& clock() const { return *m_services.clock; }
     const ProgramInfo& programInfo() const { return *m_services.programInfo; }
+    WindowSystem& windowSystem() const { return *m_services.windowSystem; }
 
     // Global windows load, hidden, on first reference.
     MDIForm1& mdiForm1();
     // The frame when it is loaded, without loading it.
     MDIForm1* loadedMdiForm1() const;
+    Form1& form1();
+    Form1* loadedForm1() const;
+    Form2& form2();
+    Form2* loadedForm2() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -33,4 +40,6 @@ public:
 private:
     PlatformServices m_services;
     GlobalWindow<MDIForm1> m_mdiForm1;
+    GlobalWindow<Form1> m_form1;
+    GlobalWindow<Form2> m_form2;
 };

@@ -9,6 +9,7 @@
 #include "platform/program_info.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
+#include "platform/window_system.h"
 
 #include <memory>
 
@@ -20,6 +21,7 @@ struct PlatformServices {
     std::unique_ptr<Printer> printer;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<ProgramInfo> programInfo;
+    std::unique_ptr<WindowSystem> windowSystem;
 };
 
 // The real services of a running program, over the user's own settings store.

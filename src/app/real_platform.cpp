@@ -4,6 +4,7 @@
 #include "platform/qt_message_box.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_window_system.h"
 #include "platform/system_clock.h"
 #include "platform/webengine_browser.h"
 
@@ -17,5 +18,6 @@ PlatformServices realPlatform()
     services.printer = std::make_unique<QtPrinter>();
     services.clock = std::make_unique<SystemClock>();
     services.programInfo = std::make_unique<ApplicationProgramInfo>();
+    services.windowSystem = std::make_unique<QtWindowSystem>();
     return services;
 }

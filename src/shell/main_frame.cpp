@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "browsing/browser_window.h"
+#include "browsing/fullscreen_window.h"
+#include "platform/errors.h"
 #include "platform/twips.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
@@ -90,6 +92,7 @@ void MDIForm1::createButtonBar()
     setTabOrder(cmdSysInfo, cmdQuick);
     setTabOrder(cmdQuick, cmdBrowser);
     connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
+    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
 }
 
 void MDIForm1::createMenus()
@@ -120,6 +123,7 @@ void MDIForm1::createMenus()
 
     connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
+    connect(mnuFullScreen, &QAction::triggered, this, &MDIForm1::Command2_Click);
     connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
     connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
     connect(mnuCH, &QAction::triggered, this, &MDIForm1::mnuCH_Click);
@@ -174,6 +178,22 @@ void MDIForm1::cmdBrowser_Click()
 {
     newBrowser()->WebBrowser1->GoHome();
     ++WindowNums;
+}
+
+// The frame hides and the full-screen window takes over, on the page the active browser
+// window shows.
+void MDIForm1::Command2_Click()
+{
+    setVisible(false);
+    Form1& fullScreen = m_app.form1();
+    fullScreen.show();
+    ignoreFailure([&] {
+        QWidget* child = activeChild();
+        if (!child || child->property("Tag").toString() != MiniBrowse::kTag)
+            return;
+        if (auto* browser = qobject_cast<MiniBrowse*>(child))
+            fullScreen.WebBrowser1->Navigate(browser->WebBrowser1->LocationURL());
+    });
 }
 
 void MDIForm1::Timer1_Timer()

@@ -65,6 +65,8 @@ public slots:
     void MDIForm_Resize();
     // "New Browser", also File > "&New Browser".
     void cmdBrowser_Click();
+    // "Full Screen", also Window > "&Full Screen".
+    void Command2_Click();
     // "Time Online" clock.
     void Timer1_Timer();
     // Time of day in the title.

@@ -21,7 +21,8 @@ FakePlatform::FakePlatform()
       shell(install<FakeShell>(m_services.shell)),
       printer(install<FakePrinter>(m_services.printer)),
       clock(install<FakeClock>(m_services.clock)),
-      programInfo(install<FakeProgramInfo>(m_services.programInfo))
+      programInfo(install<FakeProgramInfo>(m_services.programInfo)),
+      windowSystem(install<FakeWindowSystem>(m_services.windowSystem))
 {
 }
 

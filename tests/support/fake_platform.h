@@ -25,4 +25,5 @@ public:
     FakePrinter* printer;
     FakeClock* clock;
     FakeProgramInfo* programInfo;
+    FakeWindowSystem* windowSystem;
 };
