@@ -21,6 +21,8 @@ public:
                const QString& value) override;
     void deleteSection(const QString& application, const QString& section) override;
     QStringList keys(const QString& application, const QString& section) const override;
+    QList<std::pair<QString, QString>> keyValues(const QString& application,
+                                                 const QString& section) const override;
     QString location(const QString& application) const override;
 
     // Writes pending changes to disk now; otherwise they are written when control returns to
