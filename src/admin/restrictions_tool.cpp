@@ -6,7 +6,6 @@
 #include <QTextStream>
 
 #include <utility>
-#include <vector>
 
 namespace RestrictionsTool {
 
@@ -53,19 +52,16 @@ bool sameEntry(const QString& a, const QString& b)
 void writeList(QtSettingsStore& store, const QStringList& entries)
 {
     using namespace Restrictions;
-    std::vector<std::pair<QString, QString>> others;
-    const QStringList keys = store.keys(kApplication, kSection);
-    for (const QString& key : keys) {
-        if (!isListKey(key))
-            others.emplace_back(key, store.read(kApplication, kSection, key, QString()));
-    }
-    if (!keys.isEmpty())
+    const QList<std::pair<QString, QString>> stored = store.keyValues(kApplication, kSection);
+    if (!stored.isEmpty())
         store.deleteSection(kApplication, kSection);
     store.write(kApplication, kSection, kCountKey, QString::number(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
         store.write(kApplication, kSection, entryKey(i), entries[i]);
-    for (const auto& [key, value] : others)
-        store.write(kApplication, kSection, key, value);
+    for (const auto& [key, value] : stored) {
+        if (!isListKey(key))
+            store.write(kApplication, kSection, key, value);
+    }
 }
 
 int save(QtSettingsStore& store, QTextStream& err)

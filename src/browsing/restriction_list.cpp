@@ -28,27 +28,29 @@ qint64 counterOf(const QString& key)
     return inRange ? counter : -1;
 }
 
-// The stored keys of the counters from 0 to the last one, in counter order. Counters below the
+using Counted = std::pair<qint64, QString>; // an entry's counter and its value
+
+// The values of the counters from 0 to the last one, in counter order. Counters below the
 // number of keys are put in order by counting; the few above it lie beyond a missing key.
-std::vector<std::pair<qint64, QString>> entryKeys(const SettingsStore& store, double last)
+std::vector<Counted> entryValues(const SettingsStore& store, double last)
 {
-    const QStringList keys = store.keys(kApplication, kSection);
-    std::vector<QString> byCounter(static_cast<std::size_t>(keys.size()));
-    std::vector<std::pair<qint64, QString>> beyond;
-    for (const QString& key : keys) {
+    const QList<std::pair<QString, QString>> stored = store.keyValues(kApplication, kSection);
+    std::vector<const QString*> byCounter(static_cast<std::size_t>(stored.size()), nullptr);
+    std::vector<Counted> beyond;
+    for (const auto& [key, value] : stored) {
         const qint64 counter = counterOf(key);
         if (counter < 0 || static_cast<double>(counter) > last)
             continue;
-        if (counter < keys.size())
-            byCounter[static_cast<std::size_t>(counter)] = key;
+        if (counter < stored.size())
+            byCounter[static_cast<std::size_t>(counter)] = &value;
         else
-            beyond.emplace_back(counter, key);
+            beyond.emplace_back(counter, value);
     }
-    std::vector<std::pair<qint64, QString>> ordered;
-    ordered.reserve(static_cast<std::size_t>(keys.size()));
+    std::vector<Counted> ordered;
+    ordered.reserve(byCounter.size() + beyond.size());
     for (std::size_t counter = 0; counter < byCounter.size(); ++counter) {
-        if (!byCounter[counter].isNull())
-            ordered.emplace_back(static_cast<qint64>(counter), std::move(byCounter[counter]));
+        if (byCounter[counter])
+            ordered.emplace_back(static_cast<qint64>(counter), *byCounter[counter]);
     }
     std::sort(beyond.begin(), beyond.end());
     std::move(beyond.begin(), beyond.end(), std::back_inserter(ordered));
@@ -66,18 +68,18 @@ QStringList read(const SettingsStore& store)
     if (!(last >= 0))
         return {};
 
-    const auto keys = entryKeys(store, last);
+    const std::vector<Counted> values = entryValues(store, last);
     QStringList entries;
-    entries.reserve(static_cast<qsizetype>(keys.size()) + 1);
+    entries.reserve(static_cast<qsizetype>(values.size()) + 1);
     bool missingHeld = false;
-    for (qint64 expected = 0; const auto& [counter, key] : keys) {
+    for (qint64 expected = 0; const auto& [counter, value] : values) {
         if (counter != expected++ && !missingHeld) {
             entries.append(QString());
             missingHeld = true;
         }
-        entries.append(store.read(kApplication, kSection, key, QString()));
+        entries.append(value);
     }
-    if (!missingHeld && static_cast<double>(keys.size()) <= last)
+    if (!missingHeld && static_cast<double>(values.size()) <= last)
         entries.append(QString()); // the keys missing after the last one found
     return entries;
 }
