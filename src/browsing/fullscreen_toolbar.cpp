@@ -341,10 +341,12 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form2::focusInEvent(QFocusEvent* event)
+// The toolbar gets the focus when its window becomes the active one.
+void Form2::changeEvent(QEvent* event)
 {
-    QWidget::focusInEvent(event);
-    Form_GotFocus();
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_GotFocus();
 }
 
 void Form2::mouseMoveEvent(QMouseEvent* event)
