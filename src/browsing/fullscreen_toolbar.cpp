@@ -93,9 +93,10 @@ Form2::Form2(App& app)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(Twips::rect(0, 0, 8115, 1095));
     Shape1->lower();
-    // The button only serves its access key; the address box covers it.
+    // The button only serves its access key; the address box covers it and takes the focus.
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(720, 480, 855, 195));
+    Command1->setFocusPolicy(Qt::NoFocus);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     createAddressBox();

@@ -46,9 +46,10 @@ Form1::Form1(App& app)
     // Full-screen mode ends with this window, never the program: the frame is only hidden.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    // The button lies under the page and serves its access key.
+    // The button lies under the page and serves its access key; the page keeps the focus.
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(2040, 3240, 1215, 615));
+    Command1->setFocusPolicy(Qt::NoFocus);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     Picture1->setObjectName(QStringLiteral("Picture1"));

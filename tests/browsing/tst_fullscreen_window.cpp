@@ -196,6 +196,12 @@ void TestFullScreenWindow::altQShowsTheToolbar()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
     QTRY_VERIFY(f.toolbar().isVisible()); // an access key clicks its button a moment later
+    // Typing goes straight into the address box.
+    QVERIFY(QTest::qWaitForWindowActive(&f.toolbar()));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("example.org"));
+    QCOMPARE(f.toolbar().Combo1->currentText(), "example.org");
+    // The hidden buttons never hold the focus, here or in the toolbar.
+    QVERIFY(w.focusWidget() != w.Command1);
 }
 
 void TestFullScreenWindow::topmostFailureIsIgnored()
