@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include "browsing/fullscreen_toolbar.h"
+#include "browsing/fullscreen_window.h"
 #include "organizer/organizer_window.h"
 #include "shell/main_frame.h"
 #include "tools/about_box.h"
@@ -50,6 +52,26 @@ Calender1* App::loadedCalender1() const
     return m_calender1.loaded();
 }
 
+Form1& App::form1()
+{
+    return m_form1.get(*this);
+}
+
+Form1* App::loadedForm1() const
+{
+    return m_form1.loaded();
+}
+
+Form2& App::form2()
+{
+    return m_form2.get(*this);
+}
+
+Form2* App::loadedForm2() const
+{
+    return m_form2.loaded();
+}
+
 void App::unload(QWidget& window)
 {
     if (!window.close())
@@ -58,4 +80,6 @@ void App::unload(QWidget& window)
     m_system.release(window);
     m_frmAbout.release(window);
     m_calender1.release(window);
+    m_form1.release(window);
+    m_form2.release(window);
 }

@@ -6,6 +6,8 @@
 #include "app/platform_services.h"
 
 class Calender1;
+class Form1;
+class Form2;
 class MDIForm1;
 class System;
 class frmAbout;
@@ -26,6 +28,7 @@ public:
     const ProgramInfo& programInfo() const { return *m_services.programInfo; }
     const SystemInfo& systemInfo() const { return *m_services.systemInfo; }
     FileDialogFactory& fileDialogs() const { return *m_services.fileDialogs; }
+    WindowSystem& windowSystem() const { return *m_services.windowSystem; }
 
     // Global windows load, hidden, on first reference.
     MDIForm1& mdiForm1();
@@ -39,6 +42,10 @@ public:
     // its data there is damaged.
     Calender1& calender1();
     Calender1* loadedCalender1() const;
+    Form1& form1();
+    Form1* loadedForm1() const;
+    Form2& form2();
+    Form2* loadedForm2() const;
 
     // Closes a window, running its unload handler; a global window is then discarded.
     void unload(QWidget& window);
@@ -49,4 +56,6 @@ private:
     GlobalWindow<System> m_system;
     GlobalWindow<::frmAbout> m_frmAbout;
     GlobalWindow<Calender1> m_calender1;
+    GlobalWindow<Form1> m_form1;
+    GlobalWindow<Form2> m_form2;
 };

@@ -11,6 +11,7 @@
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
+#include "platform/window_system.h"
 
 #include <memory>
 
@@ -24,6 +25,7 @@ struct PlatformServices {
     std::unique_ptr<ProgramInfo> programInfo;
     std::unique_ptr<SystemInfo> systemInfo;
     std::unique_ptr<FileDialogFactory> fileDialogs;
+    std::unique_ptr<WindowSystem> windowSystem;
 };
 
 // The real services of a running program, over the user's own settings store.

@@ -5,6 +5,7 @@
 #include "platform/qt_message_box.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_settings_store.h"
+#include "platform/qt_window_system.h"
 #include "platform/system_clock.h"
 #include "platform/webengine_browser.h"
 
@@ -28,5 +29,6 @@ PlatformServices realPlatform()
     services.programInfo = std::make_unique<ApplicationProgramInfo>();
     services.systemInfo = std::make_unique<MachineInfo>();
     services.fileDialogs = std::make_unique<QtFileDialogFactory>();
+    services.windowSystem = std::make_unique<QtWindowSystem>();
     return services;
 }

@@ -11,15 +11,33 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <functional>
+#include <string_view>
+
 namespace {
 
 // A window reads thousands of keys in one go; looking at the file once per this many
 // milliseconds still picks up changes another program made in between.
 constexpr qint64 kRecheckMilliseconds = 100;
 
-QString folded(const QString& name)
+// A section or key name with its letter case folded away, as the index holds it. Qt's own
+// string hash, seeded against crafted input, costs a tenth of a microsecond for each of the
+// many short names a window reads; a user's own settings need no such guard.
+struct FoldedName {
+    QString text;
+    friend bool operator==(const FoldedName&, const FoldedName&) = default;
+};
+
+size_t qHash(const FoldedName& name, size_t seed = 0) noexcept
 {
-    return name.toCaseFolded();
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(name.text.utf16()),
+                                    static_cast<std::size_t>(name.text.size()));
+    return std::hash<std::u16string_view>{}(units) ^ seed;
+}
+
+FoldedName folded(const QString& name)
+{
+    return {name.toCaseFolded()};
 }
 
 QString variantText(const QVariant& value)
@@ -45,21 +63,20 @@ public:
     QString read(const QString& section, const QString& key, const QString& fallback)
     {
         refresh();
-        const QString stored = storedName(section, key);
-        return stored.isEmpty() ? fallback : variantText(m_settings.value(stored));
+        const Entry* entry = find(section, key);
+        return entry ? entry->value : fallback;
     }
 
     void write(const QString& section, const QString& key, const QString& value)
     {
         refresh();
         keepDamagedCopy();
-        Section& entry = m_index[folded(section)];
-        if (entry.name.isEmpty())
-            entry.name = section;
-        QString& storedKey = entry.keys[folded(key)];
-        if (storedKey.isEmpty())
-            storedKey = key;
-        m_settings.setValue(entry.name + QLatin1Char('/') + storedKey, value);
+        Section& entry = sectionNamed(section);
+        Entry& stored = entry.keys[folded(key)];
+        if (stored.key.isEmpty())
+            stored.key = key;
+        stored.value = value;
+        m_settings.setValue(entry.name + QLatin1Char('/') + stored.key, value);
         // A burst of writes (a window saving thousands of values) must not sync, and so write
         // the whole file, once per interval: the index already holds what was just written.
         m_sinceCheck.start();
@@ -81,32 +98,71 @@ public:
     {
         refresh();
         const auto found = m_index.constFind(folded(section));
-        return found == m_index.cend() ? QStringList() : QStringList(found->keys.values());
+        QStringList names;
+        if (found == m_index.cend())
+            return names;
+        names.reserve(found->keys.size());
+        for (const Entry& entry : found->keys)
+            names.append(entry.key);
+        return names;
     }
 
-    void flush()
+    QList<std::pair<QString, QString>> keyValues(const QString& section)
+    {
+        refresh();
+        const auto found = m_index.constFind(folded(section));
+        QList<std::pair<QString, QString>> pairs;
+        if (found == m_index.cend())
+            return pairs;
+        pairs.reserve(found->keys.size());
+        for (const Entry& entry : found->keys)
+            pairs.emplace_back(entry.key, entry.value);
+        return pairs;
+    }
+
+    bool flush()
     {
         m_settings.sync();
         rememberFileState();
-        if (m_settings.status() == QSettings::AccessError)
-            qWarning("brivola: could not save settings to %s", qPrintable(path()));
+        if (m_settings.status() != QSettings::AccessError)
+            return true;
+        qWarning("brivola: could not save settings to %s", qPrintable(path()));
+        return false;
     }
 
 private:
+    // The index keeps the values too: a window reading thousands of keys then never waits for
+    // QSettings' own lookups.
+    struct Entry {
+        QString key; // as stored
+        QString value;
+    };
     struct Section {
         QString name;
-        QHash<QString, QString> keys; // folded key -> key as stored
+        QHash<FoldedName, Entry> keys;
     };
 
-    QString storedName(const QString& section, const QString& key) const
+    // The section, added under this spelling when the file has none of that name.
+    Section& sectionNamed(const QString& section)
     {
-        const auto foundSection = m_index.constFind(folded(section));
+        Section& entry = m_index[folded(section)];
+        if (entry.name.isEmpty())
+            entry.name = section;
+        return entry;
+    }
+
+    const Entry* find(const QString& section, const QString& key)
+    {
+        // Reads come in runs from one section; its folded name is worked out once per run.
+        if (section != m_lastSection) {
+            m_lastSection = section;
+            m_lastSectionFolded = folded(section);
+        }
+        const auto foundSection = m_index.constFind(m_lastSectionFolded);
         if (foundSection == m_index.cend())
-            return {};
+            return nullptr;
         const auto foundKey = foundSection->keys.constFind(folded(key));
-        if (foundKey == foundSection->keys.cend())
-            return {};
-        return foundSection->name + QLatin1Char('/') + *foundKey;
+        return foundKey == foundSection->keys.cend() ? nullptr : &*foundKey;
     }
 
     // Picks up changes made to the file by another program, at most once per interval.
@@ -140,18 +196,34 @@ private:
     {
         m_index.clear();
         const QStringList all = m_settings.allKeys();
-        for (const QString& stored : all) {
-            const qsizetype slash = stored.indexOf(QLatin1Char('/'));
-            if (slash < 0)
-                continue; // a value outside every section is none of ours
-            const QString section = stored.left(slash);
-            const QString key = stored.mid(slash + 1);
-            Section& entry = m_index[folded(section)];
-            if (entry.name.isEmpty())
-                entry.name = section;
-            entry.keys.insert(folded(key), key);
+        // The keys come grouped by section; each group is indexed in one go.
+        for (qsizetype begin = 0; begin < all.size();) {
+            const QStringView section = sectionOf(all[begin]);
+            qsizetype end = begin + 1;
+            while (end < all.size() && sectionOf(all[end]) == section)
+                ++end;
+            if (!section.isNull()) // a value outside every section is none of ours
+                indexKeys(sectionNamed(section.toString()), all.sliced(begin, end - begin),
+                          section.size() + 1);
+            begin = end;
         }
         m_indexed = true;
+    }
+
+    static QStringView sectionOf(const QString& stored)
+    {
+        const qsizetype slash = stored.indexOf(QLatin1Char('/'));
+        return slash < 0 ? QStringView() : QStringView(stored).first(slash);
+    }
+
+    void indexKeys(Section& section, const QStringList& stored, qsizetype keyStart)
+    {
+        section.keys.reserve(section.keys.size() + stored.size());
+        for (const QString& name : stored) {
+            QString key = name.sliced(keyStart);
+            const FoldedName foldedKey = folded(key);
+            section.keys.insert(foldedKey, {std::move(key), variantText(m_settings.value(name))});
+        }
     }
 
     // QSettings drops what it cannot parse when it writes the file back, so a damaged file is
@@ -173,7 +245,9 @@ private:
     }
 
     QSettings m_settings;
-    QHash<QString, Section> m_index; // folded section -> section
+    QHash<FoldedName, Section> m_index;
+    QString m_lastSection;
+    FoldedName m_lastSectionFolded;
     bool m_indexed = false;
     bool m_damaged = false;
     bool m_backedUp = false;
@@ -220,15 +294,23 @@ QStringList QtSettingsStore::keys(const QString& application, const QString& sec
     return file(application).keys(section);
 }
 
+QList<std::pair<QString, QString>> QtSettingsStore::keyValues(const QString& application,
+                                                              const QString& section) const
+{
+    return file(application).keyValues(section);
+}
+
 QString QtSettingsStore::location(const QString& application) const
 {
     return file(application).path();
 }
 
-void QtSettingsStore::flush()
+bool QtSettingsStore::flush()
 {
+    bool saved = true;
     for (auto& [name, store] : m_files)
-        store->flush();
+        saved = store->flush() && saved;
+    return saved;
 }
 
 QtSettingsStore::File& QtSettingsStore::file(const QString& application) const

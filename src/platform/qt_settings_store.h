@@ -21,11 +21,14 @@ public:
                const QString& value) override;
     void deleteSection(const QString& application, const QString& section) override;
     QStringList keys(const QString& application, const QString& section) const override;
+    QList<std::pair<QString, QString>> keyValues(const QString& application,
+                                                 const QString& section) const override;
     QString location(const QString& application) const override;
 
     // Writes pending changes to disk now; otherwise they are written when control returns to
-    // the event loop, and at the latest when the store is destroyed.
-    void flush();
+    // the event loop, and at the latest when the store is destroyed. False when a file could
+    // not be written.
+    bool flush();
 
 private:
     class File;

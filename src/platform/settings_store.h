@@ -2,8 +2,11 @@
 
 // The per-user store of string values, addressed by application name, section and key.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class SettingsStore {
 public:
@@ -19,6 +22,10 @@ public:
 
     // The keys present in a section, in no particular order; empty when the section is absent.
     virtual QStringList keys(const QString& application, const QString& section) const = 0;
+    // The keys present in a section with their values, in no particular order: one look at the
+    // store for a whole section, however long.
+    virtual QList<std::pair<QString, QString>> keyValues(const QString& application,
+                                                         const QString& section) const = 0;
     // Where an application's values are kept, for messages to the user.
     virtual QString location(const QString& application) const = 0;
 };

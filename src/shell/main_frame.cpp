@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "browsing/browser_window.h"
+#include "browsing/fullscreen_window.h"
 #include "organizer/organizer_window.h"
 #include "platform/errors.h"
 #include "platform/text_file.h"
@@ -111,6 +112,7 @@ void MDIForm1::createButtonBar()
     connect(cmdQuick, &QPushButton::clicked, this, &MDIForm1::cmdQuick_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &MDIForm1::cmdSysInfo_Click);
     connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
 }
 
 void MDIForm1::createMenus()
@@ -144,6 +146,7 @@ void MDIForm1::createMenus()
     connect(mnuOrg, &QAction::triggered, this, &MDIForm1::Command1_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
     connect(mnuSysInfo, &QAction::triggered, this, &MDIForm1::cmdSysInfo_Click);
+    connect(mnuFullScreen, &QAction::triggered, this, &MDIForm1::Command2_Click);
     connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
     connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
     connect(mnuCH, &QAction::triggered, this, &MDIForm1::mnuCH_Click);
@@ -221,6 +224,22 @@ void MDIForm1::Command1_Click()
         // Damaged organizer data: it stays closed, and the message says why and where.
         m_app.messageBox().show(QString::fromStdString(error.what()));
     }
+}
+
+// The frame hides and the full-screen window takes over, on the page the active browser
+// window shows.
+void MDIForm1::Command2_Click()
+{
+    setVisible(false);
+    Form1& fullScreen = m_app.form1();
+    fullScreen.show();
+    ignoreFailure([&] {
+        QWidget* child = activeChild();
+        if (!child || child->property("Tag").toString() != MiniBrowse::kTag)
+            return;
+        if (auto* browser = qobject_cast<MiniBrowse*>(child))
+            fullScreen.WebBrowser1->Navigate(browser->WebBrowser1->LocationURL());
+    });
 }
 
 void MDIForm1::Timer1_Timer()

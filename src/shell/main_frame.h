@@ -79,6 +79,8 @@ public slots:
     void cmdSysInfo_Click();
     // "Organizer/Favorites", also Tools > "&Organizer and Favorites".
     void Command1_Click();
+    // "Full Screen", also Window > "&Full Screen".
+    void Command2_Click();
     // "Time Online" clock.
     void Timer1_Timer();
     // Time of day in the title.

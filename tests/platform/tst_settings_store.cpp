@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -38,6 +39,7 @@ private slots:
     void absentValuesGiveTheFallback();
     void deleteSection();
     void keysListsASection();
+    void keyValuesListASection();
     void damagedFileIsCopiedBeforeWriting();
     void soundFileIsNotCopied();
     void changesByAnotherProgramAreSeen();
@@ -135,6 +137,21 @@ void TestSettingsStore::keysListsASection()
     keys.sort();
     QCOMPARE(keys, (QStringList{"0", "0A", "1", "Number"}));
     QVERIFY(store.keys(kApp, QStringLiteral("URL")).isEmpty());
+}
+
+void TestSettingsStore::keyValuesListASection()
+{
+    QtSettingsStore store(m_dir->path());
+    store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("2"));
+    store.write(kApp, QStringLiteral("Data"), QStringLiteral("0"), QStringLiteral("a, b"));
+    store.write(kApp, QStringLiteral("DATA"), QStringLiteral("number"), QStringLiteral("3"));
+    store.flush();
+    QtSettingsStore reader(m_dir->path());
+    auto pairs = reader.keyValues(kApp, QStringLiteral("data"));
+    std::sort(pairs.begin(), pairs.end());
+    using Pairs = QList<std::pair<QString, QString>>;
+    QCOMPARE(pairs, (Pairs{{"0", "a, b"}, {"Number", "3"}}));
+    QVERIFY(reader.keyValues(kApp, QStringLiteral("URL")).isEmpty());
 }
 
 void TestSettingsStore::damagedFileIsCopiedBeforeWriting()

@@ -52,7 +52,8 @@ void FakeBrowserControl::Stop()
 
 void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pageTitle)
 {
-    address = pageAddress;
+    if (pageAddress != address)
+        visit(pageAddress);
     title = pageTitle;
     emit TitleChange(pageTitle);
 }

@@ -24,7 +24,8 @@ public:
     QString LocationName() const override { return title; }
     QString LocationURL() const override { return address; }
 
-    // A page arrives: address and title change, and TitleChange is raised with the title.
+    // A page arrives: address and title change, and TitleChange is raised with the title. A
+    // page at another address than the current one (a link followed) joins the history.
     void showPage(const QString& pageAddress, const QString& pageTitle);
     // Raises NewWindow2 and tells whether the handler cancelled it.
     bool requestNewWindow();
@@ -34,7 +35,7 @@ public:
     bool stopFails = false;    // Stop raises BrowserError
     QString title;
     QString address;
-    QStringList history; // addresses navigated to, in order
+    QStringList history; // addresses visited, in order
     int position = -1;   // the current entry of the history
 
     inline static const QString kHomePage = QStringLiteral("home:");

@@ -23,7 +23,8 @@ FakePlatform::FakePlatform()
       clock(install<FakeClock>(m_services.clock)),
       programInfo(install<FakeProgramInfo>(m_services.programInfo)),
       systemInfo(install<FakeSystemInfo>(m_services.systemInfo)),
-      fileDialogs(install<FakeFileDialogFactory>(m_services.fileDialogs))
+      fileDialogs(install<FakeFileDialogFactory>(m_services.fileDialogs)),
+      windowSystem(install<FakeWindowSystem>(m_services.windowSystem))
 {
 }
 

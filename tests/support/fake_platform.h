@@ -29,4 +29,5 @@ public:
     FakeProgramInfo* programInfo;
     FakeSystemInfo* systemInfo;
     FakeFileDialogFactory* fileDialogs;
+    FakeWindowSystem* windowSystem;
 };

@@ -39,6 +39,14 @@ QString FakeClock::timeText(const QTime& time) const
     return english().toString(time, QStringLiteral("h:mm:ss AP"));
 }
 
+void FakeWindowSystem::makeTopmost(QWidget& window, QWidget& owner)
+{
+    if (fails)
+        throw PlatformError(QStringLiteral("the window system refused"));
+    topmost.append(&window);
+    owners.append(&owner);
+}
+
 void FakePrinter::setFontSize(double points)
 {
     if (fails)

@@ -6,9 +6,12 @@
 #include "platform/message_box.h"
 #include "platform/program_info.h"
 #include "platform/shell.h"
+#include "platform/window_system.h"
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
 
 class FakeMessageBox : public MessageBox {
 public:
@@ -47,6 +50,16 @@ public:
     QString line;
     QString directory = QStringLiteral("/opt/brivola");
     QSize screen{15360, 11520}; // 1024 by 768 pixels at 96 dots per inch
+};
+
+// A window system that remembers which windows it was asked to keep on top.
+class FakeWindowSystem : public WindowSystem {
+public:
+    void makeTopmost(QWidget& window, QWidget& owner) override;
+
+    QList<QPointer<QWidget>> topmost; // every window made topmost, in order
+    QList<QPointer<QWidget>> owners;  // the owner given each time
+    bool fails = false;               // makeTopmost raises PlatformError
 };
 
 #include "platform/printer.h"

@@ -51,6 +51,18 @@ QStringList FakeSettingsStore::keys(const QString& application, const QString& s
     return result;
 }
 
+QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,
+                                                                const QString& section) const
+{
+    QList<std::pair<QString, QString>> result;
+    const auto found = m_sections.constFind(sectionKey(application, section));
+    if (found != m_sections.cend()) {
+        for (const auto& [key, value] : found->values)
+            result.append({key, value});
+    }
+    return result;
+}
+
 QString FakeSettingsStore::location(const QString& application) const
 {
     return QStringLiteral("memory:") + application;

@@ -14,6 +14,8 @@ public:
                const QString& value) override;
     void deleteSection(const QString& application, const QString& section) override;
     QStringList keys(const QString& application, const QString& section) const override;
+    QList<std::pair<QString, QString>> keyValues(const QString& application,
+                                                 const QString& section) const override;
     QString location(const QString& application) const override;
 
     int writes = 0; // how many values were written

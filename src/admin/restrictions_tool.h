@@ -1,0 +1,19 @@
+#pragma once
+
+// The administrator's tool for the parental restriction list: lists, adds, removes and clears
+// the words in the settings store, in the layout the full-screen window reads.
+
+#include <QStringList>
+
+class QTextStream;
+class QtSettingsStore;
+
+namespace RestrictionsTool {
+
+enum ExitCode { kDone = 0, kFailed = 1, kWrongUsage = 2 };
+
+// Runs the command the arguments (the program's name left out) give, saves the store and
+// returns the exit status.
+int run(const QStringList& arguments, QtSettingsStore& store, QTextStream& out, QTextStream& err);
+
+} // namespace RestrictionsTool

@@ -1,0 +1,251 @@
+#include "browsing/fullscreen_window.h"
+
+#include "app/app.h"
+#include "browsing/fullscreen_toolbar.h"
+#include "platform/browser_control.h"
+#include "platform/errors.h"
+#include "platform/twips.h"
+#include "shell/main_frame.h"
+#include "widgets/colors.h"
+#include "widgets/icons.h"
+#include "widgets/mouse_label.h"
+#include "widgets/rectangle_shape.h"
+#include "widgets/window_geometry.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kLampRed(255, 0, 0);
+const QColor kLampBlue(0, 0, 255);
+constexpr int kStripTwips = 10;
+constexpr int kToolbarAboveBottom = 1400;
+
+// The strip is about one pixel high, and never less, whatever the screen's resolution.
+int stripPixels()
+{
+    return std::max(1, Twips::toPixels(kStripTwips));
+}
+
+} // namespace
+
+Form1::Form1(App& app)
+    : QWidget(nullptr, Qt::FramelessWindowHint), Command1(new QPushButton(tr("&Q"), this)),
+      WebBrowser1(app.browsers().create(this)), Picture1(new MouseLabel(QString(), this)),
+      Timer1(new QTimer(this)), m_app(app)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Brivola 2.0"));
+    setWindowIcon(programIcon());
+    setBackground(this, Qt::black);
+    // Full-screen mode ends with this window, never the program: the frame is only hidden.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    // The button lies under the page and serves its access key; the page keeps the focus.
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Twips::rect(2040, 3240, 1215, 615));
+    Command1->setFocusPolicy(Qt::NoFocus);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setBackground(Picture1, Qt::black);
+    connect(Picture1, &MouseLabel::clicked, this, &Form1::Picture1_Click);
+    connectBrowser();
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+void Form1::connectBrowser()
+{
+    connect(WebBrowser1, &BrowserControl::NewWindow2, this, &Form1::WebBrowser1_NewWindow2);
+    connect(WebBrowser1, &BrowserControl::ProgressChange, this, &Form1::WebBrowser1_ProgressChange);
+    connect(WebBrowser1, &BrowserControl::TitleChange, this, &Form1::WebBrowser1_TitleChange);
+}
+
+void Form1::Form_Load()
+{
+    List3 = RestrictionList(Restrictions::read(m_app.settings()));
+    coverScreen();
+    placeBrowser();
+    placeStrip();
+    try {
+        const QString commandLine = m_app.programInfo().commandLine();
+        if (commandLine.isEmpty())
+            WebBrowser1->GoHome();
+        else
+            WebBrowser1->Navigate(commandLine);
+        m_app.form2().setLeft(300);
+        placeToolbarTop();
+        Picture1->raise();
+    } catch (const PlatformError&) {
+        ignoreFailure([this] { WebBrowser1->GoHome(); });
+    }
+}
+
+void Form1::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    coverScreen();
+    placeBrowser();
+    placeStrip();
+    Picture1->raise();
+    Form2& toolbar = m_app.form2();
+    const double screenWidth = m_app.programInfo().screenSizeTwips(this).width();
+    toolbar.setLeft((screenWidth - outerSizeTwips(&toolbar).width()) / 2.0);
+    placeToolbarTop();
+}
+
+void Form1::coverScreen()
+{
+    const QRect area = screen() ? screen()->geometry() : QRect();
+    setGeometry(QRect(area.topLeft(), Twips::toPixels(m_app.programInfo().screenSizeTwips(this))));
+}
+
+// Its lower edge lies below the screen's by the strip's height.
+void Form1::placeBrowser()
+{
+    WebBrowser1->setGeometry(0, stripPixels(), width(), height());
+}
+
+void Form1::placeStrip()
+{
+    Picture1->setGeometry(0, 0, width(), stripPixels());
+}
+
+void Form1::placeToolbarTop()
+{
+    m_app.form2().setTop(outerSizeTwips(this).height() - kToolbarAboveBottom);
+}
+
+void Form1::Command1_Click()
+{
+    Form2& toolbar = m_app.form2();
+    if (toolbar.isVisible())
+        toolbar.focusAddressBox();
+    else
+        showToolbar();
+}
+
+void Form1::Picture1_Click()
+{
+    Form2& toolbar = m_app.form2();
+    if (!toolbar.isVisible()) {
+        showToolbar();
+        return;
+    }
+    toolbar.focusAddressBox();
+    if (toolbar.isVisible())
+        toolbar.hide();
+}
+
+void Form1::showToolbar()
+{
+    Form2& toolbar = m_app.form2();
+    toolbar.show();
+    toolbar.activateWindow();
+    ignoreFailure([&] { m_app.windowSystem().makeTopmost(toolbar, *this); });
+}
+
+void Form1::Timer1_Timer()
+{
+    m_app.form2().Shape1->setBorderColor(kLampBlue);
+    Timer1->stop();
+}
+
+void Form1::WebBrowser1_NewWindow2(bool* cancel)
+{
+    *cancel = true;
+}
+
+void Form1::WebBrowser1_ProgressChange(int, int)
+{
+    m_app.form2().Shape1->setBorderColor(kLampRed);
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void Form1::WebBrowser1_TitleChange(const QString& text)
+{
+    try {
+        refuseRestricted(text);
+        Text1 = WebBrowser1->LocationName();
+        if (!List2.isEmpty()) {
+            if (List2.contains(Text1))
+                return;
+            Form2& toolbar = m_app.form2();
+            if (toolbar.isEnabled())
+                toolbar.raise();
+        }
+        if (!Text1.startsWith(QLatin1String("http")) && !Text1.startsWith(QLatin1String("HTTP")))
+            List2.append(Text1);
+    } catch (const PlatformError&) {
+        m_app.messageBox().show(QStringLiteral("IE Error"));
+    }
+}
+
+// Every matching entry refuses the page once more. The window's own empty page holds nothing
+// to refuse; testing it would loop between it and the refused page when an entry is empty.
+void Form1::refuseRestricted(const QString& title)
+{
+    if (WebBrowser1->LocationURL() == kRefusedPage)
+        return;
+    bool replaced = false;
+    const qsizetype refusals = List3.matches(title).size();
+    for (qsizetype i = 0; i < refusals; ++i) {
+        WebBrowser1->Stop();
+        leaveRefusedPage(replaced);
+        m_app.messageBox().show(kRefusedMessage);
+    }
+}
+
+// Goes back; on the first page of the window, where there is no going back, the empty page
+// takes the refused page's place, so that a refused page never stays on screen.
+void Form1::leaveRefusedPage(bool& replaced)
+{
+    if (!replaced) {
+        try {
+            WebBrowser1->GoBack();
+            return;
+        } catch (const BrowserError&) {
+            replaced = true;
+        }
+    }
+    WebBrowser1->Navigate(kRefusedPage); // again after a later Stop, which may have cut it off
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize(); // restoring from minimised gives the screen back
+}
+
+// However it closes, full-screen mode ends with it: the toolbar goes and the frame returns. Until
+// it is deleted, the closed window handles nothing more, so nothing loads a toolbar again.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Timer1->stop();
+    WebBrowser1->blockSignals(true);
+    if (Form2* toolbar = m_app.loadedForm2())
+        m_app.unload(*toolbar);
+    if (MDIForm1* frame = m_app.loadedMdiForm1())
+        frame->show();
+    event->accept();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}

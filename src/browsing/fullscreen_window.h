@@ -1,0 +1,68 @@
+#pragma once
+
+// The full-screen browser window: one borderless page over the whole screen, steered from the
+// floating toolbar, that refuses pages whose titles hold a word of the restriction list.
+
+#include "browsing/restriction_list.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class App;
+class BrowserControl;
+class MouseLabel;
+class QPushButton;
+class QTimer;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Shown in place of a refused page that has no earlier page to go back to.
+    inline static const QString kRefusedPage = QStringLiteral("qrc:/fullscreen/refused.html");
+    inline static const QString kRefusedMessage =
+        QStringLiteral("That page violates parental rules");
+
+    explicit Form1(App& app);
+
+    QPushButton* const Command1;
+    BrowserControl* const WebBrowser1;
+    MouseLabel* const Picture1;
+    QTimer* const Timer1;
+    // The restriction words, read at every load.
+    RestrictionList List3;
+    // The titles seen in this window, in order of arrival.
+    QStringList List2;
+    // The current page's title.
+    QString Text1;
+
+public slots:
+    void Form_Load();
+    void Form_Resize();
+    // "&Q": show the toolbar, or give its address box the focus.
+    void Command1_Click();
+    // The strip along the top edge: show or hide the toolbar.
+    void Picture1_Click();
+    // The toolbar's lamp back to blue.
+    void Timer1_Timer();
+    void WebBrowser1_NewWindow2(bool* cancel);
+    void WebBrowser1_ProgressChange(int progress, int progressMax);
+    void WebBrowser1_TitleChange(const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void connectBrowser();
+    // The window over its whole screen, the page below the strip, the strip on top.
+    void coverScreen();
+    void placeBrowser();
+    void placeStrip();
+    void placeToolbarTop();
+    void showToolbar();
+    void refuseRestricted(const QString& title);
+    void leaveRefusedPage(bool& replaced);
+
+    App& m_app;
+};
