@@ -170,8 +170,11 @@ private:
     {
         if (m_indexed && m_sinceCheck.isValid() && m_sinceCheck.elapsed() < kRecheckMilliseconds)
             return;
+        // Only a file changed elsewhere needs indexing again: what this store wrote since it last
+        // looked is in the index already.
+        const bool changedElsewhere = !m_indexed || fileChanged();
         m_settings.sync();
-        if (!m_indexed || fileChanged())
+        if (changedElsewhere)
             rebuildIndex();
         rememberFileState();
     }
