@@ -2,25 +2,12 @@
 
 #include "organizer/named_list_store.h"
 #include "platform/message_box.h"
-#include "platform/twips.h"
+#include "widgets/design.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-template <class Widget>
-Widget* placed(Widget* widget, const char* name, double left, double top, double width,
-               double height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Twips::rect(left, top, width, height));
-    return widget;
-}
-
-} // namespace
 
 NamedListPage::NamedListPage(MessageBox& messages, const Design& design, QWidget* parent)
     : QWidget(parent), list(placed(new QListWidget(this), design.list, 240, 240, 4215, 2205)),

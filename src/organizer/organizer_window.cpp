@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "shell/main_frame.h"
 #include "widgets/colors.h"
+#include "widgets/design.h"
 #include "widgets/fonts.h"
 
 #include <QCloseEvent>
@@ -26,15 +27,6 @@
 #include <QTimer>
 
 namespace {
-
-template <class Widget>
-Widget* placed(Widget* widget, const char* name, double left, double top, double width,
-               double height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Twips::rect(left, top, width, height));
-    return widget;
-}
 
 QPushButton* button(const QString& caption, const char* name, double left, double top, double width,
                     double height, QWidget* parent)

@@ -12,6 +12,7 @@
 #include "tools/quick_note.h"
 #include "tools/system_window.h"
 #include "widgets/colors.h"
+#include "widgets/design.h"
 #include "widgets/fonts.h"
 #include "widgets/window_geometry.h"
 
@@ -39,12 +40,6 @@ QPushButton* barButton(const QString& caption, int left, int width, QWidget* par
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(Twips::rect(left, 0, width, 255));
     return button;
-}
-
-template <class Object> Object* named(Object* object, const char* name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
 }
 
 } // namespace
