@@ -34,8 +34,7 @@ int exactCount(const SettingsStore& store, const QString& section, const QString
 {
     const QString text = store.read(kOrganizerApplication, section, key, fallback);
     const double count = leadingNumber(text);
-    if (!isWholeNumber(text) || count != std::floor(count) || count < 0 ||
-        count > kMaxStoredEntries)
+    if (!isNumberOnly(text) || count != std::floor(count) || count < 0 || count > kMaxStoredEntries)
         reportDamage(store, section, key, text);
     return static_cast<int>(count);
 }

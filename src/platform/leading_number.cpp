@@ -99,7 +99,7 @@ double leadingNumber(const QString& text)
     return compact.isEmpty() ? 0.0 : QLocale::c().toDouble(compact);
 }
 
-bool isWholeNumber(const QString& text)
+bool isNumberOnly(const QString& text)
 {
     const QString compact = withoutBlanks(text);
     if (compact.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))

@@ -12,4 +12,4 @@ double leadingNumber(const QString& text);
 
 // Whether the whole text, blanks aside, is one number as leadingNumber reads it, with nothing
 // before or after it.
-bool isWholeNumber(const QString& text);
+bool isNumberOnly(const QString& text);

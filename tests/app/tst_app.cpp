@@ -10,7 +10,6 @@ class TestApp : public QObject {
 private slots:
     void globalWindowLoadsOnFirstReference();
     void unloadDiscardsState();
-    void windowThatRefusesToCloseStaysLoaded();
 };
 
 void TestApp::globalWindowLoadsOnFirstReference()
@@ -39,16 +38,6 @@ void TestApp::unloadDiscardsState()
     MDIForm1& second = app.mdiForm1();
     QCOMPARE(second.WindowNums, 1);
     QCOMPARE(fakes.browsers->controls().size(), 1);
-}
-
-void TestApp::windowThatRefusesToCloseStaysLoaded()
-{
-    FakePlatform fakes;
-    App app(fakes.services());
-    MDIForm1& frame = app.mdiForm1();
-    frame.setEnabled(false);
-    app.unload(frame);
-    QCOMPARE(app.loadedMdiForm1(), &frame);
 }
 
 BRIVOLA_TEST_MAIN(TestApp)

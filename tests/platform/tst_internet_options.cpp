@@ -15,7 +15,6 @@ private slots:
     void showsTheStoredAddresses();
     void okStoresTheAddresses();
     void textThatIsNoAddressIsRefused();
-    void defaultsCanBeRestored();
 };
 
 void TestInternetOptions::showsTheStoredAddresses()
@@ -52,16 +51,6 @@ void TestInternetOptions::textThatIsNoAddressIsRefused()
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.findChild<QLabel*>("note")->isVisible());
     QCOMPARE(settings.writes, 0);
-}
-
-void TestInternetOptions::defaultsCanBeRestored()
-{
-    FakeSettingsStore settings;
-    settings.write(kApplication, kSection, kSearchPageKey, QStringLiteral("http://old.test/"));
-    InternetOptionsDialog dialog(settings);
-    dialog.findChild<QPushButton*>("useDefaults")->click();
-    dialog.accept();
-    QCOMPARE(searchPage(settings), kDefaultSearchPage);
 }
 
 BRIVOLA_TEST_MAIN(TestInternetOptions)

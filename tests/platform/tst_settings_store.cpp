@@ -35,13 +35,10 @@ private slots:
     void init();
     void valuesComeBackExactly_data();
     void valuesComeBackExactly();
-    void namesIgnoreCase();
-    void absentValuesGiveTheFallback();
+    void namesIgnoreCaseAndAbsentValuesFallBack();
     void deleteSection();
-    void keysListsASection();
-    void keyValuesListASection();
+    void damagedFileIsCopiedBeforeWriting_data();
     void damagedFileIsCopiedBeforeWriting();
-    void soundFileIsNotCopied();
     void changesByAnotherProgramAreSeen();
     void userStoreLivesInTheConfigDirectory();
 
@@ -68,9 +65,7 @@ void TestSettingsStore::valuesComeBackExactly_data()
     QTest::newRow("commas") << "Abe  ::  555-1234, ext. 2";
     QTest::newRow("semicolons and equals") << "a=b; c=d";
     QTest::newRow("looks like a variant") << "@Variant(\\0\\0\\0\\x7f)";
-    QTest::newRow("at sign") << "@home";
     QTest::newRow("quotes and backslashes") << "say \"hi\" C:\\Programs\\Web";
-    QTest::newRow("brackets") << "[Data]\nNumber=1";
     QTest::newRow("long") << QString(100000, QLatin1Char('x'));
 }
 
@@ -86,104 +81,70 @@ void TestSettingsStore::valuesComeBackExactly()
     QCOMPARE(reopened.read(kApp, QStringLiteral("Data"), QStringLiteral("0A"), "-"), value);
 }
 
-void TestSettingsStore::namesIgnoreCase()
+void TestSettingsStore::namesIgnoreCaseAndAbsentValuesFallBack()
 {
     {
         QtSettingsStore store(m_dir->path());
+        QCOMPARE(store.read(kApp, QStringLiteral("Data"), QStringLiteral("number"), "1"), "1");
         store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("2"));
         store.write(kApp, QStringLiteral("DATA"), QStringLiteral("number"), QStringLiteral("3"));
+        store.write(kApp, QStringLiteral("Data"), QStringLiteral("0"), QStringLiteral("a, b"));
         QCOMPARE(store.read(kApp, QStringLiteral("data"), QStringLiteral("NUMBER"), "-"), "3");
-        QCOMPARE(store.keys(kApp, QStringLiteral("Data")), QStringList{"Number"});
+        QCOMPARE(store.read(kApp, QStringLiteral("Data"), QStringLiteral("1"), ""), "");
     }
     QtSettingsStore reopened(m_dir->path());
-    QCOMPARE(reopened.read(kApp, QStringLiteral("dAtA"), QStringLiteral("nUmBeR"), "-"), "3");
-    const QByteArray file = fileBytes(reopened.location(kApp));
-    QCOMPARE(file.count("umber="), 1);
-}
-
-void TestSettingsStore::absentValuesGiveTheFallback()
-{
-    QtSettingsStore store(m_dir->path());
-    QCOMPARE(store.read(kApp, QStringLiteral("Data"), QStringLiteral("number"), "1"), "1");
-    store.write(kApp, QStringLiteral("Data"), QStringLiteral("0"), QStringLiteral("x"));
-    QCOMPARE(store.read(kApp, QStringLiteral("Data"), QStringLiteral("1"), ""), "");
-    QCOMPARE(store.read(QStringLiteral("Brivola"), QStringLiteral("Data"), "0", "-1"), "-1");
+    auto pairs = reopened.keyValues(kApp, QStringLiteral("dAtA"));
+    std::sort(pairs.begin(), pairs.end());
+    using Pairs = QList<std::pair<QString, QString>>;
+    QCOMPARE(pairs, (Pairs{{"0", "a, b"}, {"Number", "3"}})); // one key, spelled as first written
+    QVERIFY(reopened.keyValues(kApp, QStringLiteral("URL")).isEmpty());
+    QCOMPARE(reopened.read(QStringLiteral("Brivola"), QStringLiteral("Data"), "0", "-1"), "-1");
 }
 
 void TestSettingsStore::deleteSection()
 {
     QtSettingsStore store(m_dir->path());
-    store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("1"));
     store.write(kApp, QStringLiteral("Data"), QStringLiteral("0"), QStringLiteral("4/19/1998"));
     store.write(kApp, QStringLiteral("Phone"), QStringLiteral("Number"), QStringLiteral("0"));
 
     store.deleteSection(kApp, QStringLiteral("data"));
     QCOMPARE(store.read(kApp, QStringLiteral("Data"), QStringLiteral("0"), "gone"), "gone");
-    QCOMPARE(store.read(kApp, QStringLiteral("Phone"), QStringLiteral("Number"), "-"), "0");
     QVERIFY_THROWS_EXCEPTION(StoreError, store.deleteSection(kApp, QStringLiteral("Data")));
+    QVERIFY(store.flush());
 
-    store.flush();
     QtSettingsStore reopened(m_dir->path());
-    QVERIFY(reopened.keys(kApp, QStringLiteral("Data")).isEmpty());
+    QVERIFY(reopened.keyValues(kApp, QStringLiteral("Data")).isEmpty());
     QCOMPARE(reopened.read(kApp, QStringLiteral("Phone"), QStringLiteral("Number"), "-"), "0");
 }
 
-void TestSettingsStore::keysListsASection()
+void TestSettingsStore::damagedFileIsCopiedBeforeWriting_data()
 {
-    QtSettingsStore store(m_dir->path());
-    for (const char* key : {"Number", "0", "1", "0A"})
-        store.write(kApp, QStringLiteral("Data"), QLatin1String(key), QStringLiteral("v"));
-    QStringList keys = store.keys(kApp, QStringLiteral("data"));
-    keys.sort();
-    QCOMPARE(keys, (QStringList{"0", "0A", "1", "Number"}));
-    QVERIFY(store.keys(kApp, QStringLiteral("URL")).isEmpty());
-}
-
-void TestSettingsStore::keyValuesListASection()
-{
-    QtSettingsStore store(m_dir->path());
-    store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("2"));
-    store.write(kApp, QStringLiteral("Data"), QStringLiteral("0"), QStringLiteral("a, b"));
-    store.write(kApp, QStringLiteral("DATA"), QStringLiteral("number"), QStringLiteral("3"));
-    store.flush();
-    QtSettingsStore reader(m_dir->path());
-    auto pairs = reader.keyValues(kApp, QStringLiteral("data"));
-    std::sort(pairs.begin(), pairs.end());
-    using Pairs = QList<std::pair<QString, QString>>;
-    QCOMPARE(pairs, (Pairs{{"0", "a, b"}, {"Number", "3"}}));
-    QVERIFY(reader.keyValues(kApp, QStringLiteral("URL")).isEmpty());
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("damaged") << QByteArray("[Data\nNumber=1\n[Phone]\nNumber=1\n0=Abe  ::  1\n")
+                             << true;
+    QTest::newRow("sound") << QByteArray("[Phone]\nNumber=1\n0=Abe  ::  1\n") << false;
 }
 
 void TestSettingsStore::damagedFileIsCopiedBeforeWriting()
 {
-    const QString path = m_dir->filePath(kApp + QStringLiteral(".ini"));
-    const QByteArray damaged = "[Data\nNumber=1\n[Phone]\nNumber=1\n0=Abe  ::  1\n";
-    writeFile(path, damaged);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, damaged);
+    writeFile(m_dir->filePath(kApp + QStringLiteral(".ini")), file);
 
     QtSettingsStore store(m_dir->path());
     QCOMPARE(store.read(kApp, QStringLiteral("Phone"), QStringLiteral("0"), "-"), "Abe  ::  1");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("is damaged; a copy was kept as")));
+    if (damaged)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is damaged; a copy was kept as"));
     store.write(kApp, QStringLiteral("Phone"), QStringLiteral("Number"), QStringLiteral("2"));
     store.write(kApp, QStringLiteral("Phone"), QStringLiteral("1"), QStringLiteral("Zed"));
-    store.flush();
+    QVERIFY(store.flush());
 
     const QStringList copies =
         QDir(m_dir->path()).entryList({kApp + QStringLiteral(".ini.damaged-*")}, QDir::Files);
-    QCOMPARE(copies.size(), 1);
-    QCOMPARE(fileBytes(m_dir->filePath(copies.first())), damaged);
-}
-
-void TestSettingsStore::soundFileIsNotCopied()
-{
-    {
-        QtSettingsStore store(m_dir->path());
-        store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("0"));
-    }
-    QtSettingsStore store(m_dir->path());
-    store.write(kApp, QStringLiteral("Data"), QStringLiteral("Number"), QStringLiteral("1"));
-    store.flush();
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{kApp + ".ini"});
+    QCOMPARE(copies.size(), damaged ? 1 : 0);
+    if (damaged)
+        QCOMPARE(fileBytes(m_dir->filePath(copies.first())), file);
 }
 
 void TestSettingsStore::changesByAnotherProgramAreSeen()

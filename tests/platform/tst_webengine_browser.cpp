@@ -39,49 +39,37 @@ QString page(const QString& title, const QString& body = QString())
 class TestWebEngineBrowser : public QObject {
     Q_OBJECT
 private slots:
-    void titlesArrive();
-    void backAndForwardWithoutPagesRaise();
-    void backAndForwardMoveThroughHistory();
+    void titlesHistoryAndLoading();
     void textsThatAreNoAddressRaise_data();
     void textsThatAreNoAddressRaise();
-    void homePageIsBuiltIn();
-    void storedHomePageIsUsed();
-    void loadingReportsStatusAndProgress();
-    void cancelledNewWindowOpensNothing();
-    void newWindowNobodyCancelsLoadsHere();
+    void homePage();
+    void newWindowRequests_data();
+    void newWindowRequests();
 
 private:
     FakeSettingsStore m_settings;
     LocalPages m_pages;
 };
 
-void TestWebEngineBrowser::titlesArrive()
-{
-    WebEngineBrowser browser(m_settings);
-    const QString path = m_pages.add(QStringLiteral("first.html"), page(QStringLiteral("First")));
-    QSignalSpy titles(&browser, &BrowserControl::TitleChange);
-    browser.Navigate(path);
-    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "First", kLoadTimeout);
-    QVERIFY(titles.count() >= 1);
-    QCOMPARE(titles.last().first().toString(), "First");
-    QCOMPARE(browser.LocationURL(), QUrl::fromLocalFile(path).toString());
-}
-
-void TestWebEngineBrowser::backAndForwardWithoutPagesRaise()
+void TestWebEngineBrowser::titlesHistoryAndLoading()
 {
     WebEngineBrowser browser(m_settings);
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoBack());
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoForward());
-    browser.Navigate(m_pages.add(QStringLiteral("only.html"), page(QStringLiteral("Only"))));
-    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Only", kLoadTimeout);
-    QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoBack());
-}
+    QSignalSpy titles(&browser, &BrowserControl::TitleChange);
+    QSignalSpy status(&browser, &BrowserControl::StatusTextChange);
+    QSignalSpy progress(&browser, &BrowserControl::ProgressChange);
 
-void TestWebEngineBrowser::backAndForwardMoveThroughHistory()
-{
-    WebEngineBrowser browser(m_settings);
-    browser.Navigate(m_pages.add(QStringLiteral("one.html"), page(QStringLiteral("One"))));
+    const QString one = m_pages.add(QStringLiteral("one.html"), page(QStringLiteral("One")));
+    browser.Navigate(one);
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "One", kLoadTimeout);
+    QCOMPARE(titles.last().first().toString(), "One");
+    QCOMPARE(browser.LocationURL(), QUrl::fromLocalFile(one).toString());
+    QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoBack());
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kLoadTimeout);
+    QCOMPARE(progress.last().at(1).toInt(), 100);
+    QVERIFY(status.count() >= progress.count());
+
     browser.Navigate(m_pages.add(QStringLiteral("two.html"), page(QStringLiteral("Two"))));
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Two", kLoadTimeout);
     browser.GoBack();
@@ -105,21 +93,17 @@ void TestWebEngineBrowser::textsThatAreNoAddressRaise()
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.Navigate(text));
 }
 
-void TestWebEngineBrowser::homePageIsBuiltIn()
-{
-    WebEngineBrowser browser(m_settings);
-    browser.GoHome();
-    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Brivola Start Page", kLoadTimeout);
-    QCOMPARE(browser.LocationURL(), InternetSettings::kDefaultHomePage);
-}
-
-void TestWebEngineBrowser::storedHomePageIsUsed()
+void TestWebEngineBrowser::homePage()
 {
     FakeSettingsStore settings;
     WebEngineBrowser browser(settings);
-    const QString path = m_pages.add(QStringLiteral("home.html"), page(QStringLiteral("Mine")));
+    browser.GoHome();
+    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Brivola Start Page", kLoadTimeout);
+    QCOMPARE(browser.LocationURL(), InternetSettings::kDefaultHomePage);
+
     using namespace InternetSettings;
-    settings.write(kApplication, kSection, kHomePageKey, QUrl::fromLocalFile(path).toString());
+    const QString mine = m_pages.add(QStringLiteral("home.html"), page(QStringLiteral("Mine")));
+    settings.write(kApplication, kSection, kHomePageKey, QUrl::fromLocalFile(mine).toString());
     browser.GoHome();
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Mine", kLoadTimeout);
 
@@ -128,48 +112,33 @@ void TestWebEngineBrowser::storedHomePageIsUsed()
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Brivola Start Page", kLoadTimeout);
 }
 
-void TestWebEngineBrowser::loadingReportsStatusAndProgress()
+void TestWebEngineBrowser::newWindowRequests_data()
 {
-    WebEngineBrowser browser(m_settings);
-    QSignalSpy status(&browser, &BrowserControl::StatusTextChange);
-    QSignalSpy progress(&browser, &BrowserControl::ProgressChange);
-    browser.Navigate(m_pages.add(QStringLiteral("busy.html"), page(QStringLiteral("Busy"))));
-    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Busy", kLoadTimeout);
-    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kLoadTimeout);
-    QVERIFY(status.count() >= progress.count());
-    QCOMPARE(progress.last().at(1).toInt(), 100);
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("cancelled: nothing opens") << true << "Opener";
+    QTest::newRow("not cancelled: it loads here") << false << "Target";
 }
 
-void TestWebEngineBrowser::cancelledNewWindowOpensNothing()
+void TestWebEngineBrowser::newWindowRequests()
 {
+    QFETCH(bool, cancel);
+    QFETCH(QString, title);
     WebEngineBrowser browser(m_settings);
-    connect(&browser, &BrowserControl::NewWindow2, this, [](bool* cancel) { *cancel = true; });
+    connect(&browser, &BrowserControl::NewWindow2, this, [cancel](bool* c) { *c = cancel; });
     QSignalSpy requests(&browser, &BrowserControl::NewWindow2);
     const QString target =
         m_pages.add(QStringLiteral("target.html"), page(QStringLiteral("Target")));
-    const QString opener = m_pages.add(
-        QStringLiteral("opener.html"),
-        page(QStringLiteral("Opener"), QStringLiteral("<script>window.open('%1');</script>")
-                                           .arg(QUrl::fromLocalFile(target).toString())));
+    const QString script = QStringLiteral("<script>window.open('%1');</script>")
+                               .arg(QUrl::fromLocalFile(target).toString());
     const int windowsBefore = QApplication::topLevelWidgets().size();
 
-    browser.Navigate(opener);
+    browser.Navigate(m_pages.add(QStringLiteral("opener.html"), page("Opener", script)));
     QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, kLoadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), title, kLoadTimeout);
     QTest::qWait(300);
-    QCOMPARE(browser.LocationName(), "Opener");
+    QCOMPARE(browser.LocationName(), title);
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
-}
-
-void TestWebEngineBrowser::newWindowNobodyCancelsLoadsHere()
-{
-    WebEngineBrowser browser(m_settings);
-    const QString target = m_pages.add(QStringLiteral("here.html"), page(QStringLiteral("Here")));
-    const QString opener = m_pages.add(
-        QStringLiteral("asks.html"),
-        page(QStringLiteral("Asks"), QStringLiteral("<script>window.open('%1');</script>")
-                                         .arg(QUrl::fromLocalFile(target).toString())));
-    browser.Navigate(opener);
-    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Here", kLoadTimeout);
 }
 
 BRIVOLA_TEST_MAIN(TestWebEngineBrowser)
