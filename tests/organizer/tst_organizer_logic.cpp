@@ -1,0 +1,117 @@
+#include "organizer/month_grid.h"
+#include "organizer/named_list_store.h"
+#include "organizer/stored_count.h"
+#include "support/fake_settings_store.h"
+#include "support/test_main.h"
+
+#include <QDate>
+
+class TestOrganizerLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void monthGrid_data();
+    void monthGrid();
+    void everyMonthMatchesTheCalendar();
+    void counts_data();
+    void counts();
+    void favouriteAddress();
+};
+
+void TestOrganizerLogic::monthGrid_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("firstColumn");
+    QTest::addColumn<int>("days");
+    QTest::newRow("February 2000, leap") << 2 << 2000 << 2 << 29;
+    QTest::newRow("February 1996, leap") << 2 << 1996 << 4 << 29;
+    QTest::newRow("February 1900") << 2 << 1900 << 4 << 28;
+    QTest::newRow("February 2100") << 2 << 2100 << 1 << 28;
+    QTest::newRow("February 1999") << 2 << 1999 << 1 << 28;
+    QTest::newRow("31 days from Saturday: January 2000") << 1 << 2000 << 6 << 31;
+    QTest::newRow("February from Sunday: 2015") << 2 << 2015 << 0 << 28;
+    QTest::newRow("February of year 0, leap") << 2 << 0 << 2 << 29;
+    QTest::newRow("January 99") << 1 << 99 << 4 << 31;
+    QTest::newRow("February 100") << 2 << 100 << 1 << 28;
+    QTest::newRow("September 1752, no days dropped") << 9 << 1752 << 5 << 30;
+    QTest::newRow("February 3000") << 2 << 3000 << 6 << 28;
+}
+
+void TestOrganizerLogic::monthGrid()
+{
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, firstColumn);
+    QFETCH(int, days);
+    const MonthGrid grid = FillMonthGrid(month, year);
+    QCOMPARE(grid.firstColumn, firstColumn);
+    QCOMPARE(grid.lastOffset, days - 1);
+    for (int index = 0; index < kDayButtons; ++index) {
+        const int day = index - firstColumn + 1;
+        QCOMPARE(grid.captions[index], day >= 1 && day <= days ? QString::number(day) : QString());
+    }
+}
+
+// Against Qt's proleptic Gregorian calendar, where 1 BC, the grid's year 0, is year -1.
+void TestOrganizerLogic::everyMonthMatchesTheCalendar()
+{
+    for (int year = 0; year <= kLastYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const QDate first(year == 0 ? -1 : year, month, 1);
+            const MonthGrid grid = FillMonthGrid(month, year);
+            QCOMPARE(grid.firstColumn, first.dayOfWeek() % 7);
+            QCOMPARE(grid.lastOffset, first.daysInMonth() - 1);
+        }
+    }
+    for (const int noMonth : {0, 13})
+        QVERIFY(FillMonthGrid(noMonth, 1998).captions == MonthGrid().captions);
+}
+
+void TestOrganizerLogic::counts_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("agenda"); // the agenda's exact count; -1: damaged
+    QTest::addColumn<int>("list");   // a list's lenient count; -1: damaged
+    QTest::newRow("blanks around") << " 12 " << 12 << 12;
+    QTest::newRow("largest") << "1000000" << 1000000 << 1000000;
+    QTest::newRow("empty") << "" << -1 << 0;
+    QTest::newRow("number then letters") << "3 entries" << -1 << 3;
+    QTest::newRow("fraction") << "2.9" << -1 << 2;
+    QTest::newRow("negative") << "-4" << -1 << 0;
+    QTest::newRow("too many") << "1000001" << -1 << -1;
+    QTest::newRow("too many, hexadecimal") << "&HFFFFFFF" << -1 << -1;
+    QTest::newRow("infinite") << "1e999" << -1 << -1;
+}
+
+void TestOrganizerLogic::counts()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, agenda);
+    QFETCH(int, list);
+    FakeSettingsStore store;
+    store.write(kOrganizerApplication, "Data", "Number", stored);
+    store.write(kOrganizerApplication, "URL", "URLS", stored);
+    if (agenda < 0)
+        QVERIFY_THROWS_EXCEPTION(DamagedStoreError, exactCount(store, "Data", "number", "1"));
+    else
+        QCOMPARE(exactCount(store, "Data", "number", "1"), agenda);
+    if (list < 0)
+        QVERIFY_THROWS_EXCEPTION(DamagedStoreError, loadNamedList(store, kFavouritesPlace));
+    else
+        QCOMPARE(leadingCount(store, "URL", "URLS", "0"), list);
+}
+
+// What follows the first " :: " and one more character; without one, from the fifth character.
+void TestOrganizerLogic::favouriteAddress()
+{
+    const QList<std::pair<QString, QString>> entriesAndAddresses{
+        {"Home  ::  http://example.com/", "http://example.com/"},
+        {"x :: yz  ::  v", "z  ::  v"},
+        {"abcdefg", "efg"},
+        {"abc", ""}};
+    for (const auto& [entry, address] : entriesAndAddresses)
+        QCOMPARE(::favouriteAddress(entry), address);
+}
+
+BRIVOLA_TEST_MAIN(TestOrganizerLogic)
+#include "tst_organizer_logic.moc"
