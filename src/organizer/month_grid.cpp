@@ -11,11 +11,6 @@ std::chrono::year_month chronoMonth(int month, int year)
 
 } // namespace
 
-bool isLeapYear(int year)
-{
-    return std::chrono::year(year).is_leap();
-}
-
 MonthGrid FillMonthGrid(int month, int year)
 {
     using namespace std::chrono;

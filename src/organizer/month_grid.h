@@ -18,5 +18,3 @@ struct MonthGrid {
 // The grid of month 1 to 12 of a year in the proleptic Gregorian calendar, years 0 to 99
 // included; the week starts on Sunday. Without a valid month every caption is "".
 MonthGrid FillMonthGrid(int month, int year);
-
-bool isLeapYear(int year);
