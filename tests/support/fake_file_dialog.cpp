@@ -5,8 +5,7 @@ void FakeFileDialog::showSave()
     offered.append(m_fileName);
     const std::optional<QString> answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
     m_cancelled = !answer;
-    if (answer)
-        m_fileName = *answer;
+    m_fileName = answer.value_or(m_fileName);
 }
 
 std::unique_ptr<FileDialog> FakeFileDialogFactory::create(QWidget*)

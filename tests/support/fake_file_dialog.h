@@ -4,7 +4,6 @@
 
 #include "platform/file_dialog.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <optional>
