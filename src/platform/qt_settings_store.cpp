@@ -94,19 +94,6 @@ public:
         m_index.erase(found);
     }
 
-    QStringList keys(const QString& section)
-    {
-        refresh();
-        const auto found = m_index.constFind(folded(section));
-        QStringList names;
-        if (found == m_index.cend())
-            return names;
-        names.reserve(found->keys.size());
-        for (const Entry& entry : found->keys)
-            names.append(entry.key);
-        return names;
-    }
-
     QList<std::pair<QString, QString>> keyValues(const QString& section)
     {
         refresh();
@@ -290,11 +277,6 @@ void QtSettingsStore::write(const QString& application, const QString& section, 
 void QtSettingsStore::deleteSection(const QString& application, const QString& section)
 {
     file(application).deleteSection(section);
-}
-
-QStringList QtSettingsStore::keys(const QString& application, const QString& section) const
-{
-    return file(application).keys(section);
 }
 
 QList<std::pair<QString, QString>> QtSettingsStore::keyValues(const QString& application,

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <utility>
 
@@ -20,8 +19,6 @@ public:
     // Deleting a section that does not exist raises StoreError.
     virtual void deleteSection(const QString& application, const QString& section) = 0;
 
-    // The keys present in a section, in no particular order; empty when the section is absent.
-    virtual QStringList keys(const QString& application, const QString& section) const = 0;
     // The keys present in a section with their values, in no particular order: one look at the
     // store for a whole section, however long.
     virtual QList<std::pair<QString, QString>> keyValues(const QString& application,

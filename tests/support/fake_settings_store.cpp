@@ -40,17 +40,6 @@ void FakeSettingsStore::deleteSection(const QString& application, const QString&
         throw StoreError(QStringLiteral("no section ") + section);
 }
 
-QStringList FakeSettingsStore::keys(const QString& application, const QString& section) const
-{
-    QStringList result;
-    const auto found = m_sections.constFind(sectionKey(application, section));
-    if (found != m_sections.cend()) {
-        for (const auto& [key, value] : found->values)
-            result.append(key);
-    }
-    return result;
-}
-
 QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,
                                                                 const QString& section) const
 {

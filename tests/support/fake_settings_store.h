@@ -13,7 +13,6 @@ public:
     void write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
     void deleteSection(const QString& application, const QString& section) override;
-    QStringList keys(const QString& application, const QString& section) const override;
     QList<std::pair<QString, QString>> keyValues(const QString& application,
                                                  const QString& section) const override;
     QString location(const QString& application) const override;
