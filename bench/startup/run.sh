@@ -41,5 +41,7 @@ for milestone in "process start" "splash shown" "frame shown" "first title"; do
     printf '  %-14s %6s ms\n' "$milestone" "$value"
 done
 gap=$(awk -F'\t' '$2 == "frame shown" { shown[$1] = $3 } $2 == "first title" { title[$1] = $3 }
-                  END { for (r in title) print title[r] - shown[r] }' "$work/milestones.tsv" | median)
+                  END { for (r in title) print (title[r] > shown[r] ? title[r] - shown[r] : 0) }' \
+          "$work/milestones.tsv" | median)
+# A title that arrived while the frame was still hidden is on screen the moment the frame is.
 echo "  first title after the splash closed: $gap ms (target: under 100 ms)"

@@ -217,9 +217,15 @@ void MiniBrowse::WebBrowser1_StatusTextChange(const QString&)
 
 void MiniBrowse::WebBrowser1_TitleChange(const QString&)
 {
-    const QString title = WebBrowser1->LocationName();
-    setWindowTitle(title);
-    if (title != WebBrowser1->LocationURL())
+    setWindowTitle(WebBrowser1->LocationName());
+    noteTitleShown();
+}
+
+// Start-up is measured until a page's own title is on screen, not merely its address.
+void MiniBrowse::noteTitleShown() const
+{
+    const QString title = windowTitle();
+    if (isVisible() && title != kFirstCaption && title != WebBrowser1->LocationURL())
         StartupLog::milestone("first title");
 }
 
@@ -240,6 +246,7 @@ void MiniBrowse::showEvent(QShowEvent* event)
         m_loaded = true;
         Form_Load();
     }
+    noteTitleShown();
 }
 
 void MiniBrowse::resizeEvent(QResizeEvent* event)

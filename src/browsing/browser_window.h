@@ -70,6 +70,7 @@ private:
     void createAddressBox();
     void createButtons();
     void connectBrowser();
+    void noteTitleShown() const;
 
     App& m_app;
     TextOrder m_order;

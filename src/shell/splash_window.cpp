@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kFrameLoadsEarlierMs = 3000 - 400;
+
 QLabel* label(const QString& text, const QFont& font, const QRect& geometry, QWidget* parent)
 {
     auto* result = new QLabel(text, parent);
@@ -59,6 +61,10 @@ frmSplash::frmSplash(App& app)
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1->start();
+    // The frame loads, hidden, shortly before the splash ends: its first page then loads while
+    // the splash still shows, and is there when the frame appears. Too short a time for its
+    // clocks to have ticked.
+    QTimer::singleShot(kFrameLoadsEarlierMs, this, [this] { m_app.mdiForm1(); });
 }
 
 void frmSplash::Timer1_Timer()

@@ -1,4 +1,5 @@
 #include "browsing/browser_window.h"
+#include "shell/splash_window.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 
@@ -10,6 +11,7 @@
 class TestMainFrame : public QObject {
     Q_OBJECT
 private slots:
+    void splashHandsOverToTheFrame();
     void browserWindowsAndTheirCount();
     void buttonBarStaysCentred_data();
     void buttonBarStaysCentred();
@@ -19,6 +21,24 @@ private slots:
     void tiling();
     void closing();
 };
+
+void TestMainFrame::splashHandsOverToTheFrame()
+{
+    FakePlatform fakes;
+    App app(fakes.services());
+    QPointer<frmSplash> splash = new frmSplash(app);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    QVERIFY(!app.loadedMdiForm1());
+    // Shortly before the splash ends the frame loads, hidden, with its first page on the way.
+    QTRY_VERIFY_WITH_TIMEOUT(app.loadedMdiForm1(), 5000);
+    QVERIFY(!app.loadedMdiForm1()->isVisible());
+    QCOMPARE(fakes.browsers->controls().first()->calls, QStringList{"GoHome"});
+
+    splash->Timer1_Timer();
+    QVERIFY(app.loadedMdiForm1()->isVisible());
+    QTRY_VERIFY(splash.isNull());
+}
 
 void TestMainFrame::browserWindowsAndTheirCount()
 {
