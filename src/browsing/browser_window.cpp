@@ -10,10 +10,10 @@
 #include "widgets/icons.h"
 #include "widgets/key_codes.h"
 #include "widgets/line_shape.h"
+#include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -103,7 +103,7 @@ void MiniBrowse::createAddressBox()
     setBackground(Combo1, Qt::black);
     setTextColor(Combo1, QColor(255, 255, 192));
     Combo1->setEditText(QStringLiteral("Enter URL"));
-    Combo1->installEventFilter(this);
+    onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
 }
 
 void MiniBrowse::createButtons()
@@ -211,8 +211,7 @@ void MiniBrowse::WebBrowser1_NewWindow2(bool* cancel)
 void MiniBrowse::WebBrowser1_StatusTextChange(const QString&)
 {
     Line1->setColor(kRed);
-    if (!Timer1->isActive())
-        Timer1->start();
+    enable(Timer1);
 }
 
 void MiniBrowse::WebBrowser1_TitleChange(const QString&)
@@ -227,16 +226,6 @@ void MiniBrowse::noteTitleShown() const
     const QString title = windowTitle();
     if (isVisible() && title != kFirstCaption && title != WebBrowser1->LocationURL())
         StartupLog::milestone("first title");
-}
-
-bool MiniBrowse::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
-        const int code = keyCode(*static_cast<QKeyEvent*>(event));
-        Combo1_KeyDown(code);
-        return code == kEnterKeyCode;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void MiniBrowse::showEvent(QShowEvent* event)

@@ -62,7 +62,6 @@ public slots:
     void WebBrowser1_TitleChange(const QString& text);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -11,10 +11,11 @@
 #include "widgets/key_codes.h"
 #include "widgets/mouse_label.h"
 #include "widgets/rectangle_shape.h"
+#include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -53,12 +54,6 @@ MouseLabel* leftAligned(const char* name, const QString& caption, const QRect& g
                         const QFont& font, QWidget* parent)
 {
     return label(name, caption, geometry, font, Qt::AlignLeft | Qt::AlignTop, parent);
-}
-
-void enable(QTimer* timer)
-{
-    if (!timer->isActive())
-        timer->start();
 }
 
 } // namespace
@@ -124,7 +119,7 @@ void Form2::createAddressBox()
     setTextColor(Combo1, kCyan);
     const QRect geometry = Twips::rect(120, 240, 4215, 0);
     Combo1->setGeometry(geometry.x(), geometry.y(), geometry.width(), Combo1->sizeHint().height());
-    Combo1->installEventFilter(this);
+    onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
     connect(Combo1, &QComboBox::editTextChanged, this, &Form2::Combo1_Change);
 }
 
@@ -330,16 +325,6 @@ void Form2::Timer3_Timer()
     Label2->setText(kBack);
     Label3->setText(kForward);
     Timer3->stop();
-}
-
-bool Form2::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
-        const int code = keyCode(*static_cast<QKeyEvent*>(event));
-        Combo1_KeyDown(code);
-        return code == kEnterKeyCode;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // The toolbar gets the focus when its window becomes the active one.

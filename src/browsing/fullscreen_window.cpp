@@ -10,6 +10,7 @@
 #include "widgets/icons.h"
 #include "widgets/mouse_label.h"
 #include "widgets/rectangle_shape.h"
+#include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
 #include <QCloseEvent>
@@ -171,8 +172,7 @@ void Form1::WebBrowser1_NewWindow2(bool* cancel)
 void Form1::WebBrowser1_ProgressChange(int, int)
 {
     m_app.form2().Shape1->setBorderColor(kLampRed);
-    if (!Timer1->isActive())
-        Timer1->start();
+    enable(Timer1);
 }
 
 void Form1::WebBrowser1_TitleChange(const QString& text)
