@@ -2,8 +2,6 @@
 
 #include "app/app.h"
 #include "platform/engine_setup.h"
-#include "platform/engine_warmup.h"
-#include "platform/internet_settings.h"
 #include "platform/startup_log.h"
 #include "shell/splash_window.h"
 #include "widgets/icons.h"
@@ -26,7 +24,6 @@ int main(int argc, char* argv[])
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
     StartupLog::milestone("splash shown");
-    EngineWarmUp warmUp(InternetSettings::homePage(app.settings()));
 
     const int status = QApplication::exec();
     // Windows closed in the last moments are deleted now, while the engine is still up.
