@@ -1,8 +1,9 @@
 // Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
 
-#include "app/app.h"
-#include "platform/engine_setup.h"
+#include "platform/real/engine_setup.h"
 #include "platform/startup_log.h"
+#include "shell/app.h"
+#include "shell/real_platform.h"
 #include "shell/splash_window.h"
 #include "widgets/icons.h"
 

@@ -1,18 +1,18 @@
 // Opens and closes the organizer over a real settings file holding 100,000 agenda entries,
 // 10,000 phone numbers and 10,000 favourites, and over an empty store, and prints the medians.
 
-#include "app/app.h"
-#include "organizer/agenda.h"
-#include "organizer/named_list_store.h"
+#include "core/agenda.h"
+#include "core/named_list_store.h"
+#include "core/stored_count.h"
 #include "organizer/organizer_window.h"
-#include "organizer/stored_count.h"
-#include "platform/application_program_info.h"
-#include "platform/desktop_shell.h"
-#include "platform/qt_message_box.h"
-#include "platform/qt_printer.h"
-#include "platform/qt_settings_store.h"
-#include "platform/system_clock.h"
-#include "platform/webengine_browser.h"
+#include "platform/real/application_program_info.h"
+#include "platform/real/desktop_shell.h"
+#include "platform/real/qt_message_box.h"
+#include "platform/real/qt_printer.h"
+#include "platform/real/qt_settings_store.h"
+#include "platform/real/system_clock.h"
+#include "platform/real/webengine_browser.h"
+#include "shell/app.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

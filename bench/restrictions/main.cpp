@@ -2,8 +2,8 @@
 // full-screen window does at every load, and tests 1,000 page titles against it. Prints the
 // median of 5 runs of each against its target.
 
-#include "browsing/restriction_list.h"
-#include "platform/qt_settings_store.h"
+#include "core/restriction_list.h"
+#include "platform/real/qt_settings_store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,9 +35,9 @@ void writeList(const QString& directory, QRandomGenerator& random)
 {
     QtSettingsStore store(directory);
     using namespace Restrictions;
-    store.write(kApplication, kSection, kCountKey, QString::number(kEntries));
+    store.write(Texts::kProgramStore, kSection, kCountKey, QString::number(kEntries));
     for (int i = 0; i < kEntries; ++i)
-        store.write(kApplication, kSection, entryKey(i), randomWord(random, 6, 12));
+        store.write(Texts::kProgramStore, kSection, entryKey(i), randomWord(random, 6, 12));
     store.flush();
 }
 

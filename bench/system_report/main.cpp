@@ -4,9 +4,9 @@
 //
 // Usage: bench_system_report [runs]   (default 200)
 
-#include "platform/linux_system_info.h"
-#include "shell/manual.h"
-#include "tools/system_report.h"
+#include "core/manual.h"
+#include "core/system_report.h"
+#include "platform/real/linux_system_info.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // Brivola's full-screen mode.
 
 #include "admin/restrictions_tool.h"
-#include "platform/qt_settings_store.h"
+#include "platform/real/qt_settings_store.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

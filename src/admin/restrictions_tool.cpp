@@ -1,7 +1,8 @@
 #include "admin/restrictions_tool.h"
 
-#include "browsing/restriction_list.h"
-#include "platform/qt_settings_store.h"
+#include "core/restriction_list.h"
+#include "core/shared_texts.h"
+#include "platform/real/qt_settings_store.h"
 
 #include <QTextStream>
 
@@ -28,7 +29,7 @@ void printUsage(QTextStream& stream, const QtSettingsStore& store)
               "  --help       show this help\n"
               "\n"
               "The list is kept in "
-           << store.location(Restrictions::kApplication)
+           << store.location(Texts::kProgramStore)
            << ",\nsection [Restrictions]: \"Number\", then \"0\", \"1\", ... Saving rewrites "
               "those keys;\nother keys of the section are kept. The full-screen window reads "
               "the list each\ntime it opens.\n"
@@ -52,15 +53,16 @@ bool sameEntry(const QString& a, const QString& b)
 void writeList(QtSettingsStore& store, const QStringList& entries)
 {
     using namespace Restrictions;
-    const QList<std::pair<QString, QString>> stored = store.keyValues(kApplication, kSection);
+    const QList<std::pair<QString, QString>> stored =
+        store.keyValues(Texts::kProgramStore, kSection);
     if (!stored.isEmpty())
-        store.deleteSection(kApplication, kSection);
-    store.write(kApplication, kSection, kCountKey, QString::number(entries.size()));
+        store.deleteSection(Texts::kProgramStore, kSection);
+    store.write(Texts::kProgramStore, kSection, kCountKey, QString::number(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
-        store.write(kApplication, kSection, entryKey(i), entries[i]);
+        store.write(Texts::kProgramStore, kSection, entryKey(i), entries[i]);
     for (const auto& [key, value] : stored) {
         if (!isListKey(key))
-            store.write(kApplication, kSection, key, value);
+            store.write(Texts::kProgramStore, kSection, key, value);
     }
 }
 
@@ -68,7 +70,7 @@ int save(QtSettingsStore& store, QTextStream& err)
 {
     if (store.flush())
         return kDone;
-    err << kProgram << ": could not save the list to " << store.location(Restrictions::kApplication)
+    err << kProgram << ": could not save the list to " << store.location(Texts::kProgramStore)
         << "\n";
     return kFailed;
 }

@@ -1,14 +1,17 @@
 #include "browsing/browser_window.h"
 
-#include "app/app.h"
-#include "platform/browser_control.h"
-#include "platform/errors.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
+#include "core/twips.h"
+#include "platform/browser_profile.h"
+#include "platform/message_box.h"
+#include "platform/program_info.h"
+#include "platform/shell.h"
 #include "platform/startup_log.h"
-#include "platform/twips.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
-#include "widgets/key_codes.h"
+#include "widgets/key_down_filter.h"
 #include "widgets/line_shape.h"
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
@@ -41,7 +44,8 @@ QToolButton* pictureButton(const char* name, int left, int width, const QString&
 
 } // namespace
 
-MiniBrowse::MiniBrowse(App& app, QWidget* parent)
+MiniBrowse::MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& shell,
+                       const ProgramInfo& program, QWidget* parent)
     : QWidget(parent), Picture2(new QWidget(this)), Combo1(new QComboBox(Picture2)),
       Line1(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, Picture2)),
       Command3(pictureButton("Command3", 4320, 495, QStringLiteral("Go Backward"),
@@ -70,10 +74,11 @@ MiniBrowse::MiniBrowse(App& app, QWidget* parent)
       Command8(pictureButton(
           "Command8", 7800, 615, QStringLiteral("Send E-mail"),
           themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")), Picture2)),
-      Timer1(new QTimer(this)), WebBrowser1(app.browsers().create(this)), m_app(app)
+      Timer1(new QTimer(this)), WebBrowser1(profile.createBrowser(this)), m_messages(messages),
+      m_shell(shell), m_program(program)
 {
     setObjectName(QStringLiteral("MiniBrowse"));
-    setProperty("Tag", kTag);
+    setProperty("Tag", QStringLiteral("Browser"));
     setWindowTitle(kFirstCaption);
     setWindowIcon(programIcon());
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -126,9 +131,29 @@ void MiniBrowse::connectBrowser()
     connect(WebBrowser1, &BrowserControl::TitleChange, this, &MiniBrowse::WebBrowser1_TitleChange);
 }
 
+void MiniBrowse::goHome()
+{
+    WebBrowser1->GoHome();
+}
+
+void MiniBrowse::navigate(const QString& address)
+{
+    WebBrowser1->Navigate(address);
+}
+
+void MiniBrowse::setAddressText(const QString& text)
+{
+    Combo1->setEditText(text);
+}
+
+QString MiniBrowse::address() const
+{
+    return WebBrowser1->LocationURL();
+}
+
 void MiniBrowse::Form_Load()
 {
-    const QSize screen = m_app.programInfo().screenSizeTwips(this);
+    const QSize screen = m_program.screenSizeTwips(this);
     setOuterSizeTwips(this, QSize(screen.width() * 3 / 4, screen.height() * 3 / 4));
 }
 
@@ -154,7 +179,7 @@ void MiniBrowse::Combo1_KeyDown(int keyCode)
         Combo1->setEditText(text);
         Combo1->lineEdit()->setSelection(0, static_cast<int>(text.size()));
     } catch (const PlatformError&) {
-        m_app.messageBox().show(QStringLiteral("Cannot connect to this site or directory"));
+        m_messages.show(this, Texts::kCannotConnect);
     }
 }
 
@@ -190,7 +215,7 @@ void MiniBrowse::Command6_Click()
 
 void MiniBrowse::Command7_Click()
 {
-    m_app.shell().ControlPanelItem(Shell::kInternetOptions);
+    m_shell.ControlPanelItem(Shell::kInternetOptions);
 }
 
 void MiniBrowse::Command8_Click()

@@ -2,24 +2,27 @@
 
 // A browser window inside the main frame: the address box and buttons, then the page.
 
-#include "widgets/text_order.h"
+#include "core/text_order.h"
 
 #include <QWidget>
 
-class App;
 class BrowserControl;
+class BrowserProfile;
 class LineShape;
+class MessageBox;
+class ProgramInfo;
 class QComboBox;
 class QTimer;
 class QToolButton;
+class Shell;
 
 class MiniBrowse : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kTag = QStringLiteral("Browser");
     inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
 
-    explicit MiniBrowse(App& app, QWidget* parent = nullptr);
+    MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& shell,
+               const ProgramInfo& program, QWidget* parent = nullptr);
 
     QWidget* const Picture2;
     QComboBox* const Combo1;
@@ -34,6 +37,13 @@ public:
     QToolButton* const Command8;
     QTimer* const Timer1;
     BrowserControl* const WebBrowser1;
+
+    // What the window's openers ask of it. Navigating raises BrowserError when the address is
+    // none.
+    void goHome();
+    void navigate(const QString& address);
+    void setAddressText(const QString& text);
+    QString address() const;
 
 public slots:
     void Form_Load();
@@ -71,7 +81,9 @@ private:
     void connectBrowser();
     void noteTitleShown() const;
 
-    App& m_app;
+    MessageBox& m_messages;
+    Shell& m_shell;
+    const ProgramInfo& m_program;
     TextOrder m_order;
     bool m_loaded = false;
 };

@@ -1,14 +1,14 @@
 #include "browsing/fullscreen_toolbar.h"
 
-#include "app/app.h"
-#include "browsing/fullscreen_window.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
+#include "core/twips.h"
 #include "platform/browser_control.h"
-#include "platform/errors.h"
-#include "platform/twips.h"
-#include "shell/main_frame.h"
+#include "platform/message_box.h"
+#include "platform/program_info.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
-#include "widgets/key_codes.h"
+#include "widgets/key_down_filter.h"
 #include "widgets/mouse_label.h"
 #include "widgets/rectangle_shape.h"
 #include "widgets/timers.h"
@@ -58,7 +58,7 @@ MouseLabel* leftAligned(const char* name, const QString& caption, const QRect& g
 
 } // namespace
 
-Form2::Form2(App& app)
+Form2::Form2(BrowserControl& page, MessageBox& messages, const ProgramInfo& program)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       Shape1(new RectangleShape(kBlue, 3, this)), Command1(new QPushButton(tr("&Q"), this)),
       Combo1(new QComboBox(this)),
@@ -78,7 +78,8 @@ Form2::Form2(App& app)
                           msSansSerif(13.5), this)),
       Label6(leftAligned("Label6", QStringLiteral("Exit"), Twips::rect(7440, 495, 540, 375),
                          msSansSerif(13.5), this)),
-      Timer2(new QTimer(this)), Timer3(new QTimer(this)), m_app(app)
+      Timer2(new QTimer(this)), Timer3(new QTimer(this)), m_page(page), m_messages(messages),
+      m_program(program)
 {
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(Twips::toPixels(QSize(8130, 1125)));
@@ -165,6 +166,11 @@ void Form2::focusAddressBox()
     Combo1->setFocus();
 }
 
+void Form2::setLampColor(const QColor& color)
+{
+    Shape1->setBorderColor(color);
+}
+
 void Form2::restAllLabels()
 {
     for (MouseLabel* label : labels())
@@ -188,7 +194,7 @@ void Form2::Combo1_Change()
 void Form2::navigateFromAddressBox()
 {
     const QString text = Combo1->currentText();
-    m_app.form1().WebBrowser1->Navigate(text);
+    m_page.Navigate(text);
     Combo1->addItem(text);
 }
 
@@ -200,7 +206,7 @@ void Form2::Combo1_KeyDown(int keyCode)
         navigateFromAddressBox();
         hide();
     } catch (const PlatformError&) {
-        m_app.messageBox().show(QStringLiteral("Cannot connect to this site or directory"));
+        m_messages.show(this, Texts::kCannotConnect);
     }
 }
 
@@ -212,7 +218,7 @@ void Form2::Command1_Click()
 
 void Form2::Form_Resize()
 {
-    const double screenWidth = m_app.programInfo().screenSizeTwips(this).width();
+    const double screenWidth = m_program.screenSizeTwips(this).width();
     setLeft((screenWidth - outerSizeTwips(this).width()) / 2.0);
 }
 
@@ -228,13 +234,13 @@ void Form2::Form_MouseMove()
 
 void Form2::Label1_Click()
 {
-    ignoreFailure([this] { m_app.form1().WebBrowser1->Refresh(); });
+    ignoreFailure([this] { m_page.Refresh(); });
 }
 
 void Form2::Label2_Click()
 {
     try {
-        m_app.form1().WebBrowser1->GoBack();
+        m_page.GoBack();
     } catch (const PlatformError&) {
         markFailedArrow(Label2);
     }
@@ -243,7 +249,7 @@ void Form2::Label2_Click()
 void Form2::Label3_Click()
 {
     try {
-        m_app.form1().WebBrowser1->GoForward();
+        m_page.GoForward();
     } catch (const PlatformError&) {
         markFailedArrow(Label3);
     }
@@ -260,36 +266,34 @@ void Form2::Label4_Click()
     try {
         navigateFromAddressBox();
     } catch (const PlatformError&) {
-        m_app.messageBox().show(QStringLiteral("Cannot connect to this site or directory"));
+        m_messages.show(this, Texts::kCannotConnect);
     }
 }
 
 void Form2::Label5_Click()
 {
-    ignoreFailure([this] { m_app.form1().WebBrowser1->Stop(); });
+    ignoreFailure([this] { m_page.Stop(); });
 }
 
 void Form2::Label6_Click()
 {
-    m_app.unload(*this);
-    m_app.unload(m_app.form1());
-    m_app.mdiForm1().setVisible(true);
+    emit exitRequested();
 }
 
 void Form2::Label7_Click()
 {
-    ignoreFailure([this] { m_app.form1().WebBrowser1->GoHome(); });
+    ignoreFailure([this] { m_page.GoHome(); });
 }
 
 void Form2::Label11_Click()
 {
-    m_app.form1().showMinimized();
+    emit minimiseRequested();
     hide();
 }
 
 void Form2::Label13_Click()
 {
-    ignoreFailure([this] { m_app.form1().WebBrowser1->GoSearch(); });
+    ignoreFailure([this] { m_page.GoSearch(); });
 }
 
 void Form2::Label2_MouseUp()

@@ -6,8 +6,10 @@
 #include <QList>
 #include <QWidget>
 
-class App;
+class BrowserControl;
+class MessageBox;
 class MouseLabel;
+class ProgramInfo;
 class QComboBox;
 class QPushButton;
 class QTimer;
@@ -21,7 +23,8 @@ public:
     inline static const QString kSearchPortal = QStringLiteral("https://www.yahoo.com/");
     inline static const QString kNewsSite = QStringLiteral("https://www.reuters.com/");
 
-    explicit Form2(App& app);
+    // The toolbar steers the full-screen window's page.
+    Form2(BrowserControl& page, MessageBox& messages, const ProgramInfo& program);
 
     RectangleShape* const Shape1;
     QPushButton* const Command1;
@@ -45,6 +48,8 @@ public:
     void setTop(double twips);
     // Activates the toolbar with the focus in the address box.
     void focusAddressBox();
+    // The loading lamp: the border along the toolbar's edges.
+    void setLampColor(const QColor& color);
 
 public slots:
     // Quick-link keywords, on every change of the address box's text.
@@ -84,6 +89,12 @@ public slots:
     // The arrows' captions restored.
     void Timer3_Timer();
 
+signals:
+    // "Exit": the user leaves full-screen mode.
+    void exitRequested();
+    // "Mini": the user minimises full-screen mode.
+    void minimiseRequested();
+
 protected:
     void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -98,5 +109,7 @@ private:
     void navigateFromAddressBox();
     void markFailedArrow(MouseLabel* arrow);
 
-    App& m_app;
+    BrowserControl& m_page;
+    MessageBox& m_messages;
+    const ProgramInfo& m_program;
 };

@@ -1,15 +1,16 @@
 #include "browsing/fullscreen_window.h"
 
-#include "app/app.h"
 #include "browsing/fullscreen_toolbar.h"
-#include "platform/browser_control.h"
-#include "platform/errors.h"
-#include "platform/twips.h"
-#include "shell/main_frame.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
+#include "core/twips.h"
+#include "platform/browser_profile.h"
+#include "platform/message_box.h"
+#include "platform/program_info.h"
+#include "platform/window_system.h"
 #include "widgets/colors.h"
 #include "widgets/icons.h"
 #include "widgets/mouse_label.h"
-#include "widgets/rectangle_shape.h"
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
@@ -35,13 +36,15 @@ int stripPixels()
 
 } // namespace
 
-Form1::Form1(App& app)
+Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
+             const ProgramInfo& program, WindowSystem& windowSystem, GlobalWindow<Form2>& toolbar)
     : QWidget(nullptr, Qt::FramelessWindowHint), Command1(new QPushButton(tr("&Q"), this)),
-      WebBrowser1(app.browsers().create(this)), Picture1(new MouseLabel(QString(), this)),
-      Timer1(new QTimer(this)), m_app(app)
+      WebBrowser1(profile.createBrowser(this)), Picture1(new MouseLabel(QString(), this)),
+      Timer1(new QTimer(this)), m_settings(settings), m_messages(messages), m_program(program),
+      m_windowSystem(windowSystem), m_toolbar(toolbar)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Brivola 2.0"));
+    setWindowTitle(Texts::kProductTitle);
     setWindowIcon(programIcon());
     setBackground(this, Qt::black);
     // Full-screen mode ends with this window, never the program: the frame is only hidden.
@@ -75,22 +78,27 @@ void Form1::connectBrowser()
 
 void Form1::Form_Load()
 {
-    List3 = RestrictionList(Restrictions::read(m_app.settings()));
+    List3 = RestrictionList(Restrictions::read(m_settings));
     coverScreen();
     placeBrowser();
     placeStrip();
     try {
-        const QString commandLine = m_app.programInfo().commandLine();
+        const QString commandLine = m_program.commandLine();
         if (commandLine.isEmpty())
             WebBrowser1->GoHome();
         else
             WebBrowser1->Navigate(commandLine);
-        m_app.form2().setLeft(300);
+        toolbar().setLeft(300);
         placeToolbarTop();
         Picture1->raise();
     } catch (const PlatformError&) {
         ignoreFailure([this] { WebBrowser1->GoHome(); });
     }
+}
+
+void Form1::navigate(const QString& address)
+{
+    WebBrowser1->Navigate(address);
 }
 
 void Form1::Form_Resize()
@@ -101,16 +109,16 @@ void Form1::Form_Resize()
     placeBrowser();
     placeStrip();
     Picture1->raise();
-    Form2& toolbar = m_app.form2();
-    const double screenWidth = m_app.programInfo().screenSizeTwips(this).width();
-    toolbar.setLeft((screenWidth - outerSizeTwips(&toolbar).width()) / 2.0);
+    Form2& bar = toolbar();
+    const double screenWidth = m_program.screenSizeTwips(this).width();
+    bar.setLeft((screenWidth - outerSizeTwips(&bar).width()) / 2.0);
     placeToolbarTop();
 }
 
 void Form1::coverScreen()
 {
     const QRect area = screen() ? screen()->geometry() : QRect();
-    setGeometry(QRect(area.topLeft(), Twips::toPixels(m_app.programInfo().screenSizeTwips(this))));
+    setGeometry(QRect(area.topLeft(), Twips::toPixels(m_program.screenSizeTwips(this))));
 }
 
 // Its lower edge lies below the screen's by the strip's height.
@@ -126,41 +134,50 @@ void Form1::placeStrip()
 
 void Form1::placeToolbarTop()
 {
-    m_app.form2().setTop(outerSizeTwips(this).height() - kToolbarAboveBottom);
+    toolbar().setTop(outerSizeTwips(this).height() - kToolbarAboveBottom);
 }
 
 void Form1::Command1_Click()
 {
-    Form2& toolbar = m_app.form2();
-    if (toolbar.isVisible())
-        toolbar.focusAddressBox();
+    Form2& bar = toolbar();
+    if (bar.isVisible())
+        bar.focusAddressBox();
     else
         showToolbar();
 }
 
 void Form1::Picture1_Click()
 {
-    Form2& toolbar = m_app.form2();
-    if (!toolbar.isVisible()) {
+    Form2& bar = toolbar();
+    if (!bar.isVisible()) {
         showToolbar();
         return;
     }
-    toolbar.focusAddressBox();
-    if (toolbar.isVisible())
-        toolbar.hide();
+    bar.focusAddressBox();
+    if (bar.isVisible())
+        bar.hide();
 }
 
 void Form1::showToolbar()
 {
-    Form2& toolbar = m_app.form2();
-    toolbar.show();
-    toolbar.activateWindow();
-    ignoreFailure([&] { m_app.windowSystem().makeTopmost(toolbar, *this); });
+    Form2& bar = toolbar();
+    bar.show();
+    bar.activateWindow();
+    ignoreFailure([&] { m_windowSystem.makeTopmost(bar, *this); });
+}
+
+// The toolbar, loaded on first reference; what the user asks of it comes back to this window.
+Form2& Form1::toolbar()
+{
+    Form2& bar = m_toolbar.get();
+    connect(&bar, &Form2::exitRequested, this, &Form1::close, Qt::UniqueConnection);
+    connect(&bar, &Form2::minimiseRequested, this, &Form1::showMinimized, Qt::UniqueConnection);
+    return bar;
 }
 
 void Form1::Timer1_Timer()
 {
-    m_app.form2().Shape1->setBorderColor(kLampBlue);
+    toolbar().setLampColor(kLampBlue);
     Timer1->stop();
 }
 
@@ -171,7 +188,7 @@ void Form1::WebBrowser1_NewWindow2(bool* cancel)
 
 void Form1::WebBrowser1_ProgressChange(int, int)
 {
-    m_app.form2().Shape1->setBorderColor(kLampRed);
+    toolbar().setLampColor(kLampRed);
     enable(Timer1);
 }
 
@@ -183,14 +200,14 @@ void Form1::WebBrowser1_TitleChange(const QString& text)
         if (!List2.isEmpty()) {
             if (List2.contains(Text1))
                 return;
-            Form2& toolbar = m_app.form2();
-            if (toolbar.isEnabled())
-                toolbar.raise();
+            Form2& bar = toolbar();
+            if (bar.isEnabled())
+                bar.raise();
         }
         if (!Text1.startsWith(QLatin1String("http")) && !Text1.startsWith(QLatin1String("HTTP")))
             List2.append(Text1);
     } catch (const PlatformError&) {
-        m_app.messageBox().show(QStringLiteral("IE Error"));
+        m_messages.show(this, QStringLiteral("IE Error"));
     }
 }
 
@@ -205,7 +222,7 @@ void Form1::refuseRestricted(const QString& title)
     for (qsizetype i = 0; i < refusals; ++i) {
         WebBrowser1->Stop();
         leaveRefusedPage(replaced);
-        m_app.messageBox().show(kRefusedMessage);
+        m_messages.show(this, kRefusedMessage);
     }
 }
 
@@ -231,17 +248,16 @@ void Form1::changeEvent(QEvent* event)
         Form_Resize(); // restoring from minimised gives the screen back
 }
 
-// However it closes, full-screen mode ends with it: the toolbar goes and the frame returns. Until
-// it is deleted, the closed window handles nothing more, so nothing loads a toolbar again.
+// However it closes ("Exit", or the window manager), full-screen mode ends with it: the toolbar
+// goes and the frame is told. Until it is deleted, the closed window handles nothing more, so
+// nothing loads a toolbar again.
 void Form1::closeEvent(QCloseEvent* event)
 {
     Timer1->stop();
     WebBrowser1->blockSignals(true);
-    if (Form2* toolbar = m_app.loadedForm2())
-        m_app.unload(*toolbar);
-    if (MDIForm1* frame = m_app.loadedMdiForm1())
-        frame->show();
+    m_toolbar.unload();
     event->accept();
+    emit unloaded();
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -3,16 +3,22 @@
 // The full-screen browser window: one borderless page over the whole screen, steered from the
 // floating toolbar, that refuses pages whose titles hold a word of the restriction list.
 
-#include "browsing/restriction_list.h"
+#include "core/restriction_list.h"
+#include "widgets/global_window.h"
 
 #include <QStringList>
 #include <QWidget>
 
-class App;
 class BrowserControl;
+class BrowserProfile;
+class Form2;
+class MessageBox;
 class MouseLabel;
+class ProgramInfo;
 class QPushButton;
 class QTimer;
+class SettingsStore;
+class WindowSystem;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -22,7 +28,9 @@ public:
     inline static const QString kRefusedMessage =
         QStringLiteral("That page violates parental rules");
 
-    explicit Form1(App& app);
+    // Loading reads the restriction list from the settings store and loads the toolbar.
+    Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
+          const ProgramInfo& program, WindowSystem& windowSystem, GlobalWindow<Form2>& toolbar);
 
     QPushButton* const Command1;
     BrowserControl* const WebBrowser1;
@@ -34,6 +42,9 @@ public:
     QStringList List2;
     // The current page's title.
     QString Text1;
+
+    // The main frame hands over the page the user was reading.
+    void navigate(const QString& address);
 
 public slots:
     void Form_Load();
@@ -48,6 +59,10 @@ public slots:
     void WebBrowser1_ProgressChange(int progress, int progressMax);
     void WebBrowser1_TitleChange(const QString& text);
 
+signals:
+    // Full-screen mode has ended: the window and its toolbar are gone.
+    void unloaded();
+
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -60,9 +75,14 @@ private:
     void placeBrowser();
     void placeStrip();
     void placeToolbarTop();
+    Form2& toolbar();
     void showToolbar();
     void refuseRestricted(const QString& title);
     void leaveRefusedPage(bool& replaced);
 
-    App& m_app;
+    const SettingsStore& m_settings;
+    MessageBox& m_messages;
+    const ProgramInfo& m_program;
+    WindowSystem& m_windowSystem;
+    GlobalWindow<Form2>& m_toolbar;
 };

@@ -1,6 +1,6 @@
 #include "organizer/named_list_page.h"
 
-#include "organizer/named_list_store.h"
+#include "core/named_list_store.h"
 #include "platform/message_box.h"
 #include "widgets/design.h"
 
@@ -46,7 +46,7 @@ QStringList NamedListPage::entries() const
 void NamedListPage::addEntry()
 {
     if (nameBox->text().isEmpty() || valueBox->text().isEmpty()) {
-        m_messages.show(QStringLiteral("Both text boxes must be filled!"));
+        m_messages.show(this, QStringLiteral("Both text boxes must be filled!"));
         return;
     }
     const QString entry = namedEntry(nameBox->text(), valueBox->text());

@@ -3,7 +3,7 @@
 // An organizer page holding a sorted list of "name  ::  value" entries, with a name box and a
 // value box to add one and a button to remove the selected one.
 
-#include "widgets/text_order.h"
+#include "core/text_order.h"
 
 #include <QWidget>
 

@@ -1,25 +1,25 @@
 #include "organizer/organizer_window.h"
 
-#include "app/app.h"
-#include "browsing/browser_window.h"
+#include "core/errors.h"
+#include "core/named_list_store.h"
+#include "core/settings_store.h"
+#include "core/shared_texts.h"
+#include "core/stored_count.h"
+#include "core/twips.h"
 #include "organizer/named_list_page.h"
-#include "organizer/named_list_store.h"
-#include "organizer/stored_count.h"
-#include "platform/browser_control.h"
-#include "platform/errors.h"
-#include "platform/twips.h"
-#include "shell/main_frame.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/printer.h"
 #include "widgets/colors.h"
 #include "widgets/design.h"
 #include "widgets/fonts.h"
+#include "widgets/main_frame_link.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -107,7 +107,8 @@ const QStringList kMonths{
 
 } // namespace
 
-Calender1::Calender1(App& app)
+Calender1::Calender1(SettingsStore& settings, MessageBox& messages, Printer& printer,
+                     const Clock& clock, MainFrameLink& frame)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       cmdCalender(button(QStringLiteral("Calender"), "cmdCalender", 0, 0, 1335, 375, this)),
       Command8(button(QStringLiteral("Internet Favorites"), "Command8", 1320, 0, 1695, 375, this)),
@@ -123,13 +124,8 @@ Calender1::Calender1(App& app)
       Text5(placed(new QPlainTextEdit(Picture1), "Text5", 240, 2160, 4215, 1455)),
       cmnClear(button(QStringLiteral("Clear Appointments"), "cmnClear", 1560, 3600, 1695, 375,
                       Picture1)),
-      Picture2(phonePage(app.messageBox(), this)), List1(Picture2->list),
-      Command3(Picture2->removeButton), Label3(Picture2->nameLabel), Text1(Picture2->nameBox),
-      Label4(Picture2->valueLabel), Text2(Picture2->valueBox), Command2(Picture2->addButton),
-      Picture3(favouritesPage(app.messageBox(), this)), List2(Picture3->list),
-      Command4(Picture3->removeButton), Label7(Picture3->nameLabel), Text4(Picture3->nameBox),
-      Label6(Picture3->valueLabel), Text3(Picture3->valueBox), Command5(Picture3->addButton),
-      m_app(app)
+      Picture2(phonePage(messages, this)), Picture3(favouritesPage(messages, this)),
+      m_settings(settings), m_messages(messages), m_printer(printer), m_clock(clock), m_frame(frame)
 {
     createWindow();
     createCalendarPage();
@@ -140,7 +136,7 @@ Calender1::Calender1(App& app)
 void Calender1::createWindow()
 {
     setObjectName(QStringLiteral("Calender1"));
-    setWindowTitle(kCaption);
+    setWindowTitle(Texts::kOrganizerStore);
     setFont(msSansSerif(8));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, kLightGrey);
@@ -178,28 +174,28 @@ void Calender1::connectControls()
     connect(Text5, &QPlainTextEdit::textChanged, this, &Calender1::Text5_Change);
     connect(cmnClear, &QPushButton::clicked, this, &Calender1::cmnClear_Click);
     connect(Command6, &QPushButton::clicked, this, &Calender1::Command6_Click);
-    connect(Command2, &QPushButton::clicked, this, &Calender1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Calender1::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &Calender1::Command5_Click);
-    connect(Command4, &QPushButton::clicked, this, &Calender1::Command4_Click);
-    connect(List2, &QListWidget::itemDoubleClicked, this, &Calender1::List2_DblClick);
+    connect(Picture2->addButton, &QPushButton::clicked, this, &Calender1::Command2_Click);
+    connect(Picture2->removeButton, &QPushButton::clicked, this, &Calender1::Command3_Click);
+    connect(Picture3->addButton, &QPushButton::clicked, this, &Calender1::Command5_Click);
+    connect(Picture3->removeButton, &QPushButton::clicked, this, &Calender1::Command4_Click);
+    connect(Picture3->list, &QListWidget::itemDoubleClicked, this, &Calender1::List2_DblClick);
 }
 
 void Calender1::Form_Load()
 {
     // Everything stored is read first, so that a damaged store stops the load before the frame
     // is disabled, and no half-loaded organizer is ever saved.
-    const SettingsStore& store = m_app.settings();
+    const SettingsStore& store = m_settings;
     Agenda storedAgenda;
     storedAgenda.load(store);
     QStringList phones = loadNamedList(store, kPhonePlace);
     QStringList favourites = loadNamedList(store, kFavouritesPlace);
 
-    setMainFrameEnabled(false);
+    m_frame.setFrameEnabled(false);
     Loading = true;
     agenda = std::move(storedAgenda);
     fillYears();
-    const QDate today = m_app.clock().now().date();
+    const QDate today = m_clock.now().date();
     Combo1->setCurrentIndex(today.month() - 1);
     Combo2->setCurrentIndex(today.year());
     const MonthGrid grid = fillDayButtons();
@@ -309,7 +305,7 @@ void Calender1::Command8_Click()
 
 void Calender1::Command7_Click()
 {
-    m_app.unload(*this);
+    close();
 }
 
 void Calender1::Timer1_Timer()
@@ -338,11 +334,10 @@ void Calender1::Text5_Change()
 // "Clear Appointments": erase every agenda entry, the stored ones at once.
 void Calender1::cmnClear_Click()
 {
-    if (m_app.messageBox().show(QStringLiteral("Are you sure"), MessageBox::Buttons::YesNo,
-                                QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
+    if (m_messages.show(this, QStringLiteral("Are you sure"), MessageBox::Buttons::YesNo,
+                        QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
         return;
-    ignoreFailure(
-        [this] { m_app.settings().deleteSection(kOrganizerApplication, kAgendaSection); });
+    ignoreFailure([this] { m_settings.deleteSection(Texts::kOrganizerStore, kAgendaSection); });
     agenda.clear();
     unselectDay();
     unboldDays();
@@ -354,15 +349,14 @@ void Calender1::Command6_Click()
     if (!Text5->isEnabled() || text.isEmpty())
         return;
     try {
-        Printer& printer = m_app.printer();
-        printer.setFontSize(12);
-        printer.print(QStringLiteral("Agenda For: ") + Combo1->currentText() + QLatin1Char(' ') +
-                      SelectedDay + QStringLiteral(", ") + Combo2->currentText());
-        printer.print(QString());
-        printer.print(text);
-        printer.endDocument();
+        m_printer.setFontSize(12);
+        m_printer.print(QStringLiteral("Agenda For: ") + Combo1->currentText() + QLatin1Char(' ') +
+                        SelectedDay + QStringLiteral(", ") + Combo2->currentText());
+        m_printer.print(QString());
+        m_printer.print(text);
+        m_printer.endDocument();
     } catch (const PlatformError&) {
-        m_app.messageBox().show(QStringLiteral("Printer Error"));
+        m_messages.show(this, Texts::kPrinterError);
     }
 }
 
@@ -388,18 +382,11 @@ void Calender1::Command4_Click()
 
 void Calender1::List2_DblClick()
 {
-    const QList<QListWidgetItem*> selected = List2->selectedItems();
+    const QList<QListWidgetItem*> selected = Picture3->list->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString address = favouriteAddress(selected.first()->text());
-    MDIForm1& frame = m_app.mdiForm1();
-    MiniBrowse* browser = frame.newBrowser();
-    // An address the engine refuses still stands in the box, where the user can correct it.
-    ignoreFailure([&] { browser->WebBrowser1->Navigate(address); });
-    browser->Combo1->setEditText(address);
-    m_app.unload(*this);
-    // The disabled frame could not make the new window its active one; now it can.
-    frame.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser->parentWidget()));
+    m_frame.openBrowser(favouriteAddress(selected.first()->text()));
+    close();
 }
 
 void Calender1::closeEvent(QCloseEvent* event)
@@ -414,15 +401,10 @@ void Calender1::Form_QueryUnload()
         return;
     m_unloaded = true;
     Timer1->stop();
-    SettingsStore& store = m_app.settings();
-    agenda.save(store);
-    saveNamedList(store, kPhonePlace, Picture2->entries());
-    saveNamedList(store, kFavouritesPlace, Picture3->entries());
-    setMainFrameEnabled(true);
-}
-
-void Calender1::setMainFrameEnabled(bool enabled)
-{
-    if (MDIForm1* frame = m_app.loadedMdiForm1())
-        frame->setEnabled(enabled);
+    m_settings.update(Texts::kOrganizerStore, [this] {
+        agenda.save(m_settings);
+        saveNamedList(m_settings, kPhonePlace, Picture2->entries());
+        saveNamedList(m_settings, kFavouritesPlace, Picture3->entries());
+    });
+    m_frame.setFrameEnabled(true);
 }

@@ -3,31 +3,32 @@
 // The organizer "Orvane Organizer": a month calendar with a day agenda, the phone list and the
 // Internet favourites, saved to the settings store when it closes.
 
-#include "organizer/agenda.h"
-#include "organizer/month_grid.h"
+#include "core/agenda.h"
+#include "core/month_grid.h"
 
 #include <QWidget>
 
 #include <array>
 
-class App;
+class Clock;
+class MainFrameLink;
+class MessageBox;
 class NamedListPage;
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class Printer;
+class SettingsStore;
 
 class Calender1 : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kCaption = QStringLiteral("Orvane Organizer");
-
     // Loads the window from the settings store and disables the main frame. A damaged store
     // raises DamagedStoreError before anything changes.
-    explicit Calender1(App& app);
+    Calender1(SettingsStore& settings, MessageBox& messages, Printer& printer, const Clock& clock,
+              MainFrameLink& frame);
 
     // True while the window loads: the month and year selectors' handlers then do nothing.
     bool Loading = false;
@@ -55,25 +56,10 @@ public:
     QPlainTextEdit* const Text5;
     QPushButton* const cmnClear;
 
-    // The phone page.
+    // The phone page: List1, "Remove Number" Command3, Text1 and Text2, "Add Number" Command2.
     NamedListPage* const Picture2;
-    QListWidget* const List1;
-    QPushButton* const Command3;
-    QLabel* const Label3;
-    QLineEdit* const Text1;
-    QLabel* const Label4;
-    QLineEdit* const Text2;
-    QPushButton* const Command2;
-
-    // The favourites page.
+    // The favourites page: List2, "Remove URL" Command4, Text4 and Text3, "Add URL" Command5.
     NamedListPage* const Picture3;
-    QListWidget* const List2;
-    QPushButton* const Command4;
-    QLabel* const Label7;
-    QLineEdit* const Text4;
-    QLabel* const Label6;
-    QLineEdit* const Text3;
-    QPushButton* const Command5;
 
 public slots:
     void Combo1_Click();
@@ -126,8 +112,10 @@ private:
     void unselectDay();
     void showAgendaText(const QString& text);
     void showPage(QWidget* page);
-    void setMainFrameEnabled(bool enabled);
-
-    App& m_app;
+    SettingsStore& m_settings;
+    MessageBox& m_messages;
+    Printer& m_printer;
+    const Clock& m_clock;
+    MainFrameLink& m_frame;
     bool m_unloaded = false;
 };

@@ -30,10 +30,3 @@ signals:
     // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
     void NewWindow2(bool* cancel);
 };
-
-// Makes the browser controls of the program's windows.
-class BrowserFactory {
-public:
-    virtual ~BrowserFactory() = default;
-    virtual BrowserControl* create(QWidget* parent) = 0;
-};

@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
 
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -10,7 +11,7 @@ namespace TextFile {
 QString withCrLf(const QString& text)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    return QString(text).replace(lineEnd, kLineEnd);
+    return QString(text).replace(lineEnd, Texts::kLineEnd);
 }
 
 void write(const QString& path, const QString& text)

@@ -6,8 +6,6 @@
 
 namespace TextFile {
 
-inline const QString kLineEnd = QStringLiteral("\r\n");
-
 // The text with every line end (line feed, carriage return or both) as carriage return and
 // line feed, as the files of this program keep them.
 QString withCrLf(const QString& text);

@@ -1,13 +1,15 @@
 #include "shell/main_frame.h"
 
-#include "app/app.h"
 #include "browsing/browser_window.h"
 #include "browsing/fullscreen_window.h"
+#include "core/errors.h"
+#include "core/manual.h"
+#include "core/shared_texts.h"
+#include "core/twips.h"
 #include "organizer/organizer_window.h"
-#include "platform/errors.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
-#include "shell/manual.h"
+#include "shell/app.h"
+#include "shell/manual_file.h"
 #include "tools/about_box.h"
 #include "tools/quick_note.h"
 #include "tools/system_window.h"
@@ -32,7 +34,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Brivola 2.0");
 constexpr int kButtonBarWidth = 6975;
 
 QPushButton* barButton(const QString& caption, int left, int width, QWidget* parent)
@@ -56,11 +57,11 @@ MDIForm1::MDIForm1(App& app)
       lbltime(named(new QLabel(Picture2), "lbltime")),
       txtManual(named(new QPlainTextEdit(Manual::text(), Picture1), "txtManual")),
       mdiArea(named(new QMdiArea, "mdiArea")), Timer1(named(new QTimer(this), "Timer1")),
-      Timer2(named(new QTimer(this), "Timer2")), CommonDialog1(app.fileDialogs().create(this)),
-      m_app(app)
+      Timer2(named(new QTimer(this), "Timer2")),
+      CommonDialog1(app.services().fileDialogs->create(this)), m_app(app)
 {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(kCaption);
+    setWindowTitle(Texts::kProductTitle);
     // The frame opens maximised. It takes the screen's size before it first shows, so that
     // the window manager's maximising later does not leave the first child placed for the
     // design size (9480 by 6300 twips).
@@ -196,18 +197,18 @@ void MDIForm1::MDIForm_Resize()
 
 void MDIForm1::cmdBrowser_Click()
 {
-    newBrowser()->WebBrowser1->GoHome();
+    newBrowser()->goHome();
     ++WindowNums;
 }
 
 void MDIForm1::cmdQuick_Click()
 {
-    showChild(new Form3(m_app));
+    showChild(new Form3(*this, *m_app.services().messageBox));
 }
 
 void MDIForm1::cmdSysInfo_Click()
 {
-    setEnabled(false);
+    setFrameEnabled(false);
     m_app.system().show();
 }
 
@@ -217,7 +218,7 @@ void MDIForm1::Command1_Click()
         m_app.calender1().show();
     } catch (const StoreError& error) {
         // Damaged organizer data: it stays closed, and the message says why and where.
-        m_app.messageBox().show(QString::fromStdString(error.what()));
+        m_app.services().messageBox->show(this, QString::fromStdString(error.what()));
     }
 }
 
@@ -227,13 +228,11 @@ void MDIForm1::Command2_Click()
 {
     setVisible(false);
     Form1& fullScreen = m_app.form1();
+    connect(&fullScreen, &Form1::unloaded, this, &MDIForm1::show, Qt::UniqueConnection);
     fullScreen.show();
     ignoreFailure([&] {
-        QWidget* child = activeChild();
-        if (!child || child->property("Tag").toString() != MiniBrowse::kTag)
-            return;
-        if (auto* browser = qobject_cast<MiniBrowse*>(child))
-            fullScreen.WebBrowser1->Navigate(browser->WebBrowser1->LocationURL());
+        if (auto* browser = qobject_cast<MiniBrowse*>(activeChild()))
+            fullScreen.navigate(browser->address());
     });
 }
 
@@ -245,18 +244,19 @@ void MDIForm1::Timer1_Timer()
 
 void MDIForm1::Timer2_Timer()
 {
-    const QTime now = m_app.clock().now().time();
-    setWindowTitle(kCaption + QStringLiteral(" / ") + m_app.clock().timeText(now));
+    const Clock& clock = *m_app.services().clock;
+    setWindowTitle(Texts::kProductTitle + QStringLiteral(" / ") +
+                   clock.timeText(clock.now().time()));
 }
 
 void MDIForm1::mnuExitItem_Click()
 {
-    m_app.unload(*this);
+    close();
 }
 
 void MDIForm1::mnuIEItem_Click()
 {
-    m_app.shell().ControlPanelItem(Shell::kInternetOptions);
+    m_app.services().shell->ControlPanelItem(Shell::kInternetOptions);
 }
 
 void MDIForm1::mnuCW_Click()
@@ -277,12 +277,12 @@ void MDIForm1::mnuCV_Click()
 void MDIForm1::mnuManualItem_Click()
 {
     newBrowser(); // no home page, and WindowNums counts only "New Browser"
-    const QString file = Manual::write(TextFile::withCrLf(txtManual->toPlainText()),
-                                       m_app.programInfo().programDirectory());
+    const QString file = writeManual(TextFile::withCrLf(txtManual->toPlainText()),
+                                     m_app.services().programInfo->programDirectory());
     auto* browser = qobject_cast<MiniBrowse*>(activeChild());
     if (file.isEmpty() || !browser)
         return;
-    ignoreFailure([&] { browser->WebBrowser1->Navigate(file); });
+    ignoreFailure([&] { browser->navigate(file); });
 }
 
 void MDIForm1::mnuAboutItem_Click()
@@ -316,14 +316,32 @@ QMdiSubWindow* MDIForm1::showChild(QWidget* child)
     window->move(
         newChildPosition(m_childrenOpened++, window->size(), mdiArea->viewport()->size(), step));
     mdiArea->setActiveSubWindow(window);
+    if (!isEnabled())
+        m_activateWhenEnabled = window;
     return window;
 }
 
 MiniBrowse* MDIForm1::newBrowser()
 {
-    auto* browser = new MiniBrowse(m_app);
+    const PlatformServices& s = m_app.services();
+    auto* browser = new MiniBrowse(*s.browsers, *s.messageBox, *s.shell, *s.programInfo);
     showChild(browser);
     return browser;
+}
+
+void MDIForm1::setFrameEnabled(bool enabled)
+{
+    setEnabled(enabled);
+    if (enabled && m_activateWhenEnabled)
+        mdiArea->setActiveSubWindow(std::exchange(m_activateWhenEnabled, nullptr));
+}
+
+void MDIForm1::openBrowser(const QString& address)
+{
+    MiniBrowse* browser = newBrowser();
+    // An address the engine refuses still stands in the box, where the user can correct it.
+    ignoreFailure([&] { browser->navigate(address); });
+    browser->setAddressText(address);
 }
 
 QWidget* MDIForm1::activeChild() const

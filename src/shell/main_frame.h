@@ -2,11 +2,13 @@
 
 // The main frame: browser windows and QuickNotes inside, its button bar, menus and clocks.
 
+#include "core/time_online.h"
+#include "core/window_arrangement.h"
 #include "platform/file_dialog.h"
-#include "shell/time_online.h"
-#include "shell/window_arrangement.h"
+#include "widgets/main_frame_link.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -21,7 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public MainFrameLink {
     Q_OBJECT
 public:
     explicit MDIForm1(App& app);
@@ -60,6 +62,10 @@ public:
     QAction* mnuCV = nullptr;
     QAction* mnuManualItem = nullptr;
     QAction* mnuAboutItem = nullptr;
+
+    void setFrameEnabled(bool enabled) override;
+    void openBrowser(const QString& address) override;
+    FileDialog& fileDialog() override { return *CommonDialog1; }
 
     // Adds a window to the frame and shows it; being the newest, it becomes the active child.
     QMdiSubWindow* showChild(QWidget* child);
@@ -110,4 +116,6 @@ private:
     App& m_app;
     QList<QAction*> m_childWindowItems;
     int m_childrenOpened = 0;
+    // A child opened while the frame took no input becomes the active one when it takes it again.
+    QPointer<QMdiSubWindow> m_activateWhenEnabled;
 };

@@ -1,8 +1,8 @@
 #include "shell/splash_window.h"
 
-#include "app/app.h"
+#include "core/twips.h"
 #include "platform/startup_log.h"
-#include "platform/twips.h"
+#include "shell/app.h"
 #include "shell/main_frame.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
@@ -72,7 +72,7 @@ void frmSplash::Timer1_Timer()
     // The frame shows before the splash goes, so the program never has no window at all.
     m_app.mdiForm1().showMaximized();
     StartupLog::milestone("frame shown");
-    m_app.unload(*this);
+    close();
 }
 
 void frmSplash::centreOnScreen()

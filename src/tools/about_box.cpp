@@ -1,7 +1,6 @@
 #include "tools/about_box.h"
 
-#include "app/app.h"
-#include "platform/twips.h"
+#include "core/twips.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
 #include "widgets/line_shape.h"
@@ -53,7 +52,7 @@ QLabel* label(const QString& text, const QRect& geometry, QWidget* parent)
 
 } // namespace
 
-frmAbout::frmAbout(App& app)
+frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       picIcon(new QLabel(this)),
@@ -68,7 +67,7 @@ frmAbout::frmAbout(App& app)
           new LineShape({0, kSeparatorTop + 15}, {kWidth, kSeparatorTop + 15}, 30, Qt::white, this),
           new LineShape({0, kSeparatorTop}, {kWidth, kSeparatorTop}, 15, QColor(128, 128, 128),
                         this)},
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)), m_app(app)
+      cmdOK(new QPushButton(QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -107,7 +106,7 @@ frmAbout::frmAbout(App& app)
 
 void frmAbout::cmdOK_Click()
 {
-    m_app.unload(*this);
+    close();
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event)

@@ -7,7 +7,6 @@
 
 #include <array>
 
-class App;
 class LineShape;
 class QLabel;
 class QPlainTextEdit;
@@ -18,7 +17,7 @@ class frmAbout : public QDialog {
 public:
     static const QString kDisclaimer;
 
-    explicit frmAbout(App& app);
+    frmAbout();
 
     QLabel* const picIcon;
     QLabel* const lblTitle;
@@ -34,7 +33,4 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    App& m_app;
 };

@@ -1,25 +1,27 @@
 #include "tools/quick_note.h"
 
-#include "app/app.h"
-#include "platform/errors.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
+#include "core/twips.h"
 #include "platform/file_dialog.h"
+#include "platform/message_box.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
-#include "shell/main_frame.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
+#include "widgets/main_frame_link.h"
 #include "widgets/window_geometry.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-Form3::Form3(App& app, QWidget* parent)
+Form3::Form3(MainFrameLink& frame, MessageBox& messages, QWidget* parent)
     : QWidget(parent), Text1(new QPlainTextEdit(this)),
-      Command1(new QPushButton(QStringLiteral("Save QuickNote"), this)), m_app(app)
+      Command1(new QPushButton(QStringLiteral("Save QuickNote"), this)), m_frame(frame),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("Form3"));
-    setProperty("Tag", kTag);
+    setProperty("Tag", QStringLiteral("QuickNote"));
     setWindowTitle(QStringLiteral("QuickNote"));
     setWindowIcon(programIcon());
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -52,7 +54,7 @@ void Form3::Form_Resize()
 
 void Form3::Command1_Click()
 {
-    FileDialog& dialog = *m_app.mdiForm1().CommonDialog1;
+    FileDialog& dialog = m_frame.fileDialog();
     QString name;
     try {
         dialog.setFilter(kFilter);
@@ -60,10 +62,10 @@ void Form3::Command1_Click()
         name = dialog.fileName();
         if (dialog.cancelled() || name.isEmpty())
             return;
-        TextFile::write(name, TextFile::withCrLf(Text1->toPlainText()) + TextFile::kLineEnd);
+        TextFile::write(name, TextFile::withCrLf(Text1->toPlainText()) + Texts::kLineEnd);
     } catch (const FileError& error) {
-        m_app.messageBox().show(QStringLiteral("The QuickNote could not be saved to \"%1\": %2")
-                                    .arg(name, QString::fromUtf8(error.what())));
+        m_messages.show(this, QStringLiteral("The QuickNote could not be saved to \"%1\": %2")
+                                  .arg(name, QString::fromUtf8(error.what())));
     }
 }
 

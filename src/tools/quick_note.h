@@ -4,17 +4,17 @@
 
 #include <QWidget>
 
-class App;
+class MainFrameLink;
+class MessageBox;
 class QPlainTextEdit;
 class QPushButton;
 
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kTag = QStringLiteral("QuickNote");
     inline static const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt");
 
-    explicit Form3(App& app, QWidget* parent = nullptr);
+    Form3(MainFrameLink& frame, MessageBox& messages, QWidget* parent = nullptr);
 
     QPlainTextEdit* const Text1;
     QPushButton* const Command1;
@@ -30,6 +30,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    App& m_app;
+    MainFrameLink& m_frame;
+    MessageBox& m_messages;
     bool m_loaded = false;
 };

@@ -1,12 +1,16 @@
 #include "tools/system_window.h"
 
-#include "app/app.h"
-#include "platform/errors.h"
-#include "platform/twips.h"
-#include "shell/main_frame.h"
-#include "tools/system_report.h"
+#include "core/errors.h"
+#include "core/shared_texts.h"
+#include "core/system_report.h"
+#include "core/twips.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/printer.h"
+#include "platform/system_info.h"
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
+#include "widgets/main_frame_link.h"
 #include "widgets/window_geometry.h"
 
 #include <QCloseEvent>
@@ -22,12 +26,14 @@ constexpr int kReportTop = 360;
 
 } // namespace
 
-System::System(App& app)
+System::System(const SystemInfo& machine, const Clock& clock, Printer& printer,
+               MessageBox& messages, MainFrameLink& frame)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       Command1(new QPushButton(QStringLiteral("Update"), this)),
       Command2(new QPushButton(QStringLiteral("Print"), this)), txtSystem(new QPlainTextEdit(this)),
-      Timer1(new QTimer(this)), m_app(app)
+      Timer1(new QTimer(this)), m_machine(machine), m_clock(clock), m_printer(printer),
+      m_messages(messages), m_frame(frame)
 {
     setObjectName(QStringLiteral("System"));
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -74,26 +80,25 @@ void System::Form_Resize()
 
 void System::Command1_Click()
 {
-    const SystemInfo& machine = m_app.systemInfo();
     SystemReadings readings;
-    readings.system = machine.systemInfo();
-    readings.memory = machine.memoryStatus();
-    readings.power = machine.powerStatus();
+    readings.system = m_machine.systemInfo();
+    readings.memory = m_machine.memoryStatus();
+    readings.power = m_machine.powerStatus();
     // The date and the time come from two readings of the clock, in that order.
-    const QDate date = m_app.clock().now().date();
-    const QTime time = m_app.clock().now().time();
-    readings.uptimeMilliseconds = machine.uptimeMilliseconds();
+    const QDate date = m_clock.now().date();
+    const QTime time = m_clock.now().time();
+    readings.uptimeMilliseconds = m_machine.uptimeMilliseconds();
     txtSystem->setPlainText(
-        SystemReport::text(readings, m_app.clock().longDate(date), m_app.clock().mediumTime(time)));
+        SystemReport::text(readings, m_clock.longDate(date), m_clock.mediumTime(time)));
 }
 
 void System::Command2_Click()
 {
     try {
-        m_app.printer().print(txtSystem->toPlainText());
-        m_app.printer().endDocument();
+        m_printer.print(txtSystem->toPlainText());
+        m_printer.endDocument();
     } catch (const PrinterError&) {
-        m_app.messageBox().show(QStringLiteral("Printer Error"));
+        m_messages.show(this, Texts::kPrinterError);
     }
 }
 
@@ -104,8 +109,7 @@ void System::Timer1_Timer()
 
 void System::Form_Unload()
 {
-    if (MDIForm1* frame = m_app.loadedMdiForm1())
-        frame->setEnabled(true);
+    m_frame.setFrameEnabled(true);
 }
 
 void System::resizeEvent(QResizeEvent* event)

@@ -5,15 +5,20 @@
 
 #include <QWidget>
 
-class App;
+class Clock;
+class MainFrameLink;
+class MessageBox;
+class Printer;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class SystemInfo;
 
 class System : public QWidget {
     Q_OBJECT
 public:
-    explicit System(App& app);
+    System(const SystemInfo& machine, const Clock& clock, Printer& printer, MessageBox& messages,
+           MainFrameLink& frame);
 
     QPushButton* const Command1;
     QPushButton* const Command2;
@@ -37,5 +42,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    App& m_app;
+    const SystemInfo& m_machine;
+    const Clock& m_clock;
+    Printer& m_printer;
+    MessageBox& m_messages;
+    MainFrameLink& m_frame;
 };

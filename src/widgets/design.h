@@ -2,7 +2,7 @@
 
 // Giving a window's controls their designed names and places.
 
-#include "platform/twips.h"
+#include "core/twips.h"
 
 #include <QObject>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "widgets/line_shape.h"
 
-#include "platform/twips.h"
+#include "core/twips.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "widgets/window_geometry.h"
 
-#include "platform/twips.h"
+#include "core/twips.h"
 
 #include <QMdiSubWindow>
 #include <QWidget>

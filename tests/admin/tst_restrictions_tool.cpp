@@ -1,6 +1,6 @@
 #include "admin/restrictions_tool.h"
-#include "browsing/restriction_list.h"
-#include "platform/qt_settings_store.h"
+#include "core/restriction_list.h"
+#include "platform/real/qt_settings_store.h"
 #include "support/test_main.h"
 
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "shell/app.h"
 #include "shell/main_frame.h"
 #include "support/fake_platform.h"
 #include "support/test_main.h"

@@ -1,7 +1,7 @@
 #include "browsing/browser_window.h"
 #include "browsing/fullscreen_toolbar.h"
 #include "browsing/fullscreen_window.h"
-#include "platform/webengine_browser.h"
+#include "platform/real/webengine_browser.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "widgets/mouse_label.h"
@@ -25,9 +25,9 @@ struct Fixture : FrameFixture {
     static QColor colour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
     explicit Fixture(const QStringList& words = {}, const QString& commandLine = {})
     {
-        fakes.settings->write(kApplication, kSection, kCountKey, QString::number(words.size()));
+        fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QString::number(words.size()));
         for (qsizetype i = 0; i < words.size(); ++i)
-            fakes.settings->write(kApplication, kSection, entryKey(i), words[i]);
+            fakes.settings->write(Texts::kProgramStore, kSection, entryKey(i), words[i]);
         fakes.programInfo->line = commandLine;
     }
     Form1& window() { return app.form1(); }
@@ -160,8 +160,8 @@ void TestFullScreen::realEngineGoesBackFromARefusedPage()
         return QUrl::fromLocalFile(file.fileName()).toString();
     };
     FakePlatform fakes;
-    fakes.settings->write(kApplication, kSection, kCountKey, QStringLiteral("1"));
-    fakes.settings->write(kApplication, kSection, entryKey(0), QStringLiteral("casino"));
+    fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QStringLiteral("1"));
+    fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("casino"));
     const QString first = fakes.programInfo->line = page("first.html", "A quiet page");
     PlatformServices services = fakes.services();
     services.browsers = std::make_unique<WebEngineBrowserFactory>(*services.settings);
@@ -315,7 +315,7 @@ void TestFullScreen::leavingAndComingBack()
     QTRY_VERIFY(w.isNull() && bar.isNull());
 
     // The next full-screen mode starts afresh and reads the list again.
-    f.fakes.settings->write(kApplication, kSection, entryKey(0), QStringLiteral("poker"));
+    f.fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("poker"));
     f.frame.Command2->click();
     QVERIFY(f.window().isVisible());
     QCOMPARE(f.window().List3.entries(), QStringList{"poker"});

@@ -1,4 +1,4 @@
-#include "browsing/restriction_list.h"
+#include "core/restriction_list.h"
 #include "support/test_main.h"
 
 using Positions = QList<qsizetype>;

@@ -1,6 +1,6 @@
-#include "organizer/month_grid.h"
-#include "organizer/named_list_store.h"
-#include "organizer/stored_count.h"
+#include "core/month_grid.h"
+#include "core/named_list_store.h"
+#include "core/stored_count.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"
 

@@ -1,5 +1,5 @@
-#include "platform/internet_options_dialog.h"
-#include "platform/internet_settings.h"
+#include "browsing/internet_options_dialog.h"
+#include "core/internet_settings.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
@@ -24,7 +24,7 @@ void TestInternetOptions::showsTheStoredAddresses()
     QCOMPARE(fresh.findChild<QLineEdit*>("homePage")->text(), kDefaultHomePage);
     QCOMPARE(fresh.findChild<QLineEdit*>("searchPage")->text(), kDefaultSearchPage);
 
-    settings.write(kApplication, kSection, kHomePageKey, QStringLiteral("http://home.test/"));
+    settings.write(Texts::kProgramStore, kSection, kHomePageKey, QStringLiteral("http://home.test/"));
     InternetOptionsDialog stored(settings);
     QCOMPARE(stored.findChild<QLineEdit*>("homePage")->text(), "http://home.test/");
 }

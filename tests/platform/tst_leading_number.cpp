@@ -1,4 +1,4 @@
-#include "platform/leading_number.h"
+#include "core/leading_number.h"
 #include "support/test_main.h"
 
 #include <limits>

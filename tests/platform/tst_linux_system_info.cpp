@@ -1,4 +1,4 @@
-#include "platform/linux_system_info.h"
+#include "platform/real/linux_system_info.h"
 #include "support/test_main.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/application_program_info.h"
+#include "platform/real/application_program_info.h"
 
 #include <QApplication>
 #include <QTest>

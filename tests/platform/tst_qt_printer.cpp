@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/qt_printer.h"
+#include "core/errors.h"
+#include "platform/real/qt_printer.h"
 #include "support/test_main.h"
 
 #include <QFile>

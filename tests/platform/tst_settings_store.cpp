@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/qt_settings_store.h"
+#include "core/errors.h"
+#include "platform/real/qt_settings_store.h"
 #include "support/test_main.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/system_clock.h"
+#include "platform/real/system_clock.h"
 #include "support/test_main.h"
 
 class TestSystemClock : public QObject {

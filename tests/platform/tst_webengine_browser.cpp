@@ -1,6 +1,6 @@
-#include "platform/errors.h"
-#include "platform/internet_settings.h"
-#include "platform/webengine_browser.h"
+#include "core/errors.h"
+#include "core/internet_settings.h"
+#include "platform/real/webengine_browser.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
@@ -103,11 +103,11 @@ void TestWebEngineBrowser::homePage()
 
     using namespace InternetSettings;
     const QString mine = m_pages.add(QStringLiteral("home.html"), page(QStringLiteral("Mine")));
-    settings.write(kApplication, kSection, kHomePageKey, QUrl::fromLocalFile(mine).toString());
+    settings.write(Texts::kProgramStore, kSection, kHomePageKey, QUrl::fromLocalFile(mine).toString());
     browser.GoHome();
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Mine", kLoadTimeout);
 
-    settings.write(kApplication, kSection, kHomePageKey, QStringLiteral("not an address"));
+    settings.write(Texts::kProgramStore, kSection, kHomePageKey, QStringLiteral("not an address"));
     browser.GoHome();
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Brivola Start Page", kLoadTimeout);
 }

@@ -1,4 +1,4 @@
-#include "shell/manual.h"
+#include "core/manual.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 

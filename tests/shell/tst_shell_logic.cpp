@@ -1,5 +1,5 @@
-#include "shell/time_online.h"
-#include "shell/window_arrangement.h"
+#include "core/time_online.h"
+#include "core/window_arrangement.h"
 #include "support/test_main.h"
 
 class TestShellLogic : public QObject {

@@ -1,6 +1,6 @@
 #include "support/fake_browser_control.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 void FakeBrowserControl::Navigate(const QString& page)
 {

@@ -2,7 +2,7 @@
 
 // The whole platform layer made of fakes, for an App under test.
 
-#include "app/platform_services.h"
+#include "platform/platform_services.h"
 #include "support/fake_browser_control.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"

@@ -1,6 +1,6 @@
 #include "support/fake_services.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 #include <QLocale>
 

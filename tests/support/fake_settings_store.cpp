@@ -1,6 +1,6 @@
 #include "support/fake_settings_store.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 namespace {
 

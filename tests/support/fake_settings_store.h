@@ -2,7 +2,7 @@
 
 // An in-memory settings store.
 
-#include "platform/settings_store.h"
+#include "core/settings_store.h"
 
 #include <QMap>
 

@@ -2,7 +2,7 @@
 
 // An App over fakes with its main frame shown at a fixed size, for window tests.
 
-#include "app/app.h"
+#include "shell/app.h"
 #include "shell/main_frame.h"
 #include "support/fake_platform.h"
 

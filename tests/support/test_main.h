@@ -2,7 +2,7 @@
 
 // The entry point of every test program: the web engine's set-up, then Qt Test.
 
-#include "platform/engine_setup.h"
+#include "platform/real/engine_setup.h"
 
 #include <QApplication>
 #include <QTest>

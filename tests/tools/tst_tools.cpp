@@ -1,6 +1,6 @@
-#include "platform/qt_file_dialog.h"
+#include "platform/real/qt_file_dialog.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
+#include "core/twips.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "tools/about_box.h"

@@ -1,0 +1,88 @@
+#include "browsing/internet_options_dialog.h"
+
+#include "core/internet_settings.h"
+#include "core/settings_store.h"
+#include "core/shared_texts.h"
+#include "platform/browser_profile.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserProfile& profile,
+                                             QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_profile(profile), m_homePage(new QLineEdit(this)),
+      m_searchPage(new QLineEdit(this)), m_note(new QLabel(this))
+{
+    setWindowTitle(tr("Internet Options"));
+    m_homePage->setObjectName(QStringLiteral("homePage"));
+    m_searchPage->setObjectName(QStringLiteral("searchPage"));
+    m_homePage->setText(InternetSettings::homePage(settings));
+    m_searchPage->setText(InternetSettings::searchPage(settings));
+    m_homePage->setMinimumWidth(360);
+    m_note->setObjectName(QStringLiteral("note"));
+    m_note->hide();
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Home page:"), m_homePage);
+    form->addRow(tr("&Search page:"), m_searchPage);
+
+    auto* defaults = new QPushButton(tr("Use &Defaults"), this);
+    defaults->setObjectName(QStringLiteral("useDefaults"));
+    connect(defaults, &QPushButton::clicked, this, &InternetOptionsDialog::useDefaults);
+    auto* clear = new QPushButton(tr("&Clear Cache, Cookies and History"), this);
+    clear->setObjectName(QStringLiteral("clearBrowsingData"));
+    connect(clear, &QPushButton::clicked, this, &InternetOptionsDialog::clearBrowsingData);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &InternetOptionsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &InternetOptionsDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(defaults, 0, Qt::AlignLeft);
+    layout->addWidget(clear, 0, Qt::AlignLeft);
+    layout->addWidget(m_note);
+    layout->addWidget(buttons);
+}
+
+void InternetOptionsDialog::accept()
+{
+    for (QLineEdit* field : {m_homePage, m_searchPage}) {
+        if (!InternetSettings::isAddress(field->text())) {
+            showNote(tr("\"%1\" is not a web address.").arg(field->text()), true);
+            field->setFocus();
+            return;
+        }
+    }
+    using namespace InternetSettings;
+    m_settings.update(Texts::kProgramStore, [this] {
+        m_settings.write(Texts::kProgramStore, kSection, kHomePageKey,
+                         m_homePage->text().trimmed());
+        m_settings.write(Texts::kProgramStore, kSection, kSearchPageKey,
+                         m_searchPage->text().trimmed());
+    });
+    QDialog::accept();
+}
+
+void InternetOptionsDialog::useDefaults()
+{
+    m_homePage->setText(InternetSettings::kDefaultHomePage);
+    m_searchPage->setText(InternetSettings::kDefaultSearchPage);
+}
+
+void InternetOptionsDialog::clearBrowsingData()
+{
+    m_profile.clearBrowsingData();
+    showNote(tr("Cache, cookies and history cleared."), false);
+}
+
+void InternetOptionsDialog::showNote(const QString& text, bool problem)
+{
+    m_note->setStyleSheet(problem ? QStringLiteral("color: #b00000") : QString());
+    m_note->setText(text);
+    m_note->show();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The parental restriction list: the words and phrases a page title of the full-screen window
+// must not hold, read from the settings store, and the test of a title against them.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class SettingsStore;
+
+namespace Restrictions {
+
+inline const QString kSection = QStringLiteral("Restrictions");
+inline const QString kCountKey = QStringLiteral("Number");
+// "Number" when absent: no list at all.
+inline const QString kNoList = QStringLiteral("-1");
+
+// The entries in key order ("0" first), duplicates and empty values included. "Number" is read
+// leniently; the keys from "0" up to that count minus 1 are the entries. Keys missing inside
+// that range are held together as one empty entry, at the place of the first one missing, so
+// that a damaged list still refuses every page and even a count of a billion reads at once.
+QStringList read(const SettingsStore& store);
+
+// The key of the entry at a position of a list written whole.
+QString entryKey(qsizetype position);
+// Whether a key of the section belongs to the list's layout: "Number", or a counter in decimal.
+bool isListKey(const QString& key);
+
+} // namespace Restrictions
+
+class RestrictionList {
+public:
+    RestrictionList() = default;
+    explicit RestrictionList(const QStringList& entries);
+
+    const QStringList& entries() const { return m_entries; }
+
+    // The positions of the entries that occur in the title, in list order, one for every
+    // matching entry. Letter case is ignored (Unicode case folding); there are no word
+    // boundaries. An empty entry occurs in every title but the empty one.
+    QList<qsizetype> matches(const QString& title) const;
+
+private:
+    QStringList m_entries;
+    QStringList m_folded;
+    // Per entry, its first two characters as an index into a title's set of character pairs;
+    // -1 for an entry too short to have a pair. Most entries fail this test in nanoseconds.
+    std::vector<int> m_firstPairs;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// Texts the program shows or keeps in more than one place.
+
+#include <QString>
+
+namespace Texts {
+
+inline const QString kProductTitle = QStringLiteral("Brivola 2.0");
+// Lines in the files the program writes end in carriage return and line feed.
+inline const QString kLineEnd = QStringLiteral("\r\n");
+inline const QString kCannotConnect = QStringLiteral("Cannot connect to this site or directory");
+inline const QString kPrinterError = QStringLiteral("Printer Error");
+// The settings store's application names: the program's own, and the organizer's.
+inline const QString kProgramStore = QStringLiteral("Brivola");
+inline const QString kOrganizerStore = QStringLiteral("Orvane Organizer");
+
+} // namespace Texts

@@ -1,0 +1,51 @@
+#include "core/stored_count.h"
+
+#include "core/leading_number.h"
+#include "core/settings_store.h"
+#include "core/shared_texts.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+// Enough of a damaged value to recognise it in the message.
+constexpr int kShownCharacters = 40;
+
+[[noreturn]] void reportDamage(const SettingsStore& store, const QString& section,
+                               const QString& key, const QString& text)
+{
+    QString shown = text.left(kShownCharacters);
+    if (text.size() > kShownCharacters)
+        shown += QStringLiteral("...");
+    throw DamagedStoreError(
+        QStringLiteral("The organizer's saved data is damaged: the count \"%1\" in section "
+                       "\"%2\" holds \"%3\", which is not a number of entries from 0 to %4.\n\n"
+                       "The organizer was not opened, so nothing in its data has been changed. "
+                       "Please repair or remove this file:\n%5")
+            .arg(key, section, shown, QLocale().toString(kMaxStoredEntries),
+                 store.location(Texts::kOrganizerStore)));
+}
+
+} // namespace
+
+int exactCount(const SettingsStore& store, const QString& section, const QString& key,
+               const QString& fallback)
+{
+    const QString text = store.read(Texts::kOrganizerStore, section, key, fallback);
+    const double count = leadingNumber(text);
+    if (!isNumberOnly(text) || count != std::floor(count) || count < 0 || count > kMaxStoredEntries)
+        reportDamage(store, section, key, text);
+    return static_cast<int>(count);
+}
+
+int leadingCount(const SettingsStore& store, const QString& section, const QString& key,
+                 const QString& fallback)
+{
+    const QString text = store.read(Texts::kOrganizerStore, section, key, fallback);
+    const double count = leadingNumber(text);
+    if (count > kMaxStoredEntries)
+        reportDamage(store, section, key, text);
+    return count < 0 ? 0 : static_cast<int>(count);
+}

@@ -1,0 +1,31 @@
+#include "core/window_arrangement.h"
+
+#include <algorithm>
+
+QPoint newChildPosition(int index, QSize window, QSize area, int step)
+{
+    const int room = std::min(area.width() - window.width(), area.height() - window.height());
+    step = std::max(step, 1);
+    const int positions = room < 0 ? 1 : room / step + 1;
+    const int offset = (index % positions) * step;
+    return {offset, offset};
+}
+
+QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling)
+{
+    QList<QRect> rects;
+    if (count <= 0)
+        return rects;
+    const bool stacked = tiling == Arrangement::TileHorizontal;
+    const int length = stacked ? area.height() : area.width();
+    const int share = length / count;
+    for (int i = 0; i < count; ++i) {
+        const int start = i * share;
+        const int size = i == count - 1 ? length - start : share;
+        if (stacked)
+            rects.append(QRect(area.left(), area.top() + start, area.width(), size));
+        else
+            rects.append(QRect(area.left() + start, area.top(), size, area.height()));
+    }
+    return rects;
+}

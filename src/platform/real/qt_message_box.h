@@ -1,0 +1,11 @@
+#pragma once
+
+// Message boxes shown with QMessageBox.
+
+#include "platform/message_box.h"
+
+class QtMessageBox : public MessageBox {
+public:
+    Answer show(QWidget* parent, const QString& prompt, Buttons buttons,
+                const QString& title) override;
+};
