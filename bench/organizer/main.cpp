@@ -3,16 +3,14 @@
 
 #include "core/agenda.h"
 #include "core/named_list_store.h"
+#include "core/shared_texts.h"
 #include "core/stored_count.h"
 #include "organizer/organizer_window.h"
-#include "platform/real/application_program_info.h"
-#include "platform/real/desktop_shell.h"
 #include "platform/real/qt_message_box.h"
 #include "platform/real/qt_printer.h"
 #include "platform/real/qt_settings_store.h"
 #include "platform/real/system_clock.h"
-#include "platform/real/webengine_browser.h"
-#include "shell/app.h"
+#include "widgets/main_frame_link.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,39 +32,35 @@ struct Times {
     std::vector<double> close;
 };
 
-// The real services, over a settings store in the given folder.
-PlatformServices services(const QString& directory)
-{
-    PlatformServices result;
-    result.settings = std::make_unique<QtSettingsStore>(directory);
-    result.browsers = std::make_unique<WebEngineBrowserFactory>(*result.settings);
-    result.messageBox = std::make_unique<QtMessageBox>();
-    result.shell = std::make_unique<DesktopShell>(*result.settings);
-    result.printer = std::make_unique<QtPrinter>();
-    result.clock = std::make_unique<SystemClock>();
-    result.programInfo = std::make_unique<ApplicationProgramInfo>();
-    return result;
-}
+// The organizer asks nothing of the frame that costs time.
+class NoFrame : public MainFrameLink {
+public:
+    void setFrameEnabled(bool) override {}
+    void openBrowser(const QString&) override {}
+    FileDialog& fileDialog() override { std::abort(); }
+};
 
 void fillStore(const QString& directory)
 {
     QtSettingsStore store(directory);
-    Agenda agenda;
-    for (int i = 0; i < kAgendaEntries; ++i) {
-        agenda.Sch1.append(dateText(1 + i % 12, 1 + i % 28, i % 3001));
-        agenda.Sch2.append(QStringLiteral("Appointment number %1\nwith a second line").arg(i));
-    }
-    agenda.save(store);
-    QStringList phones;
-    QStringList favourites;
-    for (int i = 0; i < kListEntries; ++i) {
-        phones.append(namedEntry(QStringLiteral("Person %1").arg(kListEntries - i),
-                                 QStringLiteral("555-%1").arg(i, 4, 10, QLatin1Char('0'))));
-        favourites.append(namedEntry(QStringLiteral("Site %1").arg(kListEntries - i),
-                                     QStringLiteral("http://example.com/page/%1").arg(i)));
-    }
-    saveNamedList(store, kPhonePlace, phones);
-    saveNamedList(store, kFavouritesPlace, favourites);
+    store.update(Texts::kOrganizerStore, [&] {
+        Agenda agenda;
+        for (int i = 0; i < kAgendaEntries; ++i) {
+            agenda.Sch1.append(dateText(1 + i % 12, 1 + i % 28, i % 3001));
+            agenda.Sch2.append(QStringLiteral("Appointment number %1\nwith a second line").arg(i));
+        }
+        agenda.save(store);
+        QStringList phones;
+        QStringList favourites;
+        for (int i = 0; i < kListEntries; ++i) {
+            phones.append(namedEntry(QStringLiteral("Person %1").arg(kListEntries - i),
+                                     QStringLiteral("555-%1").arg(i, 4, 10, QLatin1Char('0'))));
+            favourites.append(namedEntry(QStringLiteral("Site %1").arg(kListEntries - i),
+                                         QStringLiteral("http://example.com/page/%1").arg(i)));
+        }
+        saveNamedList(store, kPhonePlace, phones);
+        saveNamedList(store, kFavouritesPlace, favourites);
+    });
 }
 
 double milliseconds(const QElapsedTimer& timer)
@@ -78,17 +72,21 @@ double milliseconds(const QElapsedTimer& timer)
 // written included.
 void measure(const QString& directory, Times& times)
 {
-    App app(services(directory));
+    QtSettingsStore store(directory);
+    QtMessageBox messages;
+    QtPrinter printer;
+    SystemClock clock;
+    NoFrame frame;
     QElapsedTimer timer;
     timer.start();
-    Calender1& organizer = app.calender1();
-    organizer.show();
+    auto* organizer = new Calender1(store, messages, printer, clock, frame);
+    organizer->setAttribute(Qt::WA_DeleteOnClose);
+    organizer->show();
     QApplication::processEvents();
     times.open.push_back(milliseconds(timer));
 
     timer.restart();
-    app.unload(organizer);
-    dynamic_cast<QtSettingsStore&>(app.settings()).flush();
+    organizer->close();
     times.close.push_back(milliseconds(timer));
     QApplication::processEvents();
 }
@@ -125,7 +123,7 @@ int main(int argc, char* argv[])
     Times emptyTimes;
     for (int run = 0; run < kRuns; ++run) {
         measure(full.path(), fullTimes);
-        QFile::remove(empty.filePath(kOrganizerApplication + QStringLiteral(".ini")));
+        QFile::remove(empty.filePath(Texts::kOrganizerStore + QStringLiteral(".ini")));
         measure(empty.path(), emptyTimes);
     }
     report("open, full store", median(fullTimes.open), 1000);

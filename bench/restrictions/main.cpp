@@ -3,6 +3,7 @@
 // median of 5 runs of each against its target.
 
 #include "core/restriction_list.h"
+#include "core/shared_texts.h"
 #include "platform/real/qt_settings_store.h"
 
 #include <QCoreApplication>

@@ -73,14 +73,14 @@ void FakeBrowserControl::visit(const QString& page)
     address = page;
 }
 
-BrowserControl* FakeBrowserFactory::create(QWidget* parent)
+BrowserControl* FakeBrowserProfile::createBrowser(QWidget* parent)
 {
     auto* control = new FakeBrowserControl(parent);
     m_created.append(control);
     return control;
 }
 
-QList<FakeBrowserControl*> FakeBrowserFactory::controls() const
+QList<FakeBrowserControl*> FakeBrowserProfile::controls() const
 {
     QList<FakeBrowserControl*> alive;
     for (const auto& control : m_created) {

@@ -2,7 +2,7 @@
 
 // A browser control that records what it is asked to do and keeps a simple history.
 
-#include "platform/browser_control.h"
+#include "platform/browser_profile.h"
 
 #include <QList>
 #include <QPointer>
@@ -45,11 +45,13 @@ private:
     void visit(const QString& page);
 };
 
-class FakeBrowserFactory : public BrowserFactory {
+class FakeBrowserProfile : public BrowserProfile {
 public:
-    BrowserControl* create(QWidget* parent) override;
+    BrowserControl* createBrowser(QWidget* parent) override;
+    void clearBrowsingData() override { ++clears; }
     // Every control made so far that still exists, oldest first.
     QList<FakeBrowserControl*> controls() const;
+    int clears = 0; // how often the browsing data was cleared
 
 private:
     QList<QPointer<FakeBrowserControl>> m_created;

@@ -16,7 +16,7 @@ template <class Fake, class Interface> Fake* install(std::unique_ptr<Interface>&
 
 FakePlatform::FakePlatform()
     : settings(install<FakeSettingsStore>(m_services.settings)),
-      browsers(install<FakeBrowserFactory>(m_services.browsers)),
+      browsers(install<FakeBrowserProfile>(m_services.browsers)),
       messageBox(install<FakeMessageBox>(m_services.messageBox)),
       shell(install<FakeShell>(m_services.shell)),
       printer(install<FakePrinter>(m_services.printer)),

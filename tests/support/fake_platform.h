@@ -21,7 +21,7 @@ private:
 
 public:
     FakeSettingsStore* settings;
-    FakeBrowserFactory* browsers;
+    FakeBrowserProfile* browsers;
     FakeMessageBox* messageBox;
     FakeShell* shell;
     FakePrinter* printer;

@@ -4,9 +4,10 @@
 
 #include <QLocale>
 
-MessageBox::Answer FakeMessageBox::show(const QString& prompt, Buttons buttons,
+MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, Buttons buttons,
                                         const QString& title)
 {
+    parents.append(parent);
     prompts.append(prompt);
     titles.append(title);
     buttonSets.append(buttons);

@@ -15,8 +15,10 @@
 
 class FakeMessageBox : public MessageBox {
 public:
-    Answer show(const QString& prompt, Buttons buttons, const QString& title) override;
+    Answer show(QWidget* parent, const QString& prompt, Buttons buttons,
+                const QString& title) override;
 
+    QList<QPointer<QWidget>> parents;
     QStringList prompts;
     QStringList titles;
     QList<Buttons> buttonSets;

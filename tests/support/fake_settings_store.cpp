@@ -24,6 +24,8 @@ QString FakeSettingsStore::read(const QString& application, const QString& secti
 void FakeSettingsStore::write(const QString& application, const QString& section,
                               const QString& key, const QString& value)
 {
+    if (saveFails)
+        throw StoreError(QStringLiteral("No space left on device"));
     Section& entry = m_sections[sectionKey(application, section)];
     if (entry.name.isEmpty())
         entry.name = section;
@@ -36,8 +38,22 @@ void FakeSettingsStore::write(const QString& application, const QString& section
 
 void FakeSettingsStore::deleteSection(const QString& application, const QString& section)
 {
+    if (saveFails)
+        throw StoreError(QStringLiteral("No space left on device"));
     if (m_sections.remove(sectionKey(application, section)) == 0)
         throw StoreError(QStringLiteral("no section ") + section);
+}
+
+// Changes that fail leave the store as it was, as a real save does.
+void FakeSettingsStore::update(const QString&, const std::function<void()>& changes)
+{
+    const QMap<QString, Section> before = m_sections;
+    try {
+        changes();
+    } catch (const StoreError&) {
+        m_sections = before;
+        throw;
+    }
 }
 
 QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,

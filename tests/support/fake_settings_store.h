@@ -15,9 +15,11 @@ public:
     void deleteSection(const QString& application, const QString& section) override;
     QList<std::pair<QString, QString>> keyValues(const QString& application,
                                                  const QString& section) const override;
+    void update(const QString& application, const std::function<void()>& changes) override;
     QString location(const QString& application) const override;
 
-    int writes = 0; // how many values were written
+    int writes = 0;         // how many values were written
+    bool saveFails = false; // every change raises StoreError and changes nothing
 
 private:
     struct Section {
