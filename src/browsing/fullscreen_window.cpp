@@ -37,7 +37,7 @@ int stripPixels()
 } // namespace
 
 Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
-             const ProgramInfo& program, WindowSystem& windowSystem, GlobalWindow<Form2>& toolbar)
+             const ProgramInfo& program, WindowSystem& windowSystem, ToolbarWindow& toolbar)
     : QWidget(nullptr, Qt::FramelessWindowHint), Command1(new QPushButton(tr("&Q"), this)),
       WebBrowser1(profile.createBrowser(this)), Picture1(new MouseLabel(QString(), this)),
       Timer1(new QTimer(this)), m_settings(settings), m_messages(messages), m_program(program),
@@ -169,7 +169,7 @@ void Form1::showToolbar()
 // The toolbar, loaded on first reference; what the user asks of it comes back to this window.
 Form2& Form1::toolbar()
 {
-    Form2& bar = m_toolbar.get();
+    Form2& bar = m_toolbar.get(*WebBrowser1);
     connect(&bar, &Form2::exitRequested, this, &Form1::close, Qt::UniqueConnection);
     connect(&bar, &Form2::minimiseRequested, this, &Form1::showMinimized, Qt::UniqueConnection);
     return bar;

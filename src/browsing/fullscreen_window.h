@@ -20,6 +20,9 @@ class QTimer;
 class SettingsStore;
 class WindowSystem;
 
+// The toolbar, loaded for the page it steers.
+using ToolbarWindow = GlobalWindow<Form2, BrowserControl&>;
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +33,7 @@ public:
 
     // Loading reads the restriction list from the settings store and loads the toolbar.
     Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
-          const ProgramInfo& program, WindowSystem& windowSystem, GlobalWindow<Form2>& toolbar);
+          const ProgramInfo& program, WindowSystem& windowSystem, ToolbarWindow& toolbar);
 
     QPushButton* const Command1;
     BrowserControl* const WebBrowser1;
@@ -84,5 +87,5 @@ private:
     MessageBox& m_messages;
     const ProgramInfo& m_program;
     WindowSystem& m_windowSystem;
-    GlobalWindow<Form2>& m_toolbar;
+    ToolbarWindow& m_toolbar;
 };

@@ -17,8 +17,8 @@ App::App(PlatformServices services)
           const PlatformServices& s = m_services;
           return new Calender1(*s.settings, *s.messageBox, *s.printer, *s.clock, mdiForm1());
       }),
-      m_form2([this] {
-          return new Form2(*form1().WebBrowser1, *m_services.messageBox, *m_services.programInfo);
+      m_form2([this](BrowserControl& page) {
+          return new Form2(page, *m_services.messageBox, *m_services.programInfo);
       }),
       m_form1([this] {
           const PlatformServices& s = m_services;

@@ -3,12 +3,11 @@
 // The application object: it owns the platform services and the program's global windows, and
 // hands each window the collaborators it uses when it loads.
 
+#include "browsing/fullscreen_window.h"
 #include "platform/platform_services.h"
 #include "widgets/global_window.h"
 
 class Calender1;
-class Form1;
-class Form2;
 class MDIForm1;
 class System;
 class frmAbout;
@@ -39,6 +38,6 @@ private:
     GlobalWindow<::frmAbout> m_frmAbout;
     GlobalWindow<Calender1> m_calender1;
     // The toolbar outlives the full-screen window that loads and unloads it.
-    GlobalWindow<Form2> m_form2;
+    ToolbarWindow m_form2;
     GlobalWindow<Form1> m_form1;
 };

@@ -2,24 +2,26 @@
 
 // The one application-wide instance of a window: loaded (hidden) on first reference, discarded
 // when unloaded, so that the next reference loads a fresh one. A window that closes itself is
-// discarded too.
+// discarded too. The arguments of a reference are those the window loads with, when it does.
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
-template <class Window> class GlobalWindow {
+template <class Window, class... LoadArguments> class GlobalWindow {
 public:
-    explicit GlobalWindow(std::function<Window*()> load) : m_load(std::move(load)) {}
+    explicit GlobalWindow(std::function<Window*(LoadArguments...)> load) : m_load(std::move(load))
+    {
+    }
     GlobalWindow(const GlobalWindow&) = delete;
     GlobalWindow& operator=(const GlobalWindow&) = delete;
     ~GlobalWindow() { delete m_window.data(); }
 
-    Window& get()
+    Window& get(LoadArguments... arguments)
     {
         if (!m_window) {
-            m_window = m_load();
+            m_window = m_load(arguments...);
             m_window->setAttribute(Qt::WA_DeleteOnClose);
         }
         return *m_window;
@@ -35,6 +37,6 @@ public:
     }
 
 private:
-    std::function<Window*()> m_load;
+    std::function<Window*(LoadArguments...)> m_load;
     QPointer<Window> m_window;
 };

@@ -1,9 +1,11 @@
 #include "browsing/browser_window.h"
 #include "browsing/fullscreen_toolbar.h"
 #include "browsing/fullscreen_window.h"
+#include "core/shared_texts.h"
 #include "platform/real/webengine_browser.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
+#include "support/windows.h"
 #include "widgets/mouse_label.h"
 #include "widgets/rectangle_shape.h"
 
@@ -30,14 +32,14 @@ struct Fixture : FrameFixture {
             fakes.settings->write(Texts::kProgramStore, kSection, entryKey(i), words[i]);
         fakes.programInfo->line = commandLine;
     }
-    Form1& window() { return app.form1(); }
+    Form1& window() { return app->form1(); }
     FakeBrowserControl* browser() { return static_cast<FakeBrowserControl*>(window().WebBrowser1); }
     Form2& showToolbar() // the window shown with its toolbar up, no browser call made since
     {
         window().show();
         window().Picture1_Click();
         browser()->calls.clear();
-        return app.form2();
+        return *loadedWindow<Form2>();
     }
 };
 
@@ -65,8 +67,8 @@ void TestFullScreen::stripAndAltQToggleTheToolbar()
 {
     Fixture f;
     Form1& w = f.window();
-    Form2& bar = f.app.form2();
     w.show();
+    Form2& bar = *loadedWindow<Form2>();
     QCOMPARE(w.childAt(500, 0), w.Picture1); // the strip lies over the page's top edge
     QTest::mouseClick(w.Picture1, Qt::LeftButton);
     QVERIFY(bar.isVisible());
@@ -164,7 +166,7 @@ void TestFullScreen::realEngineGoesBackFromARefusedPage()
     fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("casino"));
     const QString first = fakes.programInfo->line = page("first.html", "A quiet page");
     PlatformServices services = fakes.services();
-    services.browsers = std::make_unique<WebEngineBrowserFactory>(*services.settings);
+    services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
     App app(std::move(services));
     BrowserControl* browser = app.form1().WebBrowser1;
     const QStringList refused{Form1::kRefusedMessage};
@@ -290,8 +292,8 @@ void TestFullScreen::leavingAndComingBack()
     const QString reading = QStringLiteral("http://example.com/reading");
     static_cast<FakeBrowserControl*>(f.fakes.browsers->controls().first())
         ->showPage(reading, "Reading");
-    f.frame.mnuFullScreen->trigger(); // the full-screen window takes the active browser's page
-    QVERIFY(!f.frame.isVisible());
+    f.frame->mnuFullScreen->trigger(); // the full-screen window takes the active browser's page
+    QVERIFY(!f.frame->isVisible());
     QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
     QPointer<Form1> w = &f.window();
     QPointer<Form2> bar = &f.showToolbar();
@@ -307,23 +309,23 @@ void TestFullScreen::leavingAndComingBack()
     f.browser()->showPage(QStringLiteral("page"), QStringLiteral("Page"));
     w->Picture1_Click();
     QTest::mouseClick(bar->Label6, Qt::LeftButton);
-    QVERIFY(!f.app.loadedForm1() && !f.app.loadedForm2());
-    QVERIFY(f.frame.isVisible());
+    QVERIFY(!w->isVisible() && !bar->isVisible());
+    QVERIFY(f.frame->isVisible());
     QCOMPARE(f.children(), children);
     emit w->WebBrowser1->ProgressChange(1, 100); // heard by the closed window before deletion
-    QVERIFY(!f.app.loadedForm2());               // loads no toolbar again
     QTRY_VERIFY(w.isNull() && bar.isNull());
+    QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
 
     // The next full-screen mode starts afresh and reads the list again.
     f.fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("poker"));
-    f.frame.Command2->click();
+    f.frame->Command2->click();
     QVERIFY(f.window().isVisible());
     QCOMPARE(f.window().List3.entries(), QStringList{"poker"});
     QVERIFY(f.window().List2.isEmpty());
     // However the window closes, the toolbar goes and the frame returns.
     f.window().close();
-    QVERIFY(f.frame.isVisible());
-    QVERIFY(!f.app.loadedForm2());
+    QVERIFY(f.frame->isVisible());
+    QTRY_VERIFY(!loadedWindow<Form2>());
 }
 
 BRIVOLA_TEST_MAIN(TestFullScreen)

@@ -1,5 +1,6 @@
 #include "core/errors.h"
 #include "core/internet_settings.h"
+#include "core/shared_texts.h"
 #include "platform/real/webengine_browser.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"

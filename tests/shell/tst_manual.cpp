@@ -58,13 +58,13 @@ private:
     {
         FrameFixture f;
         f.fakes.programInfo->directory = program;
-        f.frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
-        QTest::keyClick(&f.frame, Qt::Key_F1);
+        f.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame));
+        QTest::keyClick(f.frame, Qt::Key_F1);
         QFile(written).resize(0); // for the second to write again
-        f.frame.mnuManualItem->trigger();
+        f.frame->mnuManualItem->trigger();
         QCOMPARE(f.children().size(), 3);
-        QCOMPARE(f.frame.WindowNums, 1);
+        QCOMPARE(f.frame->WindowNums, 1);
         const QStringList calls =
             written.isEmpty() ? QStringList() : QStringList{"Navigate " + written};
         QCOMPARE(f.fakes.browsers->controls()[1]->calls, calls);

@@ -1,12 +1,16 @@
 #pragma once
 
-// Fakes of the smaller platform services: message box, shell, clock, program information.
+// Fakes of the smaller platform services and of the main frame as its windows see it.
 
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
 #include "platform/program_info.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
+#include "support/fake_file_dialog.h"
+#include "widgets/main_frame_link.h"
 
 #include <QList>
 #include <QPointer>
@@ -64,8 +68,6 @@ public:
     bool fails = false;               // makeTopmost raises PlatformError
 };
 
-#include "platform/printer.h"
-
 // A printer that keeps the documents it was sent.
 class FakePrinter : public Printer {
 public:
@@ -77,4 +79,17 @@ public:
     QStringList pending;        // lines printed since the last document ended
     QList<QStringList> printed; // every document sent, as its lines
     bool fails = false;         // every call raises PrinterError
+};
+
+// The main frame as a window it opened sees it: whether it takes input, the browser windows
+// asked for, and the shared save dialog.
+class FakeFrameLink : public MainFrameLink {
+public:
+    void setFrameEnabled(bool enabled) override { this->enabled = enabled; }
+    void openBrowser(const QString& address) override { opened.append(address); }
+    FileDialog& fileDialog() override { return dialog; }
+
+    bool enabled = true;
+    QStringList opened;
+    FakeFileDialog dialog;
 };

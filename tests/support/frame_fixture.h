@@ -1,6 +1,6 @@
 #pragma once
 
-// An App over fakes with its main frame shown at a fixed size, for window tests.
+// An App over fakes, or over a store the test gives, with its main frame shown at a fixed size.
 
 #include "shell/app.h"
 #include "shell/main_frame.h"
@@ -11,14 +11,22 @@
 
 struct FrameFixture {
     FakePlatform fakes;
-    App app{fakes.services()};
-    MDIForm1& frame = app.mdiForm1();
+    std::unique_ptr<App> app;
+    MDIForm1* frame;
 
-    FrameFixture()
+    explicit FrameFixture(std::unique_ptr<SettingsStore> store = {})
     {
-        frame.setGeometry(0, 0, 1024, 768);
-        frame.show();
+        if (store)
+            fakes.useSettings(std::move(store));
+        app = std::make_unique<App>(fakes.services());
+        frame = &app->mdiForm1();
+        frame->setGeometry(0, 0, 1024, 768);
+        frame->show();
     }
 
-    QList<QMdiSubWindow*> children() const { return frame.mdiArea->subWindowList(); }
+    QList<QMdiSubWindow*> children() const { return frame->mdiArea->subWindowList(); }
+    FakeBrowserControl* control(qsizetype index) const
+    {
+        return fakes.browsers->controls().value(index);
+    }
 };

@@ -1,8 +1,8 @@
 #include "platform/real/qt_file_dialog.h"
 #include "platform/text_file.h"
-#include "core/twips.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
+#include "support/windows.h"
 #include "tools/about_box.h"
 #include "tools/quick_note.h"
 #include "tools/system_window.h"
@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-// The report of SystemFixture's machine at the fake clock's time.
+namespace {
+
+// The report of the machine below at the fake clock's time.
 const QString kReport = QStringLiteral(
     "System Information as of: Sunday, April 19, 1998, 3:45 PM\r\n\r\n"
     "Windows has been running for: 1 Hours 30 Minutes\r\n\r\n"
@@ -26,39 +28,24 @@ const QString kReport = QStringLiteral(
     "\r\n<-- Power Information -->\r\nAC Power Status:  Status Unknown\r\nBattery Status: \r\n"
     "Percent Of Battery Charge: 255%\r\nTime Left (min): Status Unknown\r\n");
 
-// The frame with System Information opened from it, over a machine with known records.
-struct SystemFixture : FrameFixture {
-    explicit SystemFixture(bool fromMenu = false)
+// System Information over a machine with known records, opened by a fake frame.
+struct SystemFixture {
+    FakeSystemInfo machine;
+    FakeClock clock;
+    FakePrinter printer;
+    FakeMessageBox messages;
+    FakeFrameLink frame;
+    System window{machine, clock, printer, messages, frame};
+
+    SystemFixture()
     {
-        fakes.systemInfo->system = {586, 2, 65536, 2147418111};
-        fakes.systemInfo->memory = {42, 33554432, 1000000, 6442450944, 2147352576};
-        fakes.systemInfo->power = {255, 9, 255, PowerStatusRecord::kUnknownLifeTime};
-        fakes.systemInfo->uptime = 90 * 60 * 1000;
-        fromMenu ? frame.mnuSysInfo->trigger() : frame.cmdSysInfo->click();
-    }
-
-    System& window() const { return *app.loadedSystem(); }
-    QString shown() const { return TextFile::withCrLf(window().txtSystem->toPlainText()); }
-};
-
-// The frame with a QuickNote opened from its button, and a folder to save in, holding "sub".
-struct NoteFixture : FrameFixture {
-    QTemporaryDir folder;
-    FakeFileDialog& dialog = *fakes.fileDialogs->created.first();
-    Form3* note;
-
-    NoteFixture()
-    {
-        QDir(folder.path()).mkdir(QStringLiteral("sub"));
-        frame.cmdQuick->click();
-        note = qobject_cast<Form3*>(frame.activeChild());
-    }
-
-    void save(Form3& window, const std::optional<QString>& answer)
-    {
-        dialog.answers.append(answer);
+        machine.system = {586, 2, 65536, 2147418111};
+        machine.memory = {42, 33554432, 1000000, 6442450944, 2147352576};
+        machine.power = {255, 9, 255, PowerStatusRecord::kUnknownLifeTime};
+        machine.uptime = 90 * 60 * 1000;
         window.Command1->click();
     }
+    QString shown() const { return TextFile::withCrLf(window.txtSystem->toPlainText()); }
 };
 
 QByteArray contents(const QString& path)
@@ -80,23 +67,22 @@ template <class Dialog> void whenShown(const std::function<void(Dialog&)>& answe
     });
 }
 
+} // namespace
+
 class TestTools : public QObject {
     Q_OBJECT
 private slots:
-    void systemOpensOverADisabledFrameUntilClosed()
+    // The frame waits, disabled, from "SystemInfo" until the window closes however it does.
+    void systemOpensOverADisabledFrame()
     {
-        for (bool fromMenu : {false, true}) {
-            SystemFixture f(fromMenu);
-            QPointer<System> window = f.app.loadedSystem();
-            QVERIFY(window && window->isVisible());
-            QVERIFY(!f.frame.isEnabled());
-            QVERIFY(window->Timer1->isActive());
-            QCOMPARE(f.shown(), kReport);
-            QVERIFY(window->close()); // as the window manager's close button does
-            QVERIFY(f.frame.isEnabled());
-            QTRY_VERIFY(window.isNull());
-            QVERIFY(!f.app.loadedSystem());
-        }
+        FrameFixture f;
+        f.frame->mnuSysInfo->trigger();
+        QPointer<System> window = loadedWindow<System>();
+        QVERIFY(window && window->isVisible() && window->Timer1->isActive());
+        QVERIFY(!f.frame->isEnabled());
+        QVERIFY(window->close()); // as the window manager's close button does
+        QVERIFY(f.frame->isEnabled());
+        QTRY_VERIFY(window.isNull());
     }
 
     // Each "Update" replaces the report with one of the machine and the clock as they are now;
@@ -104,97 +90,78 @@ private slots:
     void systemUpdatesAndPrintsTheReport()
     {
         SystemFixture f;
-        f.fakes.clock->current = QDateTime(QDate(2024, 2, 29), QTime(9, 5));
+        QCOMPARE(f.shown(), kReport);
+        f.clock.current = QDateTime(QDate(2024, 2, 29), QTime(9, 5));
         const QString now = QString(kReport).replace("Sunday, April 19, 1998, 3:45 PM",
                                                      "Thursday, February 29, 2024, 9:05 AM");
-        f.fakes.systemInfo->uptime = 59000;
-        f.fakes.systemInfo->power.BatteryLifeTime = 30;
-        f.window().Command1->click();
-        QCOMPARE(f.shown(), QString(now).replace("1 Hours 30", "0 Hours 0"));
         // Past the 49.7 days a 32-bit count of milliseconds holds.
-        f.fakes.systemInfo->uptime = 5184000000;
-        f.fakes.systemInfo->power.BatteryLifeTime = 5400;
-        f.window().Command1->click();
+        f.machine.uptime = 5184000000;
+        f.machine.power.BatteryLifeTime = 5400;
+        f.window.Command1->click();
         QCOMPARE(f.shown(), QString(now)
                                 .replace("1 Hours 30", "1440 Hours 0")
                                 .replace("(min): Status Unknown", "(min):  90"));
 
-        f.fakes.printer->fails = true;
-        f.window().Command2->click();
-        QCOMPARE(f.fakes.messageBox->prompts, QStringList{"Printer Error"});
-        QVERIFY(f.fakes.printer->printed.isEmpty());
-        QVERIFY(f.window().isVisible());
-        f.fakes.printer->fails = false;
-        f.window().Command2->click();
+        f.printer.fails = true;
+        f.window.Command2->click();
+        QCOMPARE(f.messages.prompts, QStringList{"Printer Error"});
+        QCOMPARE(f.messages.parents.first(), &f.window);
+        f.printer.fails = false;
+        f.window.Command2->click();
         // One document of one print item: the report's line ends start the printed lines.
-        QCOMPARE(f.fakes.printer->printed,
-                 QList<QStringList>{{f.window().txtSystem->toPlainText()}});
-        QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
-    }
-
-    void noteLayout_data()
-    {
-        QTest::addColumn<QSize>("size"); // twips, whole pixels at 96 dots per inch
-        QTest::addColumn<bool>("laidOut");
-        QTest::newRow("just taller than 900") << QSize(3000, 915) << true;
-        QTest::newRow("900 high") << QSize(3000, 900) << false;
-        QTest::newRow("just wider than 200") << QSize(225, 3000) << true;
-        QTest::newRow("200 wide") << QSize(200, 3000) << false;
-    }
-
-    void noteLayout()
-    {
-        QFETCH(QSize, size);
-        QFETCH(bool, laidOut);
-        NoteFixture f;
-        f.note->Text1->move(5, 5); // the text box returns to the corner whatever the size
-        QRect text = f.note->Text1->geometry().translated(-5, -5);
-        QRect button = f.note->Command1->geometry();
-        f.children().last()->resize(Twips::toPixels(size));
-        if (laidOut) {
-            text.setSize(Twips::toPixels(size - QSize(100, 800)));
-            button = QRect(0, text.height(), text.width(), Twips::toPixels(400));
-        }
-        QCOMPARE(f.note->Text1->geometry(), text);
-        QCOMPARE(f.note->Command1->geometry(), button);
+        QCOMPARE(f.printer.printed, QList<QStringList>{{f.window.txtSystem->toPlainText()}});
+        QCOMPARE(f.messages.prompts.size(), 1);
     }
 
     // Saving replaces the file with the text and one more line end; cancelling or giving no
     // name writes nothing; a failure names the file and the reason, and changes nothing.
-    void notesSaveThroughTheFramesDialog()
+    void noteSavesThroughTheFramesDialog()
     {
-        NoteFixture f;
-        const QString path = f.folder.filePath("note.txt");
-        const QString sub = f.folder.filePath("sub");
-        const QString missing = f.folder.filePath("missing/note.txt");
-        f.note->Text1->setPlainText("A first, much longer text");
-        f.save(*f.note, path);
-        f.note->Text1->clear();
-        f.save(*f.note, path);
+        QTemporaryDir folder;
+        FakeFrameLink frame;
+        FakeMessageBox messages;
+        Form3 note(frame, messages);
+        const auto save = [&](const std::optional<QString>& answer) {
+            frame.dialog.answers.append(answer);
+            note.Command1->click();
+        };
+        const QString path = folder.filePath("note.txt");
+        const QString missing = folder.filePath("missing/note.txt");
+        note.Text1->setPlainText("A first, much longer text");
+        save(path);
+        note.Text1->clear();
+        save(path);
         QCOMPARE(contents(path), QByteArray("\r\n"));
-        f.note->Text1->setPlainText("Buy milk");
+        note.Text1->setPlainText("Buy milk\nand bread");
         using Answer = std::optional<QString>;
-        for (const Answer& answer : {Answer(), Answer(QString()), Answer(sub), Answer(missing)})
-            f.save(*f.note, answer);
-        QCOMPARE(f.dialog.offered.size(), 6);
+        for (const Answer& answer : {Answer(), Answer(QString()), Answer(missing)})
+            save(answer);
         QCOMPARE(contents(path), QByteArray("\r\n"));
-        QCOMPARE(QDir(f.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{"note.txt", "sub"}));
-        QCOMPARE(f.note->Text1->toPlainText(), "Buy milk");
-        const QStringList& prompts = f.fakes.messageBox->prompts;
-        QCOMPARE(prompts.size(), 2);
-        QVERIFY(prompts[0].contains(sub) && prompts[0].contains("directory"));
-        QVERIFY(prompts[1].contains(missing) && prompts[1].contains("No such file"));
-        // A second note, from the menu, shares the frame's dialog, which offers the last name.
-        f.frame.mnuQuicknote->trigger();
-        auto* second = qobject_cast<Form3*>(f.frame.activeChild());
-        QVERIFY(second && second != f.note);
-        QCOMPARE(f.children().size(), 3); // the first browser window and two notes
-        QCOMPARE(f.frame.WindowNums, 1);
-        f.save(*second, std::nullopt);
+        QCOMPARE(frame.dialog.filter, "Text Files (*.txt)|*.txt");
+        QCOMPARE(note.Text1->toPlainText(), "Buy milk\nand bread");
+        QCOMPARE(messages.prompts.size(), 1);
+        QVERIFY(messages.prompts[0].contains(missing) &&
+                messages.prompts[0].contains("No such file"));
+        save(path);
+        QCOMPARE(contents(path), QByteArray("Buy milk\r\nand bread\r\n"));
+    }
+
+    // Notes share the frame's one dialog, so the name chosen last is offered again. Below 900 by
+    // 200 twips nothing is laid out but the text box's corner.
+    void notesInTheFrame()
+    {
+        FrameFixture f;
+        f.frame->cmdQuick->click();
+        f.frame->mnuQuicknote->trigger();
+        QCOMPARE(f.children().size(), 3);
         QCOMPARE(f.fakes.fileDialogs->created.size(), 1);
-        QCOMPARE(f.dialog.offered.last(), missing);
-        QCOMPARE(f.dialog.filter, "Text Files (*.txt)|*.txt");
+        auto* note = qobject_cast<Form3*>(f.frame->activeChild());
+        QCOMPARE(note->Command1->y(), note->Text1->height()); // directly under the text
+        const QRect button = note->Command1->geometry();
+        note->Text1->move(5, 5);
+        f.children().last()->resize(200, 50);
+        QCOMPARE(note->Text1->pos(), QPoint(0, 0));
+        QCOMPARE(note->Command1->geometry(), button);
     }
 
     // The desktop's own dialog lists text files, and offers the name chosen last.
@@ -202,7 +169,7 @@ private slots:
     {
         const QString first = QDir::temp().filePath(QStringLiteral("first.txt"));
         QtFileDialog dialog(nullptr);
-        dialog.setFilter(Form3::kFilter);
+        dialog.setFilter(QStringLiteral("Text Files (*.txt)|*.txt"));
         whenShown<QFileDialog>([&](QFileDialog& shown) {
             QCOMPARE(shown.acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(shown.nameFilters(), QStringList{"Text Files (*.txt)"});
@@ -230,9 +197,9 @@ private slots:
                 QTest::keyClick(&box, key);
                 closed = !box.isVisible();
             });
-            f.frame.mnuAboutItem->trigger(); // returns when the box closes
+            f.frame->mnuAboutItem->trigger(); // returns when the box closes
             QVERIFY2(closed, key == Qt::Key_Return ? "Enter" : "Esc");
-            QVERIFY(!f.app.loadedFrmAbout()); // the next one is a fresh box
+            QTRY_VERIFY(!loadedWindow<frmAbout>()); // the next one is a fresh box
         }
     }
 };

@@ -1,5 +1,7 @@
 #include "browsing/internet_options_dialog.h"
 #include "core/internet_settings.h"
+#include "core/shared_texts.h"
+#include "support/fake_browser_control.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
@@ -20,19 +22,21 @@ private slots:
 void TestInternetOptions::showsTheStoredAddresses()
 {
     FakeSettingsStore settings;
-    InternetOptionsDialog fresh(settings);
+    FakeBrowserProfile profile;
+    InternetOptionsDialog fresh(settings, profile);
     QCOMPARE(fresh.findChild<QLineEdit*>("homePage")->text(), kDefaultHomePage);
     QCOMPARE(fresh.findChild<QLineEdit*>("searchPage")->text(), kDefaultSearchPage);
 
     settings.write(Texts::kProgramStore, kSection, kHomePageKey, QStringLiteral("http://home.test/"));
-    InternetOptionsDialog stored(settings);
+    InternetOptionsDialog stored(settings, profile);
     QCOMPARE(stored.findChild<QLineEdit*>("homePage")->text(), "http://home.test/");
 }
 
 void TestInternetOptions::okStoresTheAddresses()
 {
     FakeSettingsStore settings;
-    InternetOptionsDialog dialog(settings);
+    FakeBrowserProfile profile;
+    InternetOptionsDialog dialog(settings, profile);
     dialog.findChild<QLineEdit*>("homePage")->setText(QStringLiteral(" example.org "));
     dialog.findChild<QLineEdit*>("searchPage")->setText(QStringLiteral("https://search.test/"));
     dialog.accept();
@@ -44,7 +48,8 @@ void TestInternetOptions::okStoresTheAddresses()
 void TestInternetOptions::textThatIsNoAddressIsRefused()
 {
     FakeSettingsStore settings;
-    InternetOptionsDialog dialog(settings);
+    FakeBrowserProfile profile;
+    InternetOptionsDialog dialog(settings, profile);
     dialog.show();
     dialog.findChild<QLineEdit*>("searchPage")->setText(QStringLiteral("   "));
     dialog.accept();
