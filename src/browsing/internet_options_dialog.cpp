@@ -1,5 +1,6 @@
 #include "browsing/internet_options_dialog.h"
 
+#include "core/errors.h"
 #include "core/internet_settings.h"
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
@@ -59,12 +60,18 @@ void InternetOptionsDialog::accept()
         }
     }
     using namespace InternetSettings;
-    m_settings.update(Texts::kProgramStore, [this] {
-        m_settings.write(Texts::kProgramStore, kSection, kHomePageKey,
-                         m_homePage->text().trimmed());
-        m_settings.write(Texts::kProgramStore, kSection, kSearchPageKey,
-                         m_searchPage->text().trimmed());
-    });
+    try {
+        m_settings.update(Texts::kProgramStore, [this] {
+            m_settings.write(Texts::kProgramStore, kSection, kHomePageKey,
+                             m_homePage->text().trimmed());
+            m_settings.write(Texts::kProgramStore, kSection, kSearchPageKey,
+                             m_searchPage->text().trimmed());
+        });
+    } catch (const StoreError& error) {
+        showNote(tr("The settings could not be saved. %1").arg(QString::fromUtf8(error.what())),
+                 true);
+        return;
+    }
     QDialog::accept();
 }
 

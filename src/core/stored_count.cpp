@@ -6,8 +6,6 @@
 
 #include <QLocale>
 
-#include <cmath>
-
 namespace {
 
 // Enough of a damaged value to recognise it in the message.
@@ -21,11 +19,21 @@ constexpr int kShownCharacters = 40;
         shown += QStringLiteral("...");
     throw DamagedStoreError(
         QStringLiteral("The organizer's saved data is damaged: the count \"%1\" in section "
-                       "\"%2\" holds \"%3\", which is not a number of entries from 0 to %4.\n\n"
+                       "\"%2\" holds \"%3\", which is not a number, or more than %4 entries.\n\n"
                        "The organizer was not opened, so nothing in its data has been changed. "
                        "Please repair or remove this file:\n%5")
             .arg(key, section, shown, QLocale().toString(kMaxStoredEntries),
                  store.location(Texts::kOrganizerStore)));
+}
+
+// The entries a count reads: keys 0 up to the count minus 1, so none below 1 and fractions cut.
+int entries(const SettingsStore& store, const QString& section, const QString& key,
+            const QString& text, bool numberOnly)
+{
+    const double count = leadingNumber(text);
+    if (!numberOnly || count > kMaxStoredEntries)
+        reportDamage(store, section, key, text);
+    return count < 0 ? 0 : static_cast<int>(count);
 }
 
 } // namespace
@@ -34,18 +42,12 @@ int exactCount(const SettingsStore& store, const QString& section, const QString
                const QString& fallback)
 {
     const QString text = store.read(Texts::kOrganizerStore, section, key, fallback);
-    const double count = leadingNumber(text);
-    if (!isNumberOnly(text) || count != std::floor(count) || count < 0 || count > kMaxStoredEntries)
-        reportDamage(store, section, key, text);
-    return static_cast<int>(count);
+    return entries(store, section, key, text, isNumberOnly(text));
 }
 
 int leadingCount(const SettingsStore& store, const QString& section, const QString& key,
                  const QString& fallback)
 {
     const QString text = store.read(Texts::kOrganizerStore, section, key, fallback);
-    const double count = leadingNumber(text);
-    if (count > kMaxStoredEntries)
-        reportDamage(store, section, key, text);
-    return count < 0 ? 0 : static_cast<int>(count);
+    return entries(store, section, key, text, true);
 }

@@ -18,8 +18,8 @@ public:
     using StoreError::StoreError;
 };
 
-// The agenda's count, the fallback when absent: the whole text must be a whole number from 0 to
-// kMaxStoredEntries, or DamagedStoreError is raised.
+// The agenda's count, the fallback when absent: the whole text must be a number, read as
+// leadingCount reads it, or DamagedStoreError is raised.
 int exactCount(const SettingsStore& store, const QString& section, const QString& key,
                const QString& fallback);
 // A list's count read leniently: the number at the start of the text, 0 without one, fractions

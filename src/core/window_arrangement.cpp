@@ -11,6 +11,15 @@ QPoint newChildPosition(int index, QSize window, QSize area, int step)
     return {offset, offset};
 }
 
+QList<QRect> cascadeRects(int count, const QRect& area, int step)
+{
+    const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+    QList<QRect> rects;
+    for (int i = 0; i < count; ++i)
+        rects.append(QRect(area.topLeft() + newChildPosition(i, size, area.size(), step), size));
+    return rects;
+}
+
 QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling)
 {
     QList<QRect> rects;

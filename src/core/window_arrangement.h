@@ -15,3 +15,7 @@ QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling);
 // right than the one before, starting again at the top left corner before it would reach past the
 // area's edge.
 QPoint newChildPosition(int index, QSize window, QSize area, int step);
+
+// Cascading: each window as large as a new browser window, three quarters of the area, placed
+// as new children are.
+QList<QRect> cascadeRects(int count, const QRect& area, int step);

@@ -56,6 +56,9 @@ void NamedListPage::addEntry()
 void NamedListPage::removeSelected()
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (!selected.isEmpty())
-        delete selected.first();
+    if (selected.isEmpty())
+        return;
+    delete selected.first();
+    // The list would select the next entry, which the user never picked.
+    list->setCurrentRow(-1);
 }

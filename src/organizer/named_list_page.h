@@ -46,7 +46,7 @@ public:
     QStringList entries() const;
     // Adds name  ::  value in its sorted place; with a box empty, says so and adds nothing.
     void addEntry();
-    // Removes the selected entry; without one, nothing happens.
+    // Removes the selected entry and leaves none selected; without one, nothing happens.
     void removeSelected();
 
 private:

@@ -391,20 +391,31 @@ void Calender1::List2_DblClick()
 
 void Calender1::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload();
-    event->accept();
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void Calender1::Form_QueryUnload()
+bool Calender1::Form_QueryUnload()
 {
     if (m_unloaded)
-        return;
+        return true;
+    try {
+        m_settings.update(Texts::kOrganizerStore, [this] {
+            agenda.save(m_settings);
+            saveNamedList(m_settings, kPhonePlace, Picture2->entries());
+            saveNamedList(m_settings, kFavouritesPlace, Picture3->entries());
+        });
+    } catch (const StoreError& error) {
+        m_messages.show(this, QStringLiteral("The organizer's entries could not be saved. %1\n\n"
+                                             "The organizer stays open with everything in it: "
+                                             "try \"Done\" again, or copy your entries elsewhere.")
+                                  .arg(QString::fromUtf8(error.what())));
+        return false;
+    }
     m_unloaded = true;
     Timer1->stop();
-    m_settings.update(Texts::kOrganizerStore, [this] {
-        agenda.save(m_settings);
-        saveNamedList(m_settings, kPhonePlace, Picture2->entries());
-        saveNamedList(m_settings, kFavouritesPlace, Picture3->entries());
-    });
     m_frame.setFrameEnabled(true);
+    return true;
 }

@@ -100,8 +100,9 @@ private:
     void createCalendarPage();
     void connectControls();
     void Form_Load();
-    // Saves everything and enables the main frame again: once, on every way of closing.
-    void Form_QueryUnload();
+    // Saves everything and enables the main frame again: once, on every way of closing. When the
+    // store cannot be written it says so and the window stays open, so that nothing is lost.
+    bool Form_QueryUnload();
 
     void fillYears();
     MonthGrid fillDayButtons();

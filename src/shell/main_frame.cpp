@@ -290,31 +290,42 @@ void MDIForm1::mnuAboutItem_Click()
     m_app.frmAbout().exec();
 }
 
+// The children that are neither minimised nor hidden, in the order they opened; cascading puts the
+// active one last, in front of the others.
 void MDIForm1::arrange(Arrangement arrangement)
 {
-    if (arrangement == Arrangement::Cascade) {
-        mdiArea->cascadeSubWindows();
-        return;
-    }
-    QList<QMdiSubWindow*> tiled;
+    QList<QMdiSubWindow*> shown;
     for (QMdiSubWindow* child : mdiArea->subWindowList()) {
         if (!child->isMinimized() && !child->isHidden())
-            tiled.append(child);
+            shown.append(child);
     }
-    const QList<QRect> rects = tileRects(tiled.size(), mdiArea->viewport()->rect(), arrangement);
-    for (int i = 0; i < tiled.size(); ++i) {
-        tiled[i]->showNormal();
-        tiled[i]->setGeometry(rects[i]);
+    QMdiSubWindow* active = mdiArea->currentSubWindow();
+    if (arrangement == Arrangement::Cascade && shown.removeOne(active))
+        shown.append(active);
+    const QRect area = mdiArea->viewport()->rect();
+    const QList<QRect> rects = arrangement == Arrangement::Cascade
+                                   ? cascadeRects(shown.size(), area, titleBarHeight())
+                                   : tileRects(shown.size(), area, arrangement);
+    for (int i = 0; i < shown.size(); ++i) {
+        shown[i]->showNormal();
+        shown[i]->setGeometry(rects[i]);
+        shown[i]->raise();
     }
+    if (active)
+        mdiArea->setActiveSubWindow(active);
+}
+
+int MDIForm1::titleBarHeight() const
+{
+    return mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
 QMdiSubWindow* MDIForm1::showChild(QWidget* child)
 {
     QMdiSubWindow* window = mdiArea->addSubWindow(child);
     child->show(); // the child takes its size as it first shows
-    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    window->move(
-        newChildPosition(m_childrenOpened++, window->size(), mdiArea->viewport()->size(), step));
+    window->move(newChildPosition(m_childrenOpened++, window->size(), mdiArea->viewport()->size(),
+                                  titleBarHeight()));
     mdiArea->setActiveSubWindow(window);
     if (!isEnabled())
         m_activateWhenEnabled = window;

@@ -112,6 +112,7 @@ private:
     void createMenus();
     void createClocks();
     void listChildWindows();
+    int titleBarHeight() const;
 
     App& m_app;
     QList<QAction*> m_childWindowItems;

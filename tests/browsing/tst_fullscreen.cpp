@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 
 using namespace Restrictions;
@@ -22,14 +21,21 @@ namespace {
 
 const QString kEmptyPage = Form1::kRefusedPage;
 
+QColor colour(const QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
 // The frame over fakes, with a restriction list and a command line for the full-screen window.
 struct Fixture : FrameFixture {
-    static QColor colour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
     explicit Fixture(const QStringList& words = {}, const QString& commandLine = {})
     {
-        fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QString::number(words.size()));
+        const auto store = [this](const QString& key, const QString& value) {
+            fakes.settings->write(Texts::kProgramStore, kSection, key, value);
+        };
+        store(kCountKey, QString::number(words.size()));
         for (qsizetype i = 0; i < words.size(); ++i)
-            fakes.settings->write(Texts::kProgramStore, kSection, entryKey(i), words[i]);
+            store(entryKey(i), words[i]);
         fakes.programInfo->line = commandLine;
     }
     Form1& window() { return app->form1(); }
@@ -48,285 +54,251 @@ struct Fixture : FrameFixture {
 class TestFullScreen : public QObject {
     Q_OBJECT
 private slots:
-    void stripAndAltQToggleTheToolbar();
-    void titleHistory();
-    void refusals_data();
-    void refusals();
-    void otherFailuresSayIEError();
-    void realEngineGoesBackFromARefusedPage();
-    void coloursAndCommands();
-    void arrowWithoutPageShowsX();
-    void quickLinks_data();
-    void quickLinks();
-    void addressBox_data();
-    void addressBox();
-    void leavingAndComingBack();
-};
-
-void TestFullScreen::stripAndAltQToggleTheToolbar()
-{
-    Fixture f;
-    Form1& w = f.window();
-    w.show();
-    Form2& bar = *loadedWindow<Form2>();
-    QCOMPARE(w.childAt(500, 0), w.Picture1); // the strip lies over the page's top edge
-    QTest::mouseClick(w.Picture1, Qt::LeftButton);
-    QVERIFY(bar.isVisible());
-    QCOMPARE(f.fakes.windowSystem->topmost, QList<QPointer<QWidget>>{&bar});
-    QTest::mouseClick(w.Picture1, Qt::LeftButton);
-    QVERIFY(!bar.isVisible());
-
-    // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus.
-    f.fakes.windowSystem->fails = true;
-    for (int times = 0; times < 2; ++times) {
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), bar.Combo1); // an access key acts a moment later
+    void stripAndAltQToggleTheToolbar()
+    {
+        Fixture f;
+        Form1& w = f.window();
+        w.show();
+        Form2& bar = *loadedWindow<Form2>();
+        QCOMPARE(w.childAt(500, 0), w.Picture1); // the strip lies over the page's top edge
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        QVERIFY(bar.isVisible());
+        QCOMPARE(f.fakes.windowSystem->topmost, QList<QPointer<QWidget>>{&bar});
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        QVERIFY(!bar.isVisible());
+        // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus.
+        f.fakes.windowSystem->fails = true;
+        for (int times = 0; times < 2; ++times) {
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
+            QTRY_COMPARE(QApplication::focusWidget(), bar.Combo1); // access keys act a moment later
+        }
+        QVERIFY(w.focusWidget() != w.Command1); // the hidden button never holds the focus
+        QTest::keyClick(bar.Combo1, Qt::Key_Q, Qt::AltModifier); // in the toolbar, Alt+Q hides it
+        QTRY_VERIFY(!bar.isVisible());
     }
-    QVERIFY(w.focusWidget() != w.Command1); // the hidden button never holds the focus
-    QTest::keyClick(bar.Combo1, Qt::Key_Q, Qt::AltModifier); // in the toolbar, Alt+Q hides it
-    QTRY_VERIFY(!bar.isVisible());
-}
 
-void TestFullScreen::titleHistory()
-{
-    Fixture f;
-    for (const char* title :
-         {"http://a.org/", "HTTP://B.ORG/", "Http guide", "One", "hTTP", "One", "ONE"})
-        f.browser()->showPage(QLatin1String(title), QLatin1String(title));
-    // Addresses are left out; a title seen before ends the handler, letter case counting.
-    QCOMPARE(f.window().List2, (QStringList{"Http guide", "One", "hTTP", "ONE"}));
-    QVERIFY(f.browser()->requestNewWindow()); // and no page opens a window of its own
-}
-
-void TestFullScreen::refusals_data()
-{
-    // Each page's address is its title; the window opens on the first, from the command line.
-    // Every matching entry stops the page, steps away from it and shows one message.
-    QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QStringList>("pages");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("shown");
-    const QString showEmpty = QStringLiteral("Navigate ") + kEmptyPage;
-
-    QTest::newRow("refused page goes back")
-        << QStringList{"casino"} << QStringList{"A quiet page", "Casino Night"}
-        << QStringList{"Stop", "GoBack"} << "A quiet page";
-    QTest::newRow("every matching entry refuses again")
-        << QStringList{"night", "dice", "casino"} << QStringList{"One", "Two", "Casino Night"}
-        << QStringList{"Stop", "GoBack", "Stop", "GoBack"} << "One";
-    QTest::newRow("refused first page is replaced")
-        << QStringList{"casino", "night"} << QStringList{"Casino Night"}
-        << QStringList{"Stop", "GoBack", showEmpty, "Stop", showEmpty} << kEmptyPage;
-    // An empty entry refuses every title; the empty page must not refuse itself.
-    QTest::newRow("own empty page is not tested")
-        << QStringList{""} << QStringList{"Anything", kEmptyPage, "Next"}
-        << QStringList{"Stop", "GoBack", showEmpty, "Stop", "GoBack"} << kEmptyPage;
-}
-
-void TestFullScreen::refusals()
-{
-    QFETCH(QStringList, words);
-    QFETCH(QStringList, pages);
-    QFETCH(QStringList, calls);
-    QFETCH(QString, shown);
-    Fixture f(words, pages.first());
-    QCOMPARE(f.browser()->calls.takeFirst(), "Navigate " + pages.first()); // the command line
-    for (const QString& page : pages)
-        f.browser()->showPage(page, page);
-    QCOMPARE(f.browser()->calls, calls);
-    QCOMPARE(f.browser()->address, shown);
-    QCOMPARE(f.fakes.messageBox->prompts, QStringList(calls.count("Stop"), Form1::kRefusedMessage));
-}
-
-void TestFullScreen::otherFailuresSayIEError()
-{
-    Fixture f({QStringLiteral("casino"), QStringLiteral("night")});
-    f.browser()->showPage(QStringLiteral("first"), QStringLiteral("First"));
-    f.browser()->stopFails = true;
-    f.browser()->showPage(QStringLiteral("second"), QStringLiteral("Casino Night"));
-    QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Stop"}));
-    QCOMPARE(f.fakes.messageBox->prompts, QStringList{"IE Error"});
-    QCOMPARE(f.window().List2, QStringList{"First"}); // the handler ended there
-}
-
-void TestFullScreen::realEngineGoesBackFromARefusedPage()
-{
-    QTemporaryDir folder;
-    // Until its title arrives, the engine shows a page's file name as its title.
-    const auto page = [&folder](const char* name, const char* title) {
-        QFile file(folder.filePath(QLatin1String(name)));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QByteArray("<title>") + title + "</title>");
-        return QUrl::fromLocalFile(file.fileName()).toString();
-    };
-    FakePlatform fakes;
-    fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QStringLiteral("1"));
-    fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("casino"));
-    const QString first = fakes.programInfo->line = page("first.html", "A quiet page");
-    PlatformServices services = fakes.services();
-    services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
-    App app(std::move(services));
-    BrowserControl* browser = app.form1().WebBrowser1;
-    const QStringList refused{Form1::kRefusedMessage};
-    QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
-    browser->Navigate(page("second.html", "Casino Night"));
-    QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts, refused, 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(browser->LocationURL(), first, 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
-    QCOMPARE(fakes.messageBox->prompts, refused); // going back to it refuses nothing
-}
-
-void TestFullScreen::coloursAndCommands()
-{
-    Fixture f;
-    Form2& bar = f.showToolbar();
-    QTest::mouseMove(bar.Label11);
-    QCOMPARE(f.colour(bar.Label11), QColor(Qt::blue));
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), bar.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&bar, &move); // onto the toolbar's own background
-    QCOMPARE(f.colour(bar.Label11), QColor(Qt::red));
-
-    f.browser()->showPage(QStringLiteral("second"), QStringLiteral("Second"));
-    f.browser()->stopFails = true; // a failure of these shows nothing
-    bar.Timer2_Timer();
-    const QList<MouseLabel*> labels = {bar.Label1, bar.Label5, bar.Label7, bar.Label13, bar.Label2};
-    const QStringList calls = {"Refresh", "Stop", "GoHome", "GoSearch", "GoBack"};
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        MouseLabel* label = labels[i];
-        QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(f.browser()->calls, calls.first(i + 1));
-        QCOMPARE(f.colour(label), QColor(192, 0, 0)); // pressed, until the timer ticks
-        QVERIFY(bar.Timer2->isActive());
-        bar.Timer2_Timer();
-        QCOMPARE(f.colour(label), QColor(Qt::yellow));
-        QVERIFY(!bar.Timer2->isActive());
+    void titleHistory()
+    {
+        Fixture f;
+        for (const char* title :
+             {"http://a.org/", "HTTP://B.ORG/", "Http guide", "One", "hTTP", "One", "ONE"})
+            f.browser()->showPage(QLatin1String(title), QLatin1String(title));
+        // Addresses are left out; a title seen before ends the handler, letter case counting.
+        QCOMPARE(f.window().List2, (QStringList{"Http guide", "One", "hTTP", "ONE"}));
+        QVERIFY(f.browser()->requestNewWindow()); // and no page opens a window of its own
     }
-    QVERIFY(f.fakes.messageBox->prompts.isEmpty());
 
-    f.window().Timer1_Timer();
-    emit f.browser()->ProgressChange(10, 100);
-    QCOMPARE(bar.Shape1->borderColor(), QColor(Qt::red)); // the lamp, while a page loads
-    QVERIFY(f.window().Timer1->isActive());
-    f.window().Timer1_Timer();
-    QCOMPARE(bar.Shape1->borderColor(), QColor(Qt::blue));
-}
+    void refusals_data()
+    {
+        // Each page's address is its title; the window opens on the first, from the command
+        // line. Every matching entry stops the page, steps away from it and shows one message.
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("shown");
+        const QString showEmpty = QStringLiteral("Navigate ") + kEmptyPage;
+        QTest::newRow("refused page goes back")
+            << QStringList{"casino"} << QStringList{"A quiet page", "Casino Night"}
+            << QStringList{"Stop", "GoBack"} << "A quiet page";
+        QTest::newRow("every matching entry refuses again")
+            << QStringList{"night", "dice", "casino"} << QStringList{"One", "Two", "Casino Night"}
+            << QStringList{"Stop", "GoBack", "Stop", "GoBack"} << "One";
+        QTest::newRow("refused first page is replaced")
+            << QStringList{"casino", "night"} << QStringList{"Casino Night"}
+            << QStringList{"Stop", "GoBack", showEmpty, "Stop", showEmpty} << kEmptyPage;
+        // An empty entry refuses every title; the empty page must not refuse itself.
+        QTest::newRow("own empty page is not tested")
+            << QStringList{""} << QStringList{"Anything", kEmptyPage, "Next"}
+            << QStringList{"Stop", "GoBack", showEmpty, "Stop", "GoBack"} << kEmptyPage;
+    }
 
-void TestFullScreen::arrowWithoutPageShowsX()
-{
-    Fixture f;
-    Form2& bar = f.showToolbar();
-    bar.Timer3_Timer();
-    for (const auto& [arrow, caption] : {std::pair(bar.Label2, "<"), {bar.Label3, ">"}}) {
-        QTest::mouseClick(arrow, Qt::LeftButton);
-        QCOMPARE(arrow->text(), "X");
-        QVERIFY(bar.Timer3->isActive());
+    void refusals()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, pages);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, shown);
+        Fixture f(words, pages.first());
+        QCOMPARE(f.browser()->calls.takeFirst(), "Navigate " + pages.first()); // the command line
+        for (const QString& page : pages)
+            f.browser()->showPage(page, page);
+        QCOMPARE(f.browser()->calls, calls);
+        QCOMPARE(f.browser()->address, shown);
+        QCOMPARE(f.fakes.messageBox->prompts,
+                 QStringList(calls.count("Stop"), Form1::kRefusedMessage));
+    }
+
+    void otherFailuresSayIEError()
+    {
+        Fixture f({QStringLiteral("casino")});
+        f.browser()->showPage(QStringLiteral("first"), QStringLiteral("First"));
+        f.browser()->stopFails = true;
+        f.browser()->showPage(QStringLiteral("second"), QStringLiteral("Casino Night"));
+        QCOMPARE(f.fakes.messageBox->prompts, QStringList{"IE Error"});
+        QCOMPARE(f.window().List2, QStringList{"First"}); // the handler ended there
+    }
+
+    void realEngineGoesBackFromARefusedPage()
+    {
+        QTemporaryDir folder;
+        // Until its title arrives, the engine shows a page's file name as its title.
+        const auto page = [&folder](const char* name, const char* title) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QByteArray("<title>") + title + "</title>");
+            return QUrl::fromLocalFile(file.fileName()).toString();
+        };
+        FakePlatform fakes;
+        fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QStringLiteral("1"));
+        fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0),
+                              QStringLiteral("casino"));
+        const QString first = fakes.programInfo->line = page("first.html", "A quiet page");
+        PlatformServices services = fakes.services();
+        services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
+        App app(std::move(services));
+        BrowserControl* browser = app.form1().WebBrowser1;
+        const QStringList refused{Form1::kRefusedMessage};
+        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
+        browser->Navigate(page("second.html", "Casino Night"));
+        QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts, refused, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationURL(), first, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
+        QCOMPARE(fakes.messageBox->prompts, refused); // going back to it refuses nothing
+    }
+
+    // Hover and press feedback, the labels' commands (failures show nothing) and the lamp.
+    void labelsAndLamp()
+    {
+        Fixture f;
+        Form2& bar = f.showToolbar();
+        QTest::mouseMove(bar.Label11);
+        QCOMPARE(colour(bar.Label11), QColor(Qt::blue));
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), bar.mapToGlobal(QPointF(2, 2)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &move); // onto the toolbar's own background
+        QCOMPARE(colour(bar.Label11), QColor(Qt::red));
+
+        f.browser()->stopFails = true;
+        const QList<std::pair<MouseLabel*, QString>> commands = {{bar.Label1, "Refresh"},
+                                                                 {bar.Label5, "Stop"},
+                                                                 {bar.Label7, "GoHome"},
+                                                                 {bar.Label13, "GoSearch"},
+                                                                 {bar.Label3, "GoForward"}};
+        for (const auto& [label, call] : commands) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            QCOMPARE(f.browser()->calls.takeLast(), call);
+            QCOMPARE(colour(label), QColor(192, 0, 0)); // pressed, until the timer ticks
+            bar.Timer2_Timer();
+            QCOMPARE(colour(label), QColor(Qt::yellow));
+        }
+        QCOMPARE(bar.Label3->text(), "X"); // no later page: the arrow's failure mark
         bar.Timer3_Timer();
-        QCOMPARE(arrow->text(), caption);
+        QCOMPARE(bar.Label3->text(), ">");
+        QVERIFY(f.fakes.messageBox->prompts.isEmpty());
+
+        emit f.browser()->ProgressChange(10, 100);
+        QCOMPARE(bar.Shape1->borderColor(), QColor(Qt::red)); // the lamp, while a page loads
+        f.window().Timer1_Timer();
+        QCOMPARE(bar.Shape1->borderColor(), QColor(Qt::blue));
     }
-    QVERIFY(f.fakes.messageBox->prompts.isEmpty());
-}
 
-void TestFullScreen::quickLinks_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("typed"); // the box's text after typing it letter by letter
-    QTest::newRow("SPORTS") << "SPORTS" << Form2::kSportsSite;
-    QTest::newRow("searching") << "searching" << Form2::kSearchPortal + "ing";
-    QTest::newRow("nEwSpaper") << "nEwSpaper" << Form2::kNewsSite + "paper";
-    QTest::newRow("keyword inside") << "the news" << QStringLiteral("the news");
-}
+    void quickLinks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed"); // the box's text after typing it letter by letter
+        QTest::newRow("SPORTS") << "SPORTS" << Form2::kSportsSite;
+        QTest::newRow("searching") << "searching" << Form2::kSearchPortal + "ing";
+        QTest::newRow("nEwSpaper") << "nEwSpaper" << Form2::kNewsSite + "paper";
+        QTest::newRow("keyword inside") << "the news" << QStringLiteral("the news");
+    }
 
-void TestFullScreen::quickLinks()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, typed);
-    Fixture f;
-    Form2& bar = f.showToolbar();
-    QTest::mouseMove(bar.Label7);
-    QTest::keyClicks(bar.Combo1, text);
-    QCOMPARE(bar.Combo1->currentText(), typed);
-    QCOMPARE(f.colour(bar.Label7), QColor(Qt::yellow)); // a change of the text restores the labels
-    QVERIFY(f.browser()->calls.isEmpty()); // nothing is navigated until Enter or "Jump!"
-}
+    void quickLinks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        Fixture f;
+        Form2& bar = f.showToolbar();
+        QTest::mouseMove(bar.Label7);
+        QTest::keyClicks(bar.Combo1, text);
+        QCOMPARE(bar.Combo1->currentText(), typed);
+        QCOMPARE(colour(bar.Label7), QColor(Qt::yellow)); // a change of the text rests the labels
+        QVERIFY(f.browser()->calls.isEmpty()); // nothing is navigated until Enter or "Jump!"
+    }
 
-void TestFullScreen::addressBox_data()
-{
-    QTest::addColumn<bool>("byEnter");
-    QTest::addColumn<bool>("reachable");
-    QTest::newRow("Enter") << true << true;
-    QTest::newRow("Jump!") << false << true;
-    QTest::newRow("Enter, unreachable") << true << false;
-    QTest::newRow("Jump!, unreachable") << false << false;
-}
+    void addressBox_data()
+    {
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("Enter") << true << true;
+        QTest::newRow("Jump!") << false << true;
+        QTest::newRow("Enter, unreachable") << true << false;
+        QTest::newRow("Jump!, unreachable") << false << false;
+    }
 
-void TestFullScreen::addressBox()
-{
-    QFETCH(bool, byEnter);
-    QFETCH(bool, reachable);
-    Fixture f;
-    Form2& bar = f.showToolbar();
-    const QString text = QStringLiteral(" example.com/a b");
-    if (!reachable)
-        f.browser()->unreachable.insert(text);
-    bar.Combo1->setEditText(text);
-    if (byEnter)
-        QTest::keyClick(bar.Combo1, Qt::Key_Return);
-    else
-        QTest::mouseClick(bar.Label4, Qt::LeftButton);
-    QCOMPARE(f.browser()->calls, QStringList{"Navigate " + text});
-    QCOMPARE(bar.Combo1->count(), reachable ? 1 : 0); // the addresses gone to
-    QCOMPARE(bar.Combo1->itemText(0), reachable ? text : QString());
-    QCOMPARE(f.fakes.messageBox->prompts,
-             reachable ? QStringList() : QStringList{"Cannot connect to this site or directory"});
-    QCOMPARE(bar.isVisible(), !(byEnter && reachable)); // Enter hides the toolbar; "Jump!" not
-}
+    void addressBox()
+    {
+        QFETCH(bool, byEnter);
+        QFETCH(bool, reachable);
+        Fixture f;
+        Form2& bar = f.showToolbar();
+        const QString text = QStringLiteral(" example.com/a b");
+        if (!reachable)
+            f.browser()->unreachable.insert(text);
+        bar.Combo1->setEditText(text);
+        if (byEnter)
+            QTest::keyClick(bar.Combo1, Qt::Key_Return);
+        else
+            QTest::mouseClick(bar.Label4, Qt::LeftButton);
+        QCOMPARE(f.browser()->calls, QStringList{"Navigate " + text});
+        QCOMPARE(bar.Combo1->count(), reachable ? 1 : 0); // the addresses gone to
+        QCOMPARE(f.fakes.messageBox->prompts,
+                 reachable ? QStringList()
+                           : QStringList{"Cannot connect to this site or directory"});
+        QCOMPARE(bar.isVisible(), !(byEnter && reachable)); // Enter hides the toolbar; "Jump!" not
+    }
 
-// Entering from the frame, "Mini", restoring, "Exit", entering again and closing the window.
-void TestFullScreen::leavingAndComingBack()
-{
-    Fixture f({QStringLiteral("casino")});
-    const QList<QMdiSubWindow*> children = f.children();
-    const QString reading = QStringLiteral("http://example.com/reading");
-    static_cast<FakeBrowserControl*>(f.fakes.browsers->controls().first())
-        ->showPage(reading, "Reading");
-    f.frame->mnuFullScreen->trigger(); // the full-screen window takes the active browser's page
-    QVERIFY(!f.frame->isVisible());
-    QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
-    QPointer<Form1> w = &f.window();
-    QPointer<Form2> bar = &f.showToolbar();
-    QTest::mouseClick(bar->Label11, Qt::LeftButton);
-    QTRY_VERIFY(w->isMinimized());
-    QVERIFY(!bar->isVisible());
-    // Restored, it covers the screen as it is now, the page below the strip, the toolbar centred.
-    f.fakes.programInfo->screen = QSize(14400, 10800); // 960 by 720 pixels at 96 dots per inch
-    w->showNormal();
-    QTRY_COMPARE(w->WebBrowser1->geometry(), QRect(0, 1, 960, 720));
-    QCOMPARE(bar->x(), (960 - bar->width()) / 2);
+    // Entering from the frame, "Mini", restoring, "Exit", entering again and closing the window.
+    void leavingAndComingBack()
+    {
+        Fixture f({QStringLiteral("casino")});
+        const QList<QMdiSubWindow*> children = f.children();
+        const QString reading = QStringLiteral("http://example.com/reading");
+        f.control(0)->showPage(reading, "Reading");
+        f.frame->mnuFullScreen->trigger(); // the full-screen window takes the active page
+        QVERIFY(!f.frame->isVisible());
+        QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
+        QPointer<Form1> w = &f.window();
+        QPointer<Form2> bar = &f.showToolbar();
+        QTest::mouseClick(bar->Label11, Qt::LeftButton);
+        QTRY_VERIFY(w->isMinimized());
+        QVERIFY(!bar->isVisible());
+        // Restored, it covers the screen as it is now, the page below the strip, the toolbar
+        // centred.
+        f.fakes.programInfo->screen = QSize(14400, 10800); // 960 by 720 pixels at 96 dots per inch
+        w->showNormal();
+        QTRY_COMPARE(w->WebBrowser1->geometry(), QRect(0, 1, 960, 720));
+        QCOMPARE(bar->x(), (960 - bar->width()) / 2);
 
-    f.browser()->showPage(QStringLiteral("page"), QStringLiteral("Page"));
-    w->Picture1_Click();
-    QTest::mouseClick(bar->Label6, Qt::LeftButton);
-    QVERIFY(!w->isVisible() && !bar->isVisible());
-    QVERIFY(f.frame->isVisible());
-    QCOMPARE(f.children(), children);
-    emit w->WebBrowser1->ProgressChange(1, 100); // heard by the closed window before deletion
-    QTRY_VERIFY(w.isNull() && bar.isNull());
-    QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
+        w->Picture1_Click();
+        QTest::mouseClick(bar->Label6, Qt::LeftButton); // "Exit"
+        QVERIFY(f.frame->isVisible());
+        QCOMPARE(f.children(), children);
+        emit w->WebBrowser1->ProgressChange(1, 100); // heard by the closed window before deletion
+        QTRY_VERIFY(w.isNull() && bar.isNull());
+        QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
 
-    // The next full-screen mode starts afresh and reads the list again.
-    f.fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), QStringLiteral("poker"));
-    f.frame->Command2->click();
-    QVERIFY(f.window().isVisible());
-    QCOMPARE(f.window().List3.entries(), QStringList{"poker"});
-    QVERIFY(f.window().List2.isEmpty());
-    // However the window closes, the toolbar goes and the frame returns.
-    f.window().close();
-    QVERIFY(f.frame->isVisible());
-    QTRY_VERIFY(!loadedWindow<Form2>());
-}
+        // The next full-screen mode starts afresh and reads the list again; however the window
+        // closes, the frame returns.
+        f.fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), "poker");
+        f.frame->Command2->click();
+        QCOMPARE(f.window().List3.entries(), QStringList{"poker"});
+        QVERIFY(f.window().List2.isEmpty());
+        f.window().close();
+        QVERIFY(f.frame->isVisible());
+    }
+};
 
 BRIVOLA_TEST_MAIN(TestFullScreen)
 #include "tst_fullscreen.moc"

@@ -17,6 +17,7 @@ private slots:
     void showsTheStoredAddresses();
     void okStoresTheAddresses();
     void textThatIsNoAddressIsRefused();
+    void failedSaveKeepsTheDialogOpen();
 };
 
 void TestInternetOptions::showsTheStoredAddresses()
@@ -27,7 +28,8 @@ void TestInternetOptions::showsTheStoredAddresses()
     QCOMPARE(fresh.findChild<QLineEdit*>("homePage")->text(), kDefaultHomePage);
     QCOMPARE(fresh.findChild<QLineEdit*>("searchPage")->text(), kDefaultSearchPage);
 
-    settings.write(Texts::kProgramStore, kSection, kHomePageKey, QStringLiteral("http://home.test/"));
+    settings.write(Texts::kProgramStore, kSection, kHomePageKey,
+                   QStringLiteral("http://home.test/"));
     InternetOptionsDialog stored(settings, profile);
     QCOMPARE(stored.findChild<QLineEdit*>("homePage")->text(), "http://home.test/");
 }
@@ -56,6 +58,20 @@ void TestInternetOptions::textThatIsNoAddressIsRefused()
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.findChild<QLabel*>("note")->isVisible());
     QCOMPARE(settings.writes, 0);
+}
+
+void TestInternetOptions::failedSaveKeepsTheDialogOpen()
+{
+    FakeSettingsStore settings;
+    FakeBrowserProfile profile;
+    InternetOptionsDialog dialog(settings, profile);
+    dialog.show();
+    settings.saveFails = true;
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    const QString note = dialog.findChild<QLabel*>("note")->text();
+    QVERIFY2(note.contains("memory:Brivola") && note.contains("No space left on device"),
+             qPrintable(note));
 }
 
 BRIVOLA_TEST_MAIN(TestInternetOptions)

@@ -69,8 +69,8 @@ void TestOrganizerLogic::counts_data()
     QTest::newRow("largest") << "1000000" << 1000000 << 1000000;
     QTest::newRow("empty") << "" << -1 << 0;
     QTest::newRow("number then letters") << "3 entries" << -1 << 3;
-    QTest::newRow("fraction") << "2.9" << -1 << 2;
-    QTest::newRow("negative") << "-4" << -1 << 0;
+    QTest::newRow("fraction") << "2.5" << 2 << 2;
+    QTest::newRow("negative") << "-1" << 0 << 0;
     QTest::newRow("too many") << "1000001" << -1 << -1;
     QTest::newRow("too many, hexadecimal") << "&HFFFFFFF" << -1 << -1;
     QTest::newRow("infinite") << "1e999" << -1 << -1;

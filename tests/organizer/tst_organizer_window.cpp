@@ -205,6 +205,32 @@ private slots:
                  QStringList{Texts::kOrganizerStore + ".ini"});
     }
 
+    // A store that cannot be written keeps the organizer open with everything in it, says why
+    // and where, and keeps the frame waiting until a save succeeds.
+    void failedSaveKeepsTheOrganizerOpen()
+    {
+        QTemporaryDir dir;
+        FakeSettingsStore store;
+        FakeMessageBox messages;
+        FakePrinter printer;
+        FakeClock clock;
+        FakeFrameLink frame;
+        Calender1 organizer(store, messages, printer, clock, frame);
+        organizer.show();
+        organizer.Text5->setPlainText(QStringLiteral("Dentist at 3"));
+        store.saveFails = true;
+        organizer.Command7->click();
+        QVERIFY(organizer.isVisible() && !frame.enabled);
+        QCOMPARE(messages.prompts.size(), 1);
+        QVERIFY(messages.prompts[0].contains("memory:Orvane Organizer"));
+        QVERIFY(messages.prompts[0].contains("No space left on device"));
+        QCOMPARE(organizer.Text5->toPlainText(), "Dentist at 3");
+        store.saveFails = false;
+        organizer.Command7->click();
+        QVERIFY(!organizer.isVisible() && frame.enabled);
+        QCOMPARE(store.read(Texts::kOrganizerStore, "Data", "0A", ""), "Dentist at 3");
+    }
+
     void calendarPage()
     {
         Fixture f;
@@ -274,6 +300,7 @@ private slots:
         QCOMPARE(f.messages.prompts, QStringList(2, "Both text boxes must be filled!"));
         page->list->setCurrentRow(0);
         page->removeButton->click();
+        page->removeButton->click(); // nothing is selected after a removal
         organizer->close();
         const NamedListPlace& place = favourites ? kFavouritesPlace : kPhonePlace;
         QCOMPARE(f.section(place.section), (QStringList{"0=Abe  ::  2", "1=bob  ::  3",

@@ -145,6 +145,33 @@ private slots:
         QCOMPARE(edge, stacked ? area.height() : area.width());
     }
 
+    // Cascaded children keep a new browser window's size, each a title bar further down and right,
+    // starting again before one would run past the area, the active one in front.
+    void cascade()
+    {
+        FrameFixture f;
+        f.frame->cmdQuick->click();
+        f.frame->cmdBrowser->click();
+        f.frame->mnuCH->trigger();
+        f.frame->mdiArea->setActiveSubWindow(f.children()[1]);
+        f.frame->mnuCW->trigger();
+        const QRect area = f.frame->mdiArea->viewport()->rect();
+        const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+        QList<QMdiSubWindow*> order = f.children();
+        order.move(1, 2); // the active one last
+        const int step = order[1]->y() - order[0]->y();
+        QVERIFY(step > 10);
+        for (int i = 0; i < order.size(); ++i)
+            QCOMPARE(order[i]->geometry(), QRect(QPoint(i, i) * step, size));
+        QCOMPARE(f.frame->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), f.children()[1]);
+        QCOMPARE(f.frame->mdiArea->currentSubWindow(), f.children()[1]);
+        for (int i = 0; i < 20; ++i)
+            f.frame->cmdBrowser->click();
+        f.frame->mnuCW->trigger();
+        for (QMdiSubWindow* child : f.children())
+            QVERIFY(area.contains(child->geometry()));
+    }
+
     void internetOptionsGoThroughTheShell()
     {
         FrameFixture f;

@@ -25,7 +25,7 @@ void FakeSettingsStore::write(const QString& application, const QString& section
                               const QString& key, const QString& value)
 {
     if (saveFails)
-        throw StoreError(QStringLiteral("No space left on device"));
+        throw StoreError(location(application) + QStringLiteral(": No space left on device"));
     Section& entry = m_sections[sectionKey(application, section)];
     if (entry.name.isEmpty())
         entry.name = section;
@@ -39,7 +39,7 @@ void FakeSettingsStore::write(const QString& application, const QString& section
 void FakeSettingsStore::deleteSection(const QString& application, const QString& section)
 {
     if (saveFails)
-        throw StoreError(QStringLiteral("No space left on device"));
+        throw StoreError(location(application) + QStringLiteral(": No space left on device"));
     if (m_sections.remove(sectionKey(application, section)) == 0)
         throw StoreError(QStringLiteral("no section ") + section);
 }

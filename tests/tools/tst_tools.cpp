@@ -1,4 +1,3 @@
-#include "platform/real/qt_file_dialog.h"
 #include "platform/text_file.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
@@ -7,8 +6,6 @@
 #include "tools/quick_note.h"
 #include "tools/system_window.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -162,29 +159,6 @@ private slots:
         f.children().last()->resize(200, 50);
         QCOMPARE(note->Text1->pos(), QPoint(0, 0));
         QCOMPARE(note->Command1->geometry(), button);
-    }
-
-    // The desktop's own dialog lists text files, and offers the name chosen last.
-    void realFileDialogFiltersAndRemembers()
-    {
-        const QString first = QDir::temp().filePath(QStringLiteral("first.txt"));
-        QtFileDialog dialog(nullptr);
-        dialog.setFilter(QStringLiteral("Text Files (*.txt)|*.txt"));
-        whenShown<QFileDialog>([&](QFileDialog& shown) {
-            QCOMPARE(shown.acceptMode(), QFileDialog::AcceptSave);
-            QCOMPARE(shown.nameFilters(), QStringList{"Text Files (*.txt)"});
-            shown.selectFile(first);
-            QMetaObject::invokeMethod(&shown, "accept"); // "Save"
-        });
-        dialog.showSave();
-        QVERIFY(!dialog.cancelled());
-        QString offered;
-        whenShown<QFileDialog>(
-            [&](QFileDialog& shown) { offered = shown.selectedFiles().value(0); });
-        dialog.showSave();
-        QCOMPARE(offered, first);
-        QVERIFY(dialog.cancelled());
-        QCOMPARE(dialog.fileName(), first);
     }
 
     // Help > "&About" shows the box modally; Enter or Esc closes and unloads it.

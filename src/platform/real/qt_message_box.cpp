@@ -5,11 +5,12 @@
 MessageBox::Answer QtMessageBox::show(QWidget* parent, const QString& prompt, Buttons buttons,
                                       const QString& title)
 {
-    if (buttons == Buttons::Ok) {
-        QMessageBox::information(parent, title, prompt);
+    // A plain box is its prompt, its title and OK; only a question carries an icon.
+    const bool question = buttons == Buttons::YesNo;
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::NoIcon, title, prompt,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int pressed = box.exec();
+    if (!question)
         return Answer::Ok;
-    }
-    const auto pressed =
-        QMessageBox::question(parent, title, prompt, QMessageBox::Yes | QMessageBox::No);
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

@@ -1,0 +1,71 @@
+#include "support/local_server.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTcpSocket>
+
+LocalServer::LocalServer(Security security)
+    : m_server(security == Security::SelfSigned ? new QSslServer(this) : new QTcpServer(this)),
+      m_security(security)
+{
+    if (security == Security::SelfSigned)
+        makeCertificate();
+    connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection())
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+    });
+    m_server->listen(QHostAddress::LocalHost);
+}
+
+// The engine checks nothing of a test's own certificate but its trust, so a self-signed one for
+// 127.0.0.1 is made with openssl at the start of each test.
+void LocalServer::makeCertificate()
+{
+    const QString key = m_keys.filePath("key.pem");
+    const QString certificate = m_keys.filePath("cert.pem");
+    QProcess::execute("openssl",
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                       "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
+                       "-out", certificate});
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    keyFile.open(QIODevice::ReadOnly);
+    certificateFile.open(QIODevice::ReadOnly);
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Rsa));
+    configuration.setLocalCertificate(QSslCertificate(certificateFile.readAll()));
+    static_cast<QSslServer*>(m_server)->setSslConfiguration(configuration);
+}
+
+QUrl LocalServer::url(const QString& path) const
+{
+    const QString scheme = m_security == Security::SelfSigned ? "https" : "http";
+    return QUrl(
+        QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(path));
+}
+
+void LocalServer::answer(QTcpSocket* socket)
+{
+    QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+    socket->setProperty("request", request);
+    if (!request.contains("\r\n\r\n"))
+        return;
+    const QString path = QString::fromLatin1(request.split(' ').value(1)).section('?', 0, 0);
+    m_requests[path].append(request.left(request.indexOf("\r\n\r\n")));
+    const auto found = m_responses.constFind(path);
+    QByteArray reply =
+        found == m_responses.cend() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n";
+    const Response response = found == m_responses.cend() ? Response{"not here"} : *found;
+    reply += "Content-Type: " + response.contentType + "\r\n";
+    for (const QByteArray& header : response.headers)
+        reply += header + "\r\n";
+    reply += "Content-Length: " + QByteArray::number(response.body.size()) +
+             "\r\nConnection: close\r\n\r\n" + response.body;
+    socket->write(reply);
+    socket->disconnectFromHost();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// A web server on 127.0.0.1 for tests that need the engine to load real pages: each path gets
+// the response the test sets. With TLS it serves a self-signed certificate made for the test.
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QUrl>
+
+class LocalServer : public QObject {
+    Q_OBJECT
+public:
+    struct Response {
+        QByteArray body;
+        QByteArray contentType = "text/html; charset=utf-8";
+        QList<QByteArray> headers; // "Name: value" lines
+    };
+
+    enum class Security { Plain, SelfSigned };
+    explicit LocalServer(Security security = Security::Plain);
+
+    void set(const QString& path, const Response& response) { m_responses[path] = response; }
+    void setPage(const QString& path, const QByteArray& html) { set(path, {html}); }
+    QUrl url(const QString& path) const;
+    // The request lines and headers received for the path, one request each, oldest first.
+    QList<QByteArray> requests(const QString& path) const { return m_requests.value(path); }
+
+private:
+    void answer(QTcpSocket* socket);
+    void makeCertificate();
+
+    QTemporaryDir m_keys;
+    QTcpServer* m_server;
+    Security m_security;
+    QHash<QString, Response> m_responses;
+    QHash<QString, QList<QByteArray>> m_requests;
+};
