@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -27,6 +28,8 @@ const QColor kLampRed(255, 0, 0);
 const QColor kLampBlue(0, 0, 255);
 constexpr int kStripTwips = 10;
 constexpr int kToolbarAboveBottom = 1400;
+// How long going back from a refused page may take before the empty page replaces it.
+constexpr int kRefusalCheckMs = 1000;
 
 // The strip is about one pixel high, and never less, whatever the screen's resolution.
 int stripPixels()
@@ -41,7 +44,7 @@ Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox&
     : QWidget(nullptr, Qt::FramelessWindowHint), Command1(new QPushButton(tr("&Q"), this)),
       WebBrowser1(profile.createBrowser(this)), Picture1(new MouseLabel(QString(), this)),
       Timer1(new QTimer(this)), m_settings(settings), m_messages(messages), m_program(program),
-      m_windowSystem(windowSystem), m_toolbar(toolbar)
+      m_windowSystem(windowSystem), m_toolbar(toolbar), m_refusalCheck(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Texts::kProductTitle);
@@ -61,6 +64,9 @@ Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox&
     connect(Picture1, &MouseLabel::clicked, this, &Form1::Picture1_Click);
     connectBrowser();
 
+    m_refusalCheck->setSingleShot(true);
+    m_refusalCheck->setInterval(kRefusalCheckMs);
+    connect(m_refusalCheck, &QTimer::timeout, this, &Form1::endRefusal);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -211,19 +217,57 @@ void Form1::WebBrowser1_TitleChange(const QString& text)
     }
 }
 
-// Every matching entry refuses the page once more. The window's own empty page holds nothing
-// to refuse; testing it would loop between it and the refused page when an entry is empty.
+// Every matching entry refuses the page once more, one box at a time. A refusal lasts until its
+// check a moment later; the refused page's later titles then refuse nothing again, and while a
+// box is open every matching title keeps the page away at once. The window's own empty page
+// holds nothing to refuse; testing it would loop between it and the refused page when an entry
+// is empty.
 void Form1::refuseRestricted(const QString& title)
 {
-    if (WebBrowser1->LocationURL() == kRefusedPage)
+    if (WebBrowser1->LocationURL() == kRefusedPage) {
+        endRefusal();
         return;
-    bool replaced = false;
+    }
     const qsizetype refusals = List3.matches(title).size();
+    if (refusals == 0 || (m_refusalCheck->isActive() && !m_refusalShown))
+        return;
+    if (m_refusalShown) {
+        keepRefusedPageAway();
+        return;
+    }
+    // The page may ask to stay, or show dialogs of its own; a refusal waits for none of them.
+    WebBrowser1->setLeavingUnasked(true);
+    m_refusalCheck->start();
+    bool replaced = false;
     for (qsizetype i = 0; i < refusals; ++i) {
         WebBrowser1->Stop();
         leaveRefusedPage(replaced);
+        const QScopedValueRollback shown(m_refusalShown, true);
         m_messages.show(this, kRefusedMessage);
     }
+}
+
+// The refused page must be gone by now: going back may have stayed within it, or not happened.
+void Form1::endRefusal()
+{
+    m_refusalCheck->stop();
+    if (showsRefusedPage())
+        keepRefusedPageAway(); // leaving stays unasked until the empty page is there
+    else
+        WebBrowser1->setLeavingUnasked(false);
+}
+
+bool Form1::showsRefusedPage() const
+{
+    return WebBrowser1->LocationURL() != kRefusedPage &&
+           (!List3.matches(WebBrowser1->LocationName()).isEmpty() ||
+            !List3.matches(WebBrowser1->LocationURL()).isEmpty());
+}
+
+void Form1::keepRefusedPageAway()
+{
+    ignoreFailure([this] { WebBrowser1->Stop(); });
+    WebBrowser1->Navigate(kRefusedPage);
 }
 
 // Goes back; on the first page of the window, where there is no going back, the empty page

@@ -61,6 +61,8 @@ public slots:
     void WebBrowser1_NewWindow2(bool* cancel);
     void WebBrowser1_ProgressChange(int progress, int progressMax);
     void WebBrowser1_TitleChange(const QString& text);
+    // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
+    void endRefusal();
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.
@@ -82,10 +84,14 @@ private:
     void showToolbar();
     void refuseRestricted(const QString& title);
     void leaveRefusedPage(bool& replaced);
+    bool showsRefusedPage() const;
+    void keepRefusedPageAway();
 
     const SettingsStore& m_settings;
     MessageBox& m_messages;
     const ProgramInfo& m_program;
     WindowSystem& m_windowSystem;
     ToolbarWindow& m_toolbar;
+    QTimer* m_refusalCheck;
+    bool m_refusalShown = false; // a refusal's box is open
 };

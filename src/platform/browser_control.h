@@ -23,6 +23,10 @@ public:
     virtual QString LocationName() const = 0; // the current page's title
     virtual QString LocationURL() const = 0;  // the current page's address
 
+    // While set, the page can neither keep the user from leaving it nor hold them with its own
+    // dialogs: its questions are answered without being shown.
+    virtual void setLeavingUnasked(bool unasked) = 0;
+
 signals:
     void TitleChange(const QString& text);
     void StatusTextChange(const QString& text);

@@ -7,6 +7,8 @@
 #include "tools/about_box.h"
 #include "tools/system_window.h"
 
+#include <QGuiApplication>
+
 App::App(PlatformServices services)
     : m_services(std::move(services)), m_mdiForm1([this] { return new MDIForm1(*this); }),
       m_system([this] {
@@ -26,6 +28,9 @@ App::App(PlatformServices services)
                            m_form2);
       })
 {
+    // The program ends when the frame unloads, never because some other window closed last
+    // while the frame was hidden.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 // The global windows go first (members are destroyed in reverse order): they use the services.

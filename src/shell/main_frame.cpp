@@ -377,4 +377,5 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     }
     mdiArea->closeAllSubWindows();
     event->accept();
+    QCoreApplication::quit();
 }

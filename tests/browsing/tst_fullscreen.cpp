@@ -2,8 +2,10 @@
 #include "browsing/fullscreen_toolbar.h"
 #include "browsing/fullscreen_window.h"
 #include "core/shared_texts.h"
+#include "platform/real/qt_message_box.h"
 #include "platform/real/webengine_browser.h"
 #include "support/frame_fixture.h"
+#include "support/local_server.h"
 #include "support/test_main.h"
 #include "support/windows.h"
 #include "widgets/mouse_label.h"
@@ -13,7 +15,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
+#include <QWebEngineView>
 
 using namespace Restrictions;
 
@@ -46,6 +50,32 @@ struct Fixture : FrameFixture {
         window().Picture1_Click();
         browser()->calls.clear();
         return *loadedWindow<Form2>();
+    }
+};
+
+// The full-screen window on the real engine, over pages of a loopback server; it opens on the
+// first page given.
+struct EngineFixture {
+    LocalServer server;
+    FakePlatform fakes;
+    std::unique_ptr<App> app;
+    BrowserControl* browser = nullptr;
+
+    EngineFixture(const QByteArray& firstPage, const QString& word = QStringLiteral("casino"))
+    {
+        server.setPage("/first", firstPage);
+        fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QStringLiteral("1"));
+        fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), word);
+        fakes.programInfo->line = server.url("/first").toString();
+        PlatformServices services = fakes.services();
+        services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
+        app = std::make_unique<App>(std::move(services));
+        browser = app->form1().WebBrowser1;
+        app->form1().show();
+    }
+    bool waitForTitle(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return browser->LocationName() == title; }, 20000);
     }
 };
 
@@ -140,32 +170,126 @@ private slots:
         QCOMPARE(f.window().List2, QStringList{"First"}); // the handler ended there
     }
 
+    // One refused navigation gives one box per matching entry. Its own later titles refuse
+    // nothing more; a title arriving while the box is open keeps the page away without another.
+    void oneBoxPerRefusedPage()
+    {
+        Fixture f({QStringLiteral("casino")}, QStringLiteral("quiet"));
+        f.browser()->showPage("quiet", "A quiet page");
+        f.browser()->calls.clear();
+        f.browser()->showPage("http://casino.test/", "http://casino.test/"); // the address first
+        emit f.browser()->TitleChange(QStringLiteral("Casino Night"));       // then its title
+        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack"}));
+        f.browser()->showPage("quiet", "A quiet page"); // back on the earlier page
+        QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
+        f.window().endRefusal(); // a moment later
+
+        f.browser()->calls.clear();
+        f.fakes.messageBox->whileShown = [&f] {
+            for (const char* title : {"Casino 1", "Casino 2"})
+                emit f.browser()->TitleChange(QLatin1String(title));
+        };
+        f.browser()->showPage("http://flood.test/", "Casino 0");
+        const QString away = "Navigate " + kEmptyPage;
+        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack", "Stop", away}));
+        QCOMPARE(f.fakes.messageBox->prompts.size(), 2);
+    }
+
+    // A refused page that going back does not leave is replaced by the empty page.
+    void refusedPageThatStaysIsReplaced()
+    {
+        Fixture f({QStringLiteral("casino")}, QStringLiteral("games"));
+        f.browser()->showPage("games", "Games");
+        f.browser()->calls.clear();
+        f.browser()->showPage("games#lobby", "Casino lobby"); // pushed by the page itself
+        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack"}));
+        f.window().endRefusal(); // the going back did not leave the document
+        QCOMPARE(f.browser()->calls.mid(2), (QStringList{"Stop", "Navigate " + kEmptyPage}));
+    }
+
     void realEngineGoesBackFromARefusedPage()
     {
-        QTemporaryDir folder;
-        // Until its title arrives, the engine shows a page's file name as its title.
-        const auto page = [&folder](const char* name, const char* title) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(QByteArray("<title>") + title + "</title>");
-            return QUrl::fromLocalFile(file.fileName()).toString();
-        };
+        EngineFixture f("<title>A quiet page</title>");
+        f.server.setPage("/second", "<title>Casino Night</title>");
+        QVERIFY(f.waitForTitle("A quiet page"));
+        f.browser->Navigate(f.server.url("/second").toString());
+        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.browser->LocationURL(), f.server.url("/first").toString(),
+                                  20000);
+        QVERIFY(f.waitForTitle("A quiet page"));
+        QCOMPARE(f.fakes.messageBox->prompts.size(), 1); // going back to it refuses nothing
+    }
+
+    // Going back within the refused document leaves it on screen, so the empty page replaces it.
+    void realEngineReplacesAPageGoingBackCannotLeave()
+    {
+        EngineFixture f(
+            "<title>Games</title><script>setTimeout(() => {"
+            "history.pushState({}, '', '/first#lobby'); document.title = 'Casino lobby';"
+            "}, 300);</script>");
+        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.browser->LocationURL(), kEmptyPage, 20000);
+    }
+
+    // The page's question on leaving neither stops the refusal nor waits for an answer.
+    void realEngineLeavesAPageThatAsksToStay()
+    {
+        EngineFixture f("<title>A quiet page</title>");
+        f.server.setPage("/stay", "<title>Stay</title><script>onclick = () => document.title = "
+                                  "'Casino Night'; onbeforeunload = e => { e.preventDefault(); "
+                                  "e.returnValue = ''; };</script>");
+        QVERIFY(f.waitForTitle("A quiet page"));
+        f.browser->Navigate(f.server.url("/stay").toString());
+        QVERIFY(f.waitForTitle("Stay"));
+        QWidget* page = f.browser->findChild<QWebEngineView*>()->focusProxy();
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(20, 20)); // the user's gesture
+        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
+        QVERIFY(f.waitForTitle("A quiet page"));
+    }
+
+    // A page flooding its title with a listed word gets one box, and is gone when it closes.
+    void realEngineFloodingPageGetsOneBox()
+    {
+        EngineFixture f("<title>A quiet page</title>");
+        f.server.setPage("/flood", "<title>Start</title><script>let i = 0; setInterval(() => "
+                                   "document.title = 'Casino ' + i++, 5);</script>");
+        QVERIFY(f.waitForTitle("A quiet page"));
+        f.fakes.messageBox->whileShown = [] { QTest::qWait(500); };
+        f.browser->Navigate(f.server.url("/flood").toString());
+        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.browser->LocationURL().contains("flood"), 20000);
+        QTest::qWait(300);
+        QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
+    }
+
+    // With the frame hidden and no window active, dismissing a refusal ends nothing: the
+    // program runs on until the frame, back after "Exit", is closed.
+    void dismissedRefusalKeepsTheProgram()
+    {
         FakePlatform fakes;
         fakes.settings->write(Texts::kProgramStore, kSection, kCountKey, QStringLiteral("1"));
-        fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0),
-                              QStringLiteral("casino"));
-        const QString first = fakes.programInfo->line = page("first.html", "A quiet page");
+        fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), "casino");
         PlatformServices services = fakes.services();
-        services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
+        services.messageBox = std::make_unique<QtMessageBox>();
         App app(std::move(services));
-        BrowserControl* browser = app.form1().WebBrowser1;
-        const QStringList refused{Form1::kRefusedMessage};
-        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
-        browser->Navigate(page("second.html", "Casino Night"));
-        QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts, refused, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationURL(), first, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationName(), "A quiet page", 20000);
-        QCOMPARE(fakes.messageBox->prompts, refused); // going back to it refuses nothing
+        MDIForm1& frame = app.mdiForm1();
+        frame.show();
+        frame.Command2->click();
+        Form1& window = app.form1();
+        auto* browser = static_cast<FakeBrowserControl*>(window.WebBrowser1);
+        QTimer::singleShot(0, [&] {
+            window.showMinimized(); // "Mini": nothing of the program is active
+            QTimer::singleShot(100, [&] { browser->showPage("casino", "Casino Night"); });
+            QTimer::singleShot(500, [] {
+                if (QWidget* box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            QTimer::singleShot(1000, [&] {
+                window.close(); // as "Exit" does
+                QApplication::exit(frame.isVisible() ? 42 : 1);
+            });
+        });
+        QCOMPARE(QApplication::exec(), 42);
     }
 
     // Hover and press feedback, the labels' commands (failures show nothing) and the lamp.

@@ -23,6 +23,7 @@ public:
     void Stop() override;
     QString LocationName() const override { return title; }
     QString LocationURL() const override { return address; }
+    void setLeavingUnasked(bool unasked) override { leavingUnasked = unasked; }
 
     // A page arrives: address and title change, and TitleChange is raised with the title. A
     // page at another address than the current one (a link followed) joins the history.
@@ -33,6 +34,7 @@ public:
     QStringList calls;         // "Navigate <address>", "GoBack", "GoHome", ...
     QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
     bool stopFails = false;    // Stop raises BrowserError
+    bool leavingUnasked = false;
     QString title;
     QString address;
     QStringList history; // addresses visited, in order

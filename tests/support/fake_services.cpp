@@ -11,6 +11,8 @@ MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, 
     prompts.append(prompt);
     titles.append(title);
     buttonSets.append(buttons);
+    if (whileShown)
+        whileShown();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answers.isEmpty() ? Answer::No : answers.takeFirst();

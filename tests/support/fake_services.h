@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class FakeMessageBox : public MessageBox {
 public:
     Answer show(QWidget* parent, const QString& prompt, Buttons buttons,
@@ -27,6 +29,8 @@ public:
     QStringList titles;
     QList<Buttons> buttonSets;
     QList<Answer> answers; // given in turn to Yes/No questions; No when none is left
+    // What happens while a box is open, as a modal box lets events through.
+    std::function<void()> whileShown;
 };
 
 class FakeShell : public Shell {

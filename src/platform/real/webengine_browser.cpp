@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/internet_settings.h"
+#include "platform/real/engine_page.h"
 
 #include <QDesktopServices>
 #include <QVBoxLayout>
@@ -28,8 +29,10 @@ bool engineLoads(const QUrl& url)
 } // namespace
 
 WebEngineBrowser::WebEngineBrowser(const SettingsStore& settings, QWidget* parent)
-    : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this))
+    : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)),
+      m_page(new EnginePage(m_view))
 {
+    m_view->setPage(m_page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -109,6 +112,11 @@ QString WebEngineBrowser::LocationName() const
 QString WebEngineBrowser::LocationURL() const
 {
     return m_view->url().toString();
+}
+
+void WebEngineBrowser::setLeavingUnasked(bool unasked)
+{
+    m_page->setAnswerUnasked(unasked);
 }
 
 BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)

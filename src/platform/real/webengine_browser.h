@@ -4,6 +4,7 @@
 
 #include "platform/browser_profile.h"
 
+class EnginePage;
 class QWebEngineView;
 class SettingsStore;
 
@@ -21,12 +22,14 @@ public:
     void Stop() override;
     QString LocationName() const override;
     QString LocationURL() const override;
+    void setLeavingUnasked(bool unasked) override;
 
 private:
     void connectEngineEvents();
 
     const SettingsStore& m_settings;
     QWebEngineView* m_view;
+    EnginePage* m_page;
 };
 
 class WebEngineProfile : public BrowserProfile {
