@@ -1,5 +1,6 @@
 #include "core/restriction_list.h"
 
+#include "core/comparable_text.h"
 #include "core/leading_number.h"
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
@@ -122,7 +123,7 @@ RestrictionList::RestrictionList(const QStringList& entries) : m_entries(entries
     m_folded.reserve(entries.size());
     m_firstPairs.reserve(static_cast<std::size_t>(entries.size()));
     for (const QString& entry : entries) {
-        const QString folded = entry.toCaseFolded();
+        const QString folded = comparableText(entry);
         m_folded.append(folded);
         m_firstPairs.push_back(folded.size() < 2 ? -1 : pairSlot(folded[0], folded[1]));
     }
@@ -133,7 +134,7 @@ QList<qsizetype> RestrictionList::matches(const QString& title) const
     QList<qsizetype> found;
     if (title.isEmpty())
         return found;
-    const QString folded = title.toCaseFolded();
+    const QString folded = comparableText(title);
     auto pairs = std::make_unique<PairSet>();
     addPairs(folded, *pairs);
     for (qsizetype i = 0; i < m_folded.size(); ++i) {

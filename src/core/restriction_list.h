@@ -39,8 +39,9 @@ public:
     const QStringList& entries() const { return m_entries; }
 
     // The positions of the entries that occur in the title, in list order, one for every
-    // matching entry. Letter case is ignored (Unicode case folding); there are no word
-    // boundaries. An empty entry occurs in every title but the empty one.
+    // matching entry, both compared in their comparable form (look-alike spellings are the
+    // same); there are no word boundaries. An empty entry occurs in every title but the empty
+    // one.
     QList<qsizetype> matches(const QString& title) const;
 
 private:

@@ -25,6 +25,21 @@ void TestRestrictionList::matching_data()
     QTest::newRow("two matches in list order")
         << QStringList{"night", "dice", "casino"} << "Casino Night" << Positions{0, 2};
     QTest::newRow("Unicode case folding") << QStringList{"σίσυφος"} << "Ο ΣΊΣΥΦΟΣ" << Positions{0};
+    // Look-alike spellings of a listed word.
+    QTest::newRow("fullwidth") << QStringList{"casino"} << "ＣＡＳＩＮＯ Night" << Positions{0};
+    QTest::newRow("ligature") << QStringList{"finance"} << "ﬁnance tips" << Positions{0};
+    QTest::newRow("zero-width space") << QStringList{"casino"} << "Ca\u200Bsino" << Positions{0};
+    QTest::newRow("joiners and direction marks")
+        << QStringList{"casino"} << "c\u200Da\u200Cs\u200Ei\u2066no" << Positions{0};
+    QTest::newRow("soft hyphen") << QStringList{"casino"} << "casi\u00ADno" << Positions{0};
+    QTest::newRow("Turkish dotted I") << QStringList{"casino"} << "CAS\u0130NO" << Positions{0};
+    QTest::newRow("Turkish dotless i") << QStringList{"casino"} << "cas\u0131no" << Positions{0};
+    QTest::newRow("sharp s is ss") << QStringList{"strasse"} << "Stra\u00DFe" << Positions{0};
+    QTest::newRow("listed sharp s") << QStringList{"stra\u00DFe"} << "STRASSE" << Positions{0};
+    QTest::newRow("combining accent") << QStringList{"casino"} << "casi\u0301no" << Positions{0};
+    QTest::newRow("precomposed accent") << QStringList{"casino"} << "cas\u00EDno" << Positions{0};
+    QTest::newRow("entry of invisible characters only")
+        << QStringList{"\u200B"} << "News" << Positions{0};
 }
 
 void TestRestrictionList::matching()
