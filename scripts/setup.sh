@@ -3,27 +3,7 @@
 # or the targets given as arguments.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-packages=(
-    cmake ninja-build g++
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev
-    fonts-dejavu-core fonts-liberation2
-    xvfb xauth
-)
-
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing from Debian's packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
-fi
+bash scripts/install_packages.sh
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON

@@ -1,5 +1,6 @@
 // Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
 
+#include "core/command_line.h"
 #include "platform/real/engine_setup.h"
 #include "platform/startup_log.h"
 #include "shell/app.h"
@@ -8,16 +9,41 @@
 #include "widgets/icons.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+// "--help" and "--version" are answered on standard output, without a display or the engine.
+bool answeredAtOnce(int& argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine::Request request = CommandLine::request(arguments);
+    if (request == CommandLine::Request::Run)
+        return false;
+    const QCoreApplication application(argc, argv); // names the program in the usage line
+    QTextStream(stdout) << (request == CommandLine::Request::Help ? CommandLine::helpText()
+                                                                  : CommandLine::versionText());
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     StartupLog::milestone("process start");
+    QCoreApplication::setApplicationName(QStringLiteral("brivola"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
+    if (answeredAtOnce(argc, argv))
+        return 0;
     if (!EngineSetup::displayAvailable())
         return 1;
     EngineSetup::configure();
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("brivola"));
+    // The desktop shell matches the windows to the installed desktop entry of this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));
     QApplication::setWindowIcon(programIcon());
 
     App app(realPlatform());

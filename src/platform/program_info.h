@@ -10,7 +10,7 @@ class QWidget;
 class ProgramInfo {
 public:
     virtual ~ProgramInfo() = default;
-    // Every argument after the program's name, joined by single spaces.
+    // Every argument after the program's name, joined by single spaces, less the first "--".
     virtual QString commandLine() const = 0;
     // The executable's directory, in the platform's notation, without a trailing separator
     // except at a root.

@@ -9,14 +9,28 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+
+// An installed copy has its desktop entry where installing puts it. Its programs' folder
+// belongs to the system, even when it can be written (as root).
+bool installedCopy(const QString& programDirectory)
+{
+    return QFileInfo::exists(
+        QDir(programDirectory).filePath(QStringLiteral(BRIVOLA_DESKTOP_ENTRY_FROM_PROGRAMS)));
+}
+
+} // namespace
+
 QString writeManual(const QString& text, const QString& programDirectory)
 {
     const QString beside = Manual::path(programDirectory);
     const QString contents = text + Texts::kLineEnd;
-    try {
-        TextFile::write(beside, contents);
-        return beside;
-    } catch (const FileError&) {
+    if (!installedCopy(programDirectory)) {
+        try {
+            TextFile::write(beside, contents);
+            return beside;
+        } catch (const FileError&) {
+        }
     }
     const QString dataDirectory =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

@@ -5,6 +5,6 @@
 #include <QString>
 
 // Writes the text and one more line end to the manual's path in the program's directory, or,
-// when that cannot be written (an installed, read-only copy), under the same name in the
-// user's data directory. Returns the file written; empty when neither could be.
+// for an installed copy or when that cannot be written, under the same name in the user's
+// data directory. Returns the file written; empty when neither could be.
 QString writeManual(const QString& text, const QString& programDirectory);

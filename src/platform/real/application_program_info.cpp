@@ -1,5 +1,6 @@
 #include "platform/real/application_program_info.h"
 
+#include "core/command_line.h"
 #include "core/twips.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,7 @@
 QString ApplicationProgramInfo::commandLine() const
 {
     // QApplication has already taken its own options (-platform, ...) out of the arguments.
-    return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    return CommandLine::address(QCoreApplication::arguments().mid(1));
 }
 
 QString ApplicationProgramInfo::programDirectory() const

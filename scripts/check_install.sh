@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs a build (default build/) into a temporary prefix and checks the installed tree as a
+# user's desktop and a packager would see it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+passed=0
+failed=0
+check() { # check DESCRIPTION COMMAND...: passes when the command succeeds; shows why it did not
+    local description=$1 output
+    shift
+    if output=$("$@" 2>&1); then
+        passed=$((passed + 1))
+        echo "ok      $description"
+    else
+        failed=$((failed + 1))
+        echo "FAILED  $description"
+        echo "$output" | sed 's/^/        /'
+    fi
+}
+prints() { # prints EXPECTED COMMAND...: the command prints exactly the expected line
+    local expected=$1 actual
+    shift
+    actual=$("$@") && [ "$actual" = "$expected" ] ||
+        { echo "printed '$actual', expected '$expected'" && return 1; }
+}
+files() { # every file named is there
+    local file missing=0
+    for file; do [ -f "$file" ] || { echo "missing: $file" && missing=1; }; done
+    return $missing
+}
+clean_man_page() { # the page shows with man, and groff warns of nothing in it
+    local warnings
+    man -l "$1" >/dev/null
+    warnings=$(zcat "$1" | groff -man -ww -z 2>&1)
+    [ -z "$warnings" ] || { echo "$warnings" && return 1; }
+}
+
+entries=("$prefix"/share/applications/*.desktop)
+id=$(basename "${entries[0]}" .desktop)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+data=$prefix/share
+
+check "only the two programs in bin" \
+    prints "brivola brivola-restrictions" bash -c "cd '$prefix/bin' && echo *"
+check "brivola --version, without a display" \
+    prints "brivola $version" env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/brivola" --version
+check "brivola-restrictions --version" \
+    prints "brivola-restrictions $version" "$prefix/bin/brivola-restrictions" --version
+check "one desktop entry, $id.desktop, valid" \
+    bash -c "[ ${#entries[@]} -eq 1 ] && desktop-file-validate '${entries[0]}'"
+check "AppStream metainfo valid" appstreamcli validate --no-net "$data/metainfo/$id.metainfo.xml"
+check "icons in the hicolor theme" \
+    files "$data/icons/hicolor/scalable/apps/$id.svg" "$data/icons/hicolor/48x48/apps/$id.png" \
+    "$data/icons/hicolor/256x256/apps/$id.png"
+for page in brivola brivola-restrictions; do
+    check "man page $page(1)" clean_man_page "$data/man/man1/$page.1.gz"
+done
+check "README and licence in share/doc/brivola" \
+    files "$data/doc/brivola/README.md" "$data/doc/brivola/LICENSE"
+
+echo "Install checks: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

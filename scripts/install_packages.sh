@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs from Debian 12's packages what Brivola needs to build and test, and the packages
+# named as arguments, when they are missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev
+    fonts-dejavu-core fonts-liberation2
+    xvfb xauth
+    desktop-file-utils appstream man-db
+    "$@"
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing from Debian's packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+fi
