@@ -59,6 +59,7 @@ Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox&
     Command1->setFocusPolicy(Qt::NoFocus);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGuarded(true);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setBackground(Picture1, Qt::black);
     connect(Picture1, &MouseLabel::clicked, this, &Form1::Picture1_Click);

@@ -3,6 +3,7 @@
 // The full-screen browser window: one borderless page over the whole screen, steered from the
 // floating toolbar, that refuses pages whose titles hold a word of the restriction list.
 
+#include "core/address_rules.h"
 #include "core/restriction_list.h"
 #include "widgets/global_window.h"
 
@@ -27,7 +28,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     // Shown in place of a refused page that has no earlier page to go back to.
-    inline static const QString kRefusedPage = QStringLiteral("qrc:/fullscreen/refused.html");
+    inline static const QString kRefusedPage = AddressRules::kEmptyPage;
     inline static const QString kRefusedMessage =
         QStringLiteral("That page violates parental rules");
 

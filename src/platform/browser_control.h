@@ -10,8 +10,8 @@ class BrowserControl : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // Operations that cannot be done raise BrowserError: an address that is not an address,
-    // going back or forward with no page to go to.
+    // Operations that cannot be done raise BrowserError: an address the control refuses (see
+    // AddressRules), going back or forward with no page to go to.
     virtual void Navigate(const QString& address) = 0;
     virtual void GoBack() = 0;
     virtual void GoForward() = 0;
@@ -26,6 +26,9 @@ public:
     // While set, the page can neither keep the user from leaving it nor hold them with its own
     // dialogs: its questions are answered without being shown.
     virtual void setLeavingUnasked(bool unasked) = 0;
+    // A guarded control is the full-screen window's, where a child browses: it opens only
+    // addresses whose pages the window can test.
+    virtual void setGuarded(bool guarded) = 0;
 
 signals:
     void TitleChange(const QString& text);

@@ -43,6 +43,7 @@ private slots:
     void titlesHistoryAndLoading();
     void textsThatAreNoAddressRaise_data();
     void textsThatAreNoAddressRaise();
+    void dataPagesOutsideFullScreenOnly();
     void homePage();
     void newWindowRequests_data();
     void newWindowRequests();
@@ -85,6 +86,8 @@ void TestWebEngineBrowser::textsThatAreNoAddressRaise_data()
     QTest::newRow("empty") << "";
     QTest::newRow("blanks") << "   ";
     QTest::newRow("words") << "Enter URL";
+    QTest::newRow("script") << "javascript:document.title='ran'";
+    QTest::newRow("NUL character") << QString::fromLatin1("a.test/\0", 8);
 }
 
 void TestWebEngineBrowser::textsThatAreNoAddressRaise()
@@ -92,6 +95,20 @@ void TestWebEngineBrowser::textsThatAreNoAddressRaise()
     QFETCH(QString, text);
     WebEngineBrowser browser(m_settings);
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.Navigate(text));
+}
+
+// A data page loads in a browser window; the guarded full-screen control refuses it, and a
+// megabyte of address neither hangs nor crashes.
+void TestWebEngineBrowser::dataPagesOutsideFullScreenOnly()
+{
+    const QString data = QStringLiteral("data:text/html,<title>Data</title>");
+    WebEngineBrowser browser(m_settings);
+    browser.Navigate(data);
+    QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Data", kLoadTimeout);
+    browser.setGuarded(true);
+    QVERIFY_THROWS_EXCEPTION(BrowserError, browser.Navigate(data));
+    browser.Navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));
+    QTest::qWait(500);
 }
 
 void TestWebEngineBrowser::homePage()
@@ -104,7 +121,8 @@ void TestWebEngineBrowser::homePage()
 
     using namespace InternetSettings;
     const QString mine = m_pages.add(QStringLiteral("home.html"), page(QStringLiteral("Mine")));
-    settings.write(Texts::kProgramStore, kSection, kHomePageKey, QUrl::fromLocalFile(mine).toString());
+    settings.write(Texts::kProgramStore, kSection, kHomePageKey,
+                   QUrl::fromLocalFile(mine).toString());
     browser.GoHome();
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Mine", kLoadTimeout);
 

@@ -1,11 +1,13 @@
 #include "support/fake_browser_control.h"
 
+#include "core/address_rules.h"
 #include "core/errors.h"
 
 void FakeBrowserControl::Navigate(const QString& page)
 {
     calls.append(QStringLiteral("Navigate ") + page);
-    if (page.trimmed().isEmpty() || unreachable.contains(page))
+    const QString refusal = AddressRules::refusal(AddressRules::cleaned(page), guarded);
+    if (!refusal.isEmpty() || unreachable.contains(page))
         throw BrowserError(QStringLiteral("cannot navigate to ") + page);
     visit(page);
 }

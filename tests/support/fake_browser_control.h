@@ -24,6 +24,7 @@ public:
     QString LocationName() const override { return title; }
     QString LocationURL() const override { return address; }
     void setLeavingUnasked(bool unasked) override { leavingUnasked = unasked; }
+    void setGuarded(bool on) override { guarded = on; }
 
     // A page arrives: address and title change, and TitleChange is raised with the title. A
     // page at another address than the current one (a link followed) joins the history.
@@ -35,6 +36,7 @@ public:
     QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
     bool stopFails = false;    // Stop raises BrowserError
     bool leavingUnasked = false;
+    bool guarded = false;
     QString title;
     QString address;
     QStringList history; // addresses visited, in order

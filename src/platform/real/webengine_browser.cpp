@@ -1,5 +1,6 @@
 #include "platform/real/webengine_browser.h"
 
+#include "core/address_rules.h"
 #include "core/errors.h"
 #include "core/internet_settings.h"
 #include "platform/real/engine_page.h"
@@ -59,10 +60,11 @@ void WebEngineBrowser::connectEngineEvents()
             });
 }
 
-void WebEngineBrowser::Navigate(const QString& address)
+void WebEngineBrowser::Navigate(const QString& typed)
 {
-    if (!InternetSettings::isAddress(address))
-        throw BrowserError(QStringLiteral("\"%1\" is not an address").arg(address));
+    const QString address = AddressRules::cleaned(typed);
+    if (const QString refusal = AddressRules::refusal(address, m_guarded); !refusal.isEmpty())
+        throw BrowserError(refusal);
     const QUrl url = QUrl::fromUserInput(address);
     if (engineLoads(url))
         m_view->load(url);

@@ -23,6 +23,7 @@ public:
     QString LocationName() const override;
     QString LocationURL() const override;
     void setLeavingUnasked(bool unasked) override;
+    void setGuarded(bool guarded) override { m_guarded = guarded; }
 
 private:
     void connectEngineEvents();
@@ -30,6 +31,7 @@ private:
     const SettingsStore& m_settings;
     QWebEngineView* m_view;
     EnginePage* m_page;
+    bool m_guarded = false;
 };
 
 class WebEngineProfile : public BrowserProfile {

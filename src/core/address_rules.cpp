@@ -1,0 +1,44 @@
+#include "core/address_rules.h"
+
+#include "core/internet_settings.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace AddressRules {
+
+namespace {
+
+// Longer addresses than the engine's own limit never load.
+constexpr qsizetype kLongestAddress = 2 * 1024 * 1024;
+
+} // namespace
+
+QString cleaned(const QString& typed)
+{
+    static const QRegularExpression tabsAndBreaks(QStringLiteral("[\\t\\r\\n]"));
+    return QString(typed).remove(tabsAndBreaks).trimmed();
+}
+
+QString refusal(const QString& address, bool guarded)
+{
+    if (address.contains(QChar(u'\0')))
+        return QStringLiteral("an address holds no NUL characters");
+    if (address.size() > kLongestAddress)
+        return QStringLiteral("the address is longer than any page's");
+    if (!InternetSettings::isAddress(address))
+        return QStringLiteral("\"%1\" is not an address").arg(address.left(100));
+    const QString scheme = QUrl::fromUserInput(address).scheme().toLower();
+    // "javascript:1" reads as a host and port to the fix-up, but as a script to the engine.
+    if (scheme == QLatin1String("javascript") ||
+        QUrl(address).scheme().compare(QLatin1String("javascript"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("scripts are not run from the address box");
+    static const QStringList webPages = {QStringLiteral("http"), QStringLiteral("https"),
+                                         QStringLiteral("file"), QStringLiteral("mailto")};
+    const bool ownPage = address == kEmptyPage || address == InternetSettings::kDefaultHomePage;
+    if (guarded && !webPages.contains(scheme) && !ownPage)
+        return QStringLiteral("full-screen mode opens web pages only");
+    return {};
+}
+
+} // namespace AddressRules
