@@ -81,6 +81,7 @@ void Form1::connectBrowser()
     connect(WebBrowser1, &BrowserControl::NewWindow2, this, &Form1::WebBrowser1_NewWindow2);
     connect(WebBrowser1, &BrowserControl::ProgressChange, this, &Form1::WebBrowser1_ProgressChange);
     connect(WebBrowser1, &BrowserControl::TitleChange, this, &Form1::WebBrowser1_TitleChange);
+    connect(WebBrowser1, &BrowserControl::NewDocument, this, [this] { m_documentLeft = true; });
 }
 
 void Form1::Form_Load()
@@ -239,6 +240,7 @@ void Form1::refuseRestricted(const QString& title)
     // The page may ask to stay, or show dialogs of its own; a refusal waits for none of them.
     WebBrowser1->setLeavingUnasked(true);
     m_refusalCheck->start();
+    m_documentLeft = false;
     bool replaced = false;
     for (qsizetype i = 0; i < refusals; ++i) {
         WebBrowser1->Stop();
@@ -248,11 +250,12 @@ void Form1::refuseRestricted(const QString& title)
     }
 }
 
-// The refused page must be gone by now: going back may have stayed within it, or not happened.
+// The refused page must be gone by now: going back may have stayed within its document, or not
+// happened at all.
 void Form1::endRefusal()
 {
     m_refusalCheck->stop();
-    if (showsRefusedPage())
+    if (!m_documentLeft || showsRefusedPage())
         keepRefusedPageAway(); // leaving stays unasked until the empty page is there
     else
         WebBrowser1->setLeavingUnasked(false);

@@ -95,4 +95,5 @@ private:
     ToolbarWindow& m_toolbar;
     QTimer* m_refusalCheck;
     bool m_refusalShown = false; // a refusal's box is open
+    bool m_documentLeft = false; // a new document started loading since the refusal
 };

@@ -34,6 +34,9 @@ signals:
     void TitleChange(const QString& text);
     void StatusTextChange(const QString& text);
     void ProgressChange(int progress, int progressMax);
+    // A new document starts loading: not a move within the page shown, as "#" links and a
+    // page's own history entries are.
+    void NewDocument();
     // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
     void NewWindow2(bool* cancel);
 };

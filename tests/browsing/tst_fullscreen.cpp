@@ -211,57 +211,49 @@ private slots:
         QCOMPARE(f.browser()->calls.mid(2), (QStringList{"Stop", "Navigate " + kEmptyPage}));
     }
 
-    void realEngineGoesBackFromARefusedPage()
+    void realEngineRefusals_data()
     {
-        EngineFixture f("<title>A quiet page</title>");
-        f.server.setPage("/second", "<title>Casino Night</title>");
-        QVERIFY(f.waitForTitle("A quiet page"));
-        f.browser->Navigate(f.server.url("/second").toString());
-        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(f.browser->LocationURL(), f.server.url("/first").toString(),
-                                  20000);
-        QVERIFY(f.waitForTitle("A quiet page"));
-        QCOMPARE(f.fakes.messageBox->prompts.size(), 1); // going back to it refuses nothing
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("click"); // the title on which the user clicks the page
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("goes back") << QByteArray("<title>Casino Night</title>") << "" << false;
+        // The page's question on leaving neither stops the refusal nor waits for an answer.
+        QTest::newRow("asks to stay")
+            << QByteArray("<title>Stay</title><script>onclick = () => document.title = 'Casino "
+                          "Night'; onbeforeunload = e => { e.preventDefault(); e.returnValue = "
+                          "''; };</script>")
+            << "Stay" << false;
+        // Going back stays within the refused document, so the empty page replaces it.
+        QTest::newRow("pushes its own entry")
+            << QByteArray("<title>Games</title><script>onclick = () => { history.pushState({}, "
+                          "'', '/page#lobby'); document.title = 'Casino lobby'; };</script>")
+            << "Games" << true;
+        // Titles that arrive while the box is open keep the page away without another box.
+        QTest::newRow("floods its title")
+            << QByteArray("<title>Start</title><script>let i = 0; setInterval(() => "
+                          "document.title = 'Casino ' + i++, 5);</script>")
+            << "" << true;
     }
 
-    // Going back within the refused document leaves it on screen, so the empty page replaces it.
-    void realEngineReplacesAPageGoingBackCannotLeave()
+    // Real pages on the real engine: each refused page is gone, after one box.
+    void realEngineRefusals()
     {
-        EngineFixture f(
-            "<title>Games</title><script>setTimeout(() => {"
-            "history.pushState({}, '', '/first#lobby'); document.title = 'Casino lobby';"
-            "}, 300);</script>");
-        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(f.browser->LocationURL(), kEmptyPage, 20000);
-    }
-
-    // The page's question on leaving neither stops the refusal nor waits for an answer.
-    void realEngineLeavesAPageThatAsksToStay()
-    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, click);
+        QFETCH(bool, replaced);
         EngineFixture f("<title>A quiet page</title>");
-        f.server.setPage("/stay", "<title>Stay</title><script>onclick = () => document.title = "
-                                  "'Casino Night'; onbeforeunload = e => { e.preventDefault(); "
-                                  "e.returnValue = ''; };</script>");
-        QVERIFY(f.waitForTitle("A quiet page"));
-        f.browser->Navigate(f.server.url("/stay").toString());
-        QVERIFY(f.waitForTitle("Stay"));
-        QWidget* page = f.browser->findChild<QWebEngineView*>()->focusProxy();
-        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(20, 20)); // the user's gesture
-        QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
-        QVERIFY(f.waitForTitle("A quiet page"));
-    }
-
-    // A page flooding its title with a listed word gets one box, and is gone when it closes.
-    void realEngineFloodingPageGetsOneBox()
-    {
-        EngineFixture f("<title>A quiet page</title>");
-        f.server.setPage("/flood", "<title>Start</title><script>let i = 0; setInterval(() => "
-                                   "document.title = 'Casino ' + i++, 5);</script>");
+        f.server.setPage("/page", page);
         QVERIFY(f.waitForTitle("A quiet page"));
         f.fakes.messageBox->whileShown = [] { QTest::qWait(500); };
-        f.browser->Navigate(f.server.url("/flood").toString());
+        f.browser->Navigate(f.server.url("/page").toString());
+        if (!click.isEmpty()) {
+            QVERIFY(f.waitForTitle(click));
+            QWidget* view = f.browser->findChild<QWebEngineView*>()->focusProxy();
+            QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(f.fakes.messageBox->prompts.size(), 1, 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(!f.browser->LocationURL().contains("flood"), 20000);
+        const QString end = replaced ? kEmptyPage : f.server.url("/first").toString();
+        QTRY_COMPARE_WITH_TIMEOUT(f.browser->LocationURL(), end, 20000);
         QTest::qWait(300);
         QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
     }

@@ -17,7 +17,7 @@ void FakeBrowserControl::GoBack()
     calls.append(QStringLiteral("GoBack"));
     if (position <= 0)
         throw BrowserError(QStringLiteral("no earlier page"));
-    address = history[--position];
+    show(history[--position]);
 }
 
 void FakeBrowserControl::GoForward()
@@ -25,7 +25,7 @@ void FakeBrowserControl::GoForward()
     calls.append(QStringLiteral("GoForward"));
     if (position + 1 >= history.size())
         throw BrowserError(QStringLiteral("no later page"));
-    address = history[++position];
+    show(history[++position]);
 }
 
 void FakeBrowserControl::GoHome()
@@ -72,7 +72,16 @@ void FakeBrowserControl::visit(const QString& page)
     history = history.mid(0, position + 1);
     history.append(page);
     position = static_cast<int>(history.size()) - 1;
+    show(page);
+}
+
+// Another address than the current one outside its "#" part is another document.
+void FakeBrowserControl::show(const QString& page)
+{
+    const bool newDocument = page.section('#', 0, 0) != address.section('#', 0, 0);
     address = page;
+    if (newDocument)
+        emit NewDocument();
 }
 
 BrowserControl* FakeBrowserProfile::createBrowser(QWidget* parent)

@@ -47,6 +47,7 @@ public:
 
 private:
     void visit(const QString& page);
+    void show(const QString& page);
 };
 
 class FakeBrowserProfile : public BrowserProfile {

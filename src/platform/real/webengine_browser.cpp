@@ -44,8 +44,10 @@ void WebEngineBrowser::connectEngineEvents()
 {
     QWebEnginePage* page = m_view->page();
     connect(m_view, &QWebEngineView::titleChanged, this, &BrowserControl::TitleChange);
-    connect(page, &QWebEnginePage::loadStarted, this,
-            [this] { emit StatusTextChange(m_view->url().toString()); });
+    connect(page, &QWebEnginePage::loadStarted, this, [this] {
+        emit NewDocument();
+        emit StatusTextChange(m_view->url().toString());
+    });
     connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) {
         emit StatusTextChange(m_view->url().toString());
         emit ProgressChange(progress, 100);
