@@ -15,8 +15,6 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::newRow("none") << QStringList() << Request::Run << "";
         QTest::newRow("--help") << QStringList{"--help"} << Request::Help << "";
-        QTest::newRow("-h") << QStringList{"-h"} << Request::Help << "";
-        QTest::newRow("--version") << QStringList{"--version"} << Request::Version << "";
         QTest::newRow("-v") << QStringList{"-v"} << Request::Version << "";
         QTest::newRow("help first") << QStringList{"--version", "--help"} << Request::Help << "";
         QTest::newRow("after an address")

@@ -9,8 +9,6 @@ private slots:
     void timeOnline();
     void tiling_data();
     void tiling();
-    void newChildPosition_data();
-    void newChildPosition();
 };
 
 void TestShellLogic::timeOnline_data()
@@ -63,27 +61,6 @@ void TestShellLogic::tiling()
     QFETCH(Arrangement, tiling);
     QFETCH(QList<QRect>, expected);
     QCOMPARE(tileRects(count, area, tiling), expected);
-}
-
-void TestShellLogic::newChildPosition_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QSize>("window");
-    QTest::addColumn<QPoint>("expected");
-    // The area is 1000 by 700 and each step 20 pixels.
-    QTest::newRow("first") << 0 << QSize(600, 400) << QPoint(0, 0);
-    QTest::newRow("second") << 1 << QSize(600, 400) << QPoint(20, 20);
-    QTest::newRow("last that fits") << 15 << QSize(600, 400) << QPoint(300, 300);
-    QTest::newRow("starts again") << 16 << QSize(600, 400) << QPoint(0, 0);
-    QTest::newRow("larger than the area") << 5 << QSize(1200, 900) << QPoint(0, 0);
-}
-
-void TestShellLogic::newChildPosition()
-{
-    QFETCH(int, index);
-    QFETCH(QSize, window);
-    QFETCH(QPoint, expected);
-    QCOMPARE(::newChildPosition(index, window, QSize(1000, 700), 20), expected);
 }
 
 BRIVOLA_TEST_MAIN(TestShellLogic)

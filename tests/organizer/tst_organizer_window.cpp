@@ -23,7 +23,9 @@ namespace {
 // A real settings file in a folder of the test's own; today is April 19, 1998, a Sunday.
 struct Fixture {
     QTemporaryDir dir;
-    QtSettingsStore store{dir.path()};
+    QtSettingsStore real{dir.path()};
+    FakeSettingsStore memory; // one whose saves can be made to fail
+    SettingsStore* store = &real;
     FakeMessageBox messages;
     FakePrinter printer;
     FakeClock clock;
@@ -37,7 +39,7 @@ struct Fixture {
     }
     std::unique_ptr<Calender1> open()
     {
-        return std::make_unique<Calender1>(store, messages, printer, clock, frame);
+        return std::make_unique<Calender1>(*store, messages, printer, clock, frame);
     }
     // The sorted "key=value" lines of a section, as the next start of the program reads them.
     QStringList section(const QString& name) const
@@ -209,26 +211,21 @@ private slots:
     // and where, and keeps the frame waiting until a save succeeds.
     void failedSaveKeepsTheOrganizerOpen()
     {
-        QTemporaryDir dir;
-        FakeSettingsStore store;
-        FakeMessageBox messages;
-        FakePrinter printer;
-        FakeClock clock;
-        FakeFrameLink frame;
-        Calender1 organizer(store, messages, printer, clock, frame);
-        organizer.show();
-        organizer.Text5->setPlainText(QStringLiteral("Dentist at 3"));
-        store.saveFails = true;
-        organizer.Command7->click();
-        QVERIFY(organizer.isVisible() && !frame.enabled);
-        QCOMPARE(messages.prompts.size(), 1);
-        QVERIFY(messages.prompts[0].contains("memory:Orvane Organizer"));
-        QVERIFY(messages.prompts[0].contains("No space left on device"));
-        QCOMPARE(organizer.Text5->toPlainText(), "Dentist at 3");
-        store.saveFails = false;
-        organizer.Command7->click();
-        QVERIFY(!organizer.isVisible() && frame.enabled);
-        QCOMPARE(store.read(Texts::kOrganizerStore, "Data", "0A", ""), "Dentist at 3");
+        Fixture f;
+        f.store = &f.memory;
+        auto organizer = f.open();
+        organizer->show();
+        organizer->Text5->setPlainText(QStringLiteral("Dentist at 3"));
+        f.memory.saveFails = true;
+        organizer->Command7->click();
+        QVERIFY(organizer->isVisible() && !f.frame.enabled);
+        QCOMPARE(f.messages.prompts.size(), 1);
+        QVERIFY(f.messages.prompts[0].contains("memory:Orvane Organizer: No space left on device"));
+        QCOMPARE(organizer->Text5->toPlainText(), "Dentist at 3");
+        f.memory.saveFails = false;
+        organizer->Command7->click();
+        QVERIFY(!organizer->isVisible() && f.frame.enabled);
+        QCOMPARE(f.memory.read(Texts::kOrganizerStore, "Data", "0A", ""), "Dentist at 3");
     }
 
     void calendarPage()

@@ -48,10 +48,6 @@ private slots:
         QTest::addColumn<QList<quint32>>("record");
         const quint32 unknown = PowerStatusRecord::kUnknownLifeTime;
         QTest::newRow("no battery") << QStringList{} << QList<quint32>{255, 128, 255, unknown};
-        QTest::newRow("full on mains")
-            << QStringList{"AC/type=Mains", "AC/online=1", "BAT0/type=Battery", "BAT0/capacity=100",
-                           "BAT0/status=Full"}
-            << QList<quint32>{1, 1, 100, unknown};
         QTest::newRow("low and charging")
             << QStringList{"AC/type=Mains", "AC/online=1", "BAT0/type=Battery", "BAT0/capacity=20",
                            "BAT0/status=Charging"}
