@@ -28,7 +28,7 @@ QString namedEntry(const QString& name, const QString& value)
 
 QString favouriteAddress(const QString& entry)
 {
-    // Positions counted from 1, as the rule was first written: the address starts at p + 5,
+    // Positions counted from 1, as the rule counts them: the address starts at p + 5,
     // where p is the position of " :: ", or 0 when there is none.
     const qsizetype p = entry.indexOf(QStringLiteral(" :: ")) + 1;
     return entry.mid(p + 4);

@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-// Upper case and wrapped by hand, as the box has always shown it.
+// Upper case and wrapped by hand, in the box's own short lines.
 const QString frmAbout::kDisclaimer = QStringLiteral("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\r\n"
                                                      "\r\n"
                                                      "THE SOFTWARE AND ITS MANUAL ARE\r\n"

@@ -3,7 +3,7 @@
 // The machine's state as the Linux kernel tells it: /proc, /sys/class/power_supply, uname(2),
 // sysconf(3) and the process's resource limits.
 //
-// Processor type: the codes the report has always used where the architecture has one (386,
+// Processor type: the report's own codes where the architecture has one (386,
 // 486 and 586 for 32-bit x86, 8664 for x86-64, 2200 for Itanium); every other architecture
 // reports its ELF machine number, the kernel's own numeric code for it (183 for 64-bit ARM,
 // 40 for 32-bit ARM, 243 for RISC-V, ...); an architecture without either reads 0.
