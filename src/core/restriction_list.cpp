@@ -6,10 +6,8 @@
 #include "core/shared_texts.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cmath>
 #include <iterator>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -99,51 +97,23 @@ bool isListKey(const QString& key)
 
 } // namespace Restrictions
 
-namespace {
-
-constexpr std::size_t kPairSlots = 1 << 16;
-using PairSet = std::bitset<kPairSlots>;
-
-int pairSlot(QChar first, QChar second)
-{
-    return static_cast<int>((first.unicode() * 31u + second.unicode()) % kPairSlots);
-}
-
-// The slots of every two neighbouring characters of the text.
-void addPairs(const QString& text, PairSet& pairs)
-{
-    for (qsizetype i = 1; i < text.size(); ++i)
-        pairs.set(static_cast<std::size_t>(pairSlot(text[i - 1], text[i])));
-}
-
-} // namespace
-
 RestrictionList::RestrictionList(const QStringList& entries) : m_entries(entries)
 {
-    m_folded.reserve(entries.size());
-    m_firstPairs.reserve(static_cast<std::size_t>(entries.size()));
+    QStringList comparable;
+    comparable.reserve(entries.size());
     for (const QString& entry : entries) {
-        const QString folded = comparableText(entry);
-        m_folded.append(folded);
-        m_firstPairs.push_back(folded.size() < 2 ? -1 : pairSlot(folded[0], folded[1]));
+        comparable.append(comparableText(entry));
+        if (comparable.last().isEmpty())
+            m_emptyEntries.append(comparable.size() - 1);
     }
+    m_matcher = SubstringMatcher(comparable);
 }
 
 QList<qsizetype> RestrictionList::matches(const QString& title) const
 {
-    QList<qsizetype> found;
     if (title.isEmpty())
-        return found;
-    const QString folded = comparableText(title);
-    auto pairs = std::make_unique<PairSet>();
-    addPairs(folded, *pairs);
-    for (qsizetype i = 0; i < m_folded.size(); ++i) {
-        const int firstPair = m_firstPairs[static_cast<std::size_t>(i)];
-        if (firstPair >= 0 && !pairs->test(static_cast<std::size_t>(firstPair)))
-            continue;
-        const QString& entry = m_folded[i];
-        if (entry.size() <= folded.size() && folded.contains(entry))
-            found.append(i);
-    }
-    return found;
+        return {};
+    // A title of invisible characters only still holds the empty entries.
+    const QString comparable = comparableText(title);
+    return comparable.isEmpty() ? m_emptyEntries : m_matcher.find(comparable);
 }

@@ -3,11 +3,11 @@
 // The parental restriction list: the words and phrases a page title of the full-screen window
 // must not hold, read from the settings store, and the test of a title against them.
 
+#include "core/substring_matcher.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <vector>
 
 class SettingsStore;
 
@@ -46,8 +46,6 @@ public:
 
 private:
     QStringList m_entries;
-    QStringList m_folded;
-    // Per entry, its first two characters as an index into a title's set of character pairs;
-    // -1 for an entry too short to have a pair. Most entries fail this test in nanoseconds.
-    std::vector<int> m_firstPairs;
+    SubstringMatcher m_matcher;
+    QList<qsizetype> m_emptyEntries; // those that are empty in their comparable form
 };

@@ -22,6 +22,12 @@ void TestRestrictionList::matching_data()
     QTest::newRow("empty entry matches any title") << QStringList{""} << "News" << Positions{0};
     QTest::newRow("empty title matches nothing")
         << QStringList{"", "a"} << QString() << Positions{};
+    QTest::newRow("overlapping entries, each once")
+        << QStringList{"he", "she", "his", "hers", "ushers"} << "ushers, she said"
+        << Positions{0, 1, 3, 4};
+    QTest::newRow("duplicate entries")
+        << QStringList{"dice", "x", "dice"} << "Dice" << Positions{0, 2};
+    QTest::newRow("longer than the title") << QStringList{"casinos"} << "casino" << Positions{};
     QTest::newRow("two matches in list order")
         << QStringList{"night", "dice", "casino"} << "Casino Night" << Positions{0, 2};
     QTest::newRow("Unicode case folding") << QStringList{"σίσυφος"} << "Ο ΣΊΣΥΦΟΣ" << Positions{0};

@@ -1,0 +1,150 @@
+#include "core/substring_matcher.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+// The words side by side in one buffer, sorted, with where each came from: scanning them level
+// by level then reads memory in order.
+struct SortedWords {
+    std::u16string units;
+    std::vector<std::size_t> starts; // of each sorted word, and one past the last
+    std::vector<qsizetype> positions;
+
+    explicit SortedWords(const QStringList& words)
+    {
+        std::vector<std::u16string_view> views;
+        views.reserve(static_cast<std::size_t>(words.size()));
+        for (const QString& word : words)
+            views.emplace_back(reinterpret_cast<const char16_t*>(word.utf16()),
+                               static_cast<std::size_t>(word.size()));
+        positions.resize(views.size());
+        std::iota(positions.begin(), positions.end(), 0);
+        std::sort(positions.begin(), positions.end(), [&views](qsizetype a, qsizetype b) {
+            return views[static_cast<std::size_t>(a)] < views[static_cast<std::size_t>(b)];
+        });
+        for (const qsizetype position : positions) {
+            starts.push_back(units.size());
+            units += views[static_cast<std::size_t>(position)];
+        }
+        starts.push_back(units.size());
+    }
+
+    std::size_t length(std::size_t word) const { return starts[word + 1] - starts[word]; }
+    char16_t unit(std::size_t word, std::size_t at) const { return units[starts[word] + at]; }
+};
+
+} // namespace
+
+SubstringMatcher::SubstringMatcher(const QStringList& words)
+{
+    const SortedWords sorted(words);
+    // No more nodes than code units, and the root.
+    const std::size_t most = sorted.units.size() + 1;
+    m_nodes.reserve(most);
+    m_units.reserve(most);
+    m_wordsHere.reserve(static_cast<std::size_t>(words.size()));
+    m_nodes.push_back(Node());
+    m_units.push_back(0);
+    // Breadth first: each node covers the run of sorted words that begin with its text.
+    struct Run {
+        std::size_t first;
+        std::size_t last;
+    };
+    std::vector<Run> runs{{0, static_cast<std::size_t>(words.size())}};
+    runs.reserve(most);
+    for (std::size_t node = 0, depth = 0, levelEnd = 1; node < m_nodes.size(); ++node) {
+        if (node == levelEnd) {
+            ++depth;
+            levelEnd = m_nodes.size();
+        }
+        const Run run = runs[node];
+        std::size_t at = run.first;
+        // Words as long as the node's text end here; the shorter sort first.
+        for (; at < run.last && sorted.length(at) == depth; ++at)
+            m_wordsHere.push_back(sorted.positions[at]);
+        const int words = static_cast<int>(at - run.first);
+        m_nodes[node].words = words;
+        m_nodes[node].firstWord = words > 0 ? static_cast<int>(m_wordsHere.size()) - words : -1;
+        m_nodes[node].firstChild = static_cast<int>(m_nodes.size());
+        while (at < run.last) {
+            const char16_t unit = sorted.unit(at, depth);
+            std::size_t end = at + 1;
+            while (end < run.last && sorted.unit(end, depth) == unit)
+                ++end;
+            m_nodes.push_back(Node());
+            m_units.push_back(unit);
+            runs.push_back({at, end});
+            at = end;
+        }
+        m_nodes[node].children = static_cast<int>(m_nodes.size()) - m_nodes[node].firstChild;
+    }
+    linkFailures();
+}
+
+int SubstringMatcher::child(int node, char16_t unit) const
+{
+    const Node& parent = m_nodes[static_cast<std::size_t>(node)];
+    const auto begin = m_units.begin() + parent.firstChild;
+    const auto end = begin + parent.children;
+    const auto found = std::lower_bound(begin, end, unit);
+    return found != end && *found == unit ? static_cast<int>(found - m_units.begin()) : -1;
+}
+
+// The state after one more code unit: the deepest node whose text ends the text read so far.
+int SubstringMatcher::step(int state, char16_t unit) const
+{
+    int next = child(state, unit);
+    while (next < 0 && state != 0) {
+        state = m_nodes[static_cast<std::size_t>(state)].fail;
+        next = child(state, unit);
+    }
+    return next < 0 ? 0 : next;
+}
+
+// In breadth-first order every node's parent, and the shallower node its link leads to, are
+// linked before it.
+void SubstringMatcher::linkFailures()
+{
+    for (std::size_t parent = 0; parent < m_nodes.size(); ++parent) {
+        const Node& from = m_nodes[parent];
+        for (int node = from.firstChild; node < from.firstChild + from.children; ++node) {
+            Node& linked = m_nodes[static_cast<std::size_t>(node)];
+            linked.fail =
+                parent == 0 ? 0 : step(from.fail, m_units[static_cast<std::size_t>(node)]);
+            const Node& fail = m_nodes[static_cast<std::size_t>(linked.fail)];
+            linked.nextOutput = fail.words > 0 && linked.fail != 0 ? linked.fail : fail.nextOutput;
+        }
+    }
+}
+
+QList<qsizetype> SubstringMatcher::find(const QString& text) const
+{
+    if (text.isEmpty() || m_nodes.empty())
+        return {};
+    std::vector<qsizetype> found;
+    const auto collect = [this, &found](int node) {
+        const Node& at = m_nodes[static_cast<std::size_t>(node)];
+        found.insert(found.end(), m_wordsHere.begin() + at.firstWord,
+                     m_wordsHere.begin() + at.firstWord + at.words);
+    };
+    if (m_nodes[0].words > 0)
+        collect(0); // empty words
+    // A node's chain of outputs is the same wherever it is reached: each is walked once.
+    std::unordered_set<int> seen;
+    int state = 0;
+    for (const QChar c : text) {
+        state = step(state, c.unicode());
+        const Node& at = m_nodes[static_cast<std::size_t>(state)];
+        for (int node = at.words > 0 ? state : at.nextOutput; node > 0 && seen.insert(node).second;
+             node = m_nodes[static_cast<std::size_t>(node)].nextOutput)
+            collect(node);
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return QList<qsizetype>(found.begin(), found.end());
+}
