@@ -420,13 +420,14 @@ quint32 IniDocument::appendValue(const QString& value)
 }
 
 // A sound document's spellings are copied; a damaged one's are spelled anew from what they
-// read as, so that the file comes out sound.
+// read as, so that the file comes out sound. So is a key ending in a backslash, read from a
+// line where a blank followed it: before the '=', the backslash would escape that.
 void IniDocument::appendEntryTo(QByteArray& out, Entry& entry) const
 {
     const QByteArrayView key = keyOf(entry);
     const QByteArrayView value = valueOf(entry);
     entry.keyStart = quint32(out.size());
-    if (m_damage.isEmpty())
+    if (m_damage.isEmpty() && !key.endsWith('\\'))
         out += key;
     else
         IniText::appendName(out, IniText::name(key));

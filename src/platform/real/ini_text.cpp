@@ -302,9 +302,9 @@ bool isPlainValue(QByteArrayView s)
 
 void appendName(QByteArray& out, QStringView name)
 {
-    for (const QChar character : name) {
-        const char16_t c = character.unicode();
-        if (c == u'/') {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (c == u'/' && i + 1 < name.size()) { // at the end, '\' would escape the '=' after it
             out += '\\';
         } else if (isNameCharacter(c)) {
             out += char(c);

@@ -10,8 +10,8 @@
 
 namespace IniText {
 
-// A section name or key: ASCII letters, digits, '_', '-' and '.' as they are, '/' as '\', other
-// characters as %XX or %UXXXX.
+// A section name or key: ASCII letters, digits, '_', '-' and '.' as they are, '/' as '\' but at
+// the end, other characters as %XX or %UXXXX.
 void appendName(QByteArray& out, QStringView name);
 QString name(QByteArrayView spelled);
 // Whether the spelling is the name itself in ASCII, with no escapes.
