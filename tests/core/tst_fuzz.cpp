@@ -62,8 +62,13 @@ QString anyUnits(Generator& random)
 {
     static const char16_t kUnits[] = {u'0', u'9', u'.', u'e',  u'D',  u'+', u'-',   u'&',   u'H',
                                       u'o', u'F', u' ', u'\n', u'\r', 0,    0x0663, 0xFF11, 0xD800};
-    QString text = random.chance(30) ? QString::fromLatin1(random.pick({"&H", "&o"})) : QString();
-    for (int i = random.below(random.chance(10) ? 40 : 20); i > 0; --i)
+    if (random.chance(20)) // 30 digits, or nearly
+        return QString::fromLatin1(random.pick({"&H", "&h", "&O", "&o"}) +
+                                   random.from("0123456789abcdefABCDEF g", 30));
+    if (random.chance(10)) // invalid UTF-8, read as the program reads files
+        return QString::fromUtf8(random.from("12.e&H\x80\xc3\xff\xed", 20));
+    QString text;
+    for (int i = random.below(40); i > 0; --i)
         text +=
             random.chance(90) ? QChar(random.pick(kUnits)) : QChar(char16_t(random.below(0x10000)));
     return text;
