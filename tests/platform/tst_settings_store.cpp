@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <sys/stat.h>
 #include <thread>
 
 using ForkedChild::Setting;
@@ -75,6 +77,7 @@ private slots:
     void failedSaveKeepsTheFile_data();
     void failedSaveKeepsTheFile();
     void updateLocksOutASecondWriter();
+    void linksAndPipes();
     void userStoreLivesInTheConfigDirectory();
 
 private:
@@ -350,6 +353,23 @@ void TestSettingsStore::updateLocksOutASecondWriter()
     first.join();
     QCOMPARE(sorted(QtSettingsStore(m_dir->path()).keyValues(kApp, "Data")),
              (Pairs{{"a", "1"}, {"b", "2"}, {"c", "3"}}));
+}
+
+// A file that is a link is saved where it leads; a pipe in a file's place is not waited on.
+void TestSettingsStore::linksAndPipes()
+{
+    const QString real = m_dir->filePath("real.ini");
+    writeFile(real, "[Data]\nNumber=1\n");
+    QVERIFY(QFile::link(real, path()));
+    QtSettingsStore store(m_dir->path());
+    store.write(kApp, "Data", "Number", "2");
+    QVERIFY(QFileInfo(path()).isSymLink());
+    QCOMPARE(fileBytes(real), "[Data]\nNumber=2\n");
+
+    QVERIFY(mkfifo(qPrintable(m_dir->filePath("Pipe.ini")), 0600) == 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Pipe.ini: it is not a file$"));
+    QCOMPARE(store.read("Pipe", "Data", "Number", "-"), "-");
+    QVERIFY_THROWS_EXCEPTION(StoreError, store.write("Pipe", "Data", "Number", "1"));
 }
 
 void TestSettingsStore::userStoreLivesInTheConfigDirectory()

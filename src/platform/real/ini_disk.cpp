@@ -154,7 +154,9 @@ Version versionOf(const QString& path)
 
 QByteArray read(const QString& path, Version& version)
 {
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking on opening, and reading regular files only: a pipe or a device put in a
+    // settings file's place would never end.
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0) {
         if (errno != ENOENT)
             failWithError("Could not read", path, errno);
@@ -163,23 +165,33 @@ QByteArray read(const QString& path, Version& version)
     }
     struct stat info;
     int error = ::fstat(file, &info) == 0 ? 0 : errno;
+    QString problem;
     QByteArray bytes;
     if (error == 0) {
         version = versionOf(info);
-        error =
-            info.st_size > IniDocument::kMaxBytes ? EFBIG : readWhole(file, bytes, info.st_size);
+        if (!S_ISREG(info.st_mode))
+            problem = QStringLiteral("it is not a file");
+        else if (info.st_size > IniDocument::kMaxBytes)
+            error = EFBIG;
+        else
+            error = readWhole(file, bytes, info.st_size);
     }
     ::close(file);
     if (error == EFBIG)
-        fail("Could not read", path, QStringLiteral("it is too large to be a settings file"));
+        problem = QStringLiteral("it is too large to be a settings file");
+    if (!problem.isEmpty())
+        fail("Could not read", path, problem);
     if (error != 0)
         failWithError("Could not read", path, error);
     return bytes;
 }
 
+// A file that is a symbolic link is saved where the link leads, and stays a link.
 void save(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray target = QFile::encodeName(path);
+    const QFileInfo info(path);
+    const QString linked = info.isSymLink() ? info.canonicalFilePath() : QString();
+    const QByteArray target = QFile::encodeName(linked.isEmpty() ? path : linked);
     const QByteArray temporary = target + ".new";
     ::unlink(temporary.constData()); // left by a save that was cut short
     int error = writeNewFile(temporary, bytes, modeOf(target));
@@ -189,7 +201,7 @@ void save(const QString& path, const QByteArray& bytes)
     }
     if (error != 0)
         failWithError("Could not save", path, error);
-    syncFolder(path);
+    syncFolder(QFile::decodeName(target));
 }
 
 QString keepCopy(const QString& path)
