@@ -126,8 +126,8 @@ int main(int argc, char* argv[])
         QFile::remove(empty.filePath(Texts::kOrganizerStore + QStringLiteral(".ini")));
         measure(empty.path(), emptyTimes);
     }
-    report("open, full store", median(fullTimes.open), 1000);
-    report("close and save, full store", median(fullTimes.close), 1000);
+    report("open, full store", median(fullTimes.open), 300);
+    report("close and save, full store", median(fullTimes.close), 300);
     report("open, empty store", median(emptyTimes.open), 100);
     return 0;
 }

@@ -36,10 +36,11 @@ void writeList(const QString& directory, QRandomGenerator& random)
 {
     QtSettingsStore store(directory);
     using namespace Restrictions;
-    store.write(Texts::kProgramStore, kSection, kCountKey, QString::number(kEntries));
-    for (int i = 0; i < kEntries; ++i)
-        store.write(Texts::kProgramStore, kSection, entryKey(i), randomWord(random, 6, 12));
-    store.flush();
+    store.update(Texts::kProgramStore, [&] {
+        store.write(Texts::kProgramStore, kSection, kCountKey, QString::number(kEntries));
+        for (int i = 0; i < kEntries; ++i)
+            store.write(Texts::kProgramStore, kSection, entryKey(i), randomWord(random, 6, 12));
+    });
 }
 
 // Titles of a few words each, some of which hold an entry of the list.

@@ -1,11 +1,14 @@
 #include "admin/restrictions_tool.h"
 
+#include "core/errors.h"
 #include "core/restriction_list.h"
+#include "core/settings_store.h"
 #include "core/shared_texts.h"
-#include "platform/real/qt_settings_store.h"
 
 #include <QTextStream>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace RestrictionsTool {
@@ -14,7 +17,7 @@ namespace {
 
 const QString kProgram = QStringLiteral("brivola-restrictions");
 
-void printUsage(QTextStream& stream, const QtSettingsStore& store)
+void printUsage(QTextStream& stream, const SettingsStore& store)
 {
     stream << "Usage: " << kProgram << " COMMAND\n"
            << "Keeps the parental restriction list of Brivola's full-screen mode: a page whose\n"
@@ -44,83 +47,96 @@ int wrongUsage(QTextStream& err, const QString& problem)
     return kWrongUsage;
 }
 
-bool sameEntry(const QString& a, const QString& b)
-{
-    return a.toCaseFolded() == b.toCaseFolded();
-}
+// The list as stored, and the keys of its section.
+struct StoredList {
+    Restrictions::StoredKeys keys;
+    QStringList entries;
+};
 
-// Rewrites the list's keys; the section's other keys stay as they were.
-void writeList(QtSettingsStore& store, const QStringList& entries)
+StoredList readList(const SettingsStore& store)
 {
     using namespace Restrictions;
-    const QList<std::pair<QString, QString>> stored =
-        store.keyValues(Texts::kProgramStore, kSection);
-    if (!stored.isEmpty())
+    StoredList list;
+    list.keys = store.keyValues(Texts::kProgramStore, kSection);
+    list.entries =
+        entriesOf(store.read(Texts::kProgramStore, kSection, kCountKey, kNoList), list.keys);
+    return list;
+}
+
+// Writes the list's keys; the section's other keys stay as they were. When keys of the old list
+// would be left beyond the new one, the section is cleared and written anew.
+void writeList(SettingsStore& store, const QStringList& entries,
+               const Restrictions::StoredKeys& stored)
+{
+    using namespace Restrictions;
+    const bool leftOver = std::any_of(stored.begin(), stored.end(), [&](const auto& pair) {
+        return isListKey(pair.first) && pair.first.compare(kCountKey, Qt::CaseInsensitive) != 0 &&
+               pair.first.toLongLong() >= entries.size();
+    });
+    if (leftOver)
         store.deleteSection(Texts::kProgramStore, kSection);
     store.write(Texts::kProgramStore, kSection, kCountKey, QString::number(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
         store.write(Texts::kProgramStore, kSection, entryKey(i), entries[i]);
     for (const auto& [key, value] : stored) {
-        if (!isListKey(key))
+        if (leftOver && !isListKey(key))
             store.write(Texts::kProgramStore, kSection, key, value);
     }
 }
 
-int save(QtSettingsStore& store, QTextStream& err)
+// Runs one command's reading, change and writing as one update of the store, so that commands
+// run at the same time each see the others' changes.
+int edit(SettingsStore& store, QTextStream& err, const std::function<int()>& command)
 {
-    if (store.flush())
-        return kDone;
-    err << kProgram << ": could not save the list to " << store.location(Texts::kProgramStore)
-        << "\n";
-    return kFailed;
+    int status = kDone;
+    try {
+        store.update(Texts::kProgramStore, [&] { status = command(); });
+    } catch (const StoreError& error) {
+        err << kProgram << ": could not save the list: " << error.what() << "\n";
+        return kFailed;
+    }
+    return status;
 }
 
-int list(const QtSettingsStore& store, QTextStream& out)
+int list(const SettingsStore& store, QTextStream& out)
 {
     for (const QString& entry : Restrictions::read(store))
         out << entry << "\n";
     return kDone;
 }
 
-int add(QtSettingsStore& store, const QString& word, QTextStream& out, QTextStream& err)
+int add(SettingsStore& store, const QString& word, QTextStream& out)
 {
-    if (word.trimmed().isEmpty())
-        return wrongUsage(err, QStringLiteral("an empty word would refuse every page; "
-                                              "give a word or phrase"));
-    QStringList entries = Restrictions::read(store);
-    for (const QString& entry : entries) {
-        if (sameEntry(entry, word)) {
+    StoredList list = readList(store);
+    const QString folded = word.toCaseFolded();
+    for (const QString& entry : list.entries) {
+        if (entry.toCaseFolded() == folded) {
             out << "\"" << entry << "\" is already in the list\n";
             return kDone;
         }
     }
-    entries.append(word);
-    writeList(store, entries);
-    return save(store, err);
+    list.entries.append(word);
+    writeList(store, list.entries, list.keys);
+    return kDone;
 }
 
-int remove(QtSettingsStore& store, const QString& word, QTextStream& err)
+int remove(SettingsStore& store, const QString& word, QTextStream& err)
 {
-    QStringList entries = Restrictions::read(store);
-    const qsizetype removed =
-        entries.removeIf([&word](const QString& entry) { return sameEntry(entry, word); });
+    StoredList list = readList(store);
+    const QString folded = word.toCaseFolded();
+    const qsizetype removed = list.entries.removeIf(
+        [&folded](const QString& entry) { return entry.toCaseFolded() == folded; });
     if (removed == 0) {
         err << kProgram << ": \"" << word << "\" is not in the list\n";
         return kFailed;
     }
-    writeList(store, entries);
-    return save(store, err);
-}
-
-int clear(QtSettingsStore& store, QTextStream& err)
-{
-    writeList(store, {});
-    return save(store, err);
+    writeList(store, list.entries, list.keys);
+    return kDone;
 }
 
 } // namespace
 
-int run(const QStringList& arguments, QtSettingsStore& store, QTextStream& out, QTextStream& err)
+int run(const QStringList& arguments, SettingsStore& store, QTextStream& out, QTextStream& err)
 {
     if (arguments.isEmpty())
         return wrongUsage(err, QStringLiteral("no command given"));
@@ -142,11 +158,18 @@ int run(const QStringList& arguments, QtSettingsStore& store, QTextStream& out, 
 
     if (command == QLatin1String("list"))
         return list(store, out);
-    if (command == QLatin1String("clear"))
-        return clear(store, err);
-    if (command == QLatin1String("add"))
-        return add(store, arguments[1], out, err);
-    return remove(store, arguments[1], err);
+    if (command == QLatin1String("add") && arguments[1].trimmed().isEmpty())
+        return wrongUsage(err, QStringLiteral("an empty word would refuse every page; "
+                                              "give a word or phrase"));
+    return edit(store, err, [&] {
+        if (command == QLatin1String("clear")) {
+            writeList(store, {}, readList(store).keys);
+            return int(kDone);
+        }
+        if (command == QLatin1String("add"))
+            return add(store, arguments[1], out);
+        return remove(store, arguments[1], err);
+    });
 }
 
 } // namespace RestrictionsTool

@@ -6,14 +6,14 @@
 #include <QStringList>
 
 class QTextStream;
-class QtSettingsStore;
+class SettingsStore;
 
 namespace RestrictionsTool {
 
 enum ExitCode { kDone = 0, kFailed = 1, kWrongUsage = 2 };
 
-// Runs the command the arguments (the program's name left out) give, saves the store and
-// returns the exit status.
-int run(const QStringList& arguments, QtSettingsStore& store, QTextStream& out, QTextStream& err);
+// Runs the command the arguments (the program's name left out) give, its reading, change and
+// saving as one update of the store, and returns the exit status.
+int run(const QStringList& arguments, SettingsStore& store, QTextStream& out, QTextStream& err);
 
 } // namespace RestrictionsTool

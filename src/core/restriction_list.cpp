@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -28,34 +27,38 @@ qint64 counterOf(const QString& key)
     return inRange ? counter : -1;
 }
 
-using Counted = std::pair<qint64, QString>; // an entry's counter and its value
+// The entries of a list in counter order, the keys missing inside it held as one empty entry.
+class EntryList {
+public:
+    void add(qint64 counter, const QString& value)
+    {
+        if (counter != m_found++ && !m_missingHeld)
+            holdMissing();
+        m_entries.append(value);
+    }
+    QStringList finish(double last)
+    {
+        if (!m_missingHeld && static_cast<double>(m_found) <= last)
+            holdMissing(); // the keys missing after the last one found
+        return std::move(m_entries);
+    }
 
-// The values of the counters from 0 to the last one, in counter order. Counters below the
-// number of keys are put in order by counting; the few above it lie beyond a missing key.
-std::vector<Counted> entryValues(const SettingsStore& store, double last)
+private:
+    void holdMissing()
+    {
+        m_entries.append(QString());
+        m_missingHeld = true;
+    }
+
+    QStringList m_entries;
+    qint64 m_found = 0;
+    bool m_missingHeld = false;
+};
+
+// The last counter of the list a count gives; below 0 for no list.
+double lastCounter(const QString& number)
 {
-    const QList<std::pair<QString, QString>> stored =
-        store.keyValues(Texts::kProgramStore, kSection);
-    std::vector<const QString*> byCounter(static_cast<std::size_t>(stored.size()), nullptr);
-    std::vector<Counted> beyond;
-    for (const auto& [key, value] : stored) {
-        const qint64 counter = counterOf(key);
-        if (counter < 0 || static_cast<double>(counter) > last)
-            continue;
-        if (counter < stored.size())
-            byCounter[static_cast<std::size_t>(counter)] = &value;
-        else
-            beyond.emplace_back(counter, value);
-    }
-    std::vector<Counted> ordered;
-    ordered.reserve(byCounter.size() + beyond.size());
-    for (std::size_t counter = 0; counter < byCounter.size(); ++counter) {
-        if (byCounter[counter])
-            ordered.emplace_back(static_cast<qint64>(counter), *byCounter[counter]);
-    }
-    std::sort(beyond.begin(), beyond.end());
-    std::move(beyond.begin(), beyond.end(), std::back_inserter(ordered));
-    return ordered;
+    return number == kNoList ? -1 : std::floor(leadingNumber(number) - 1);
 }
 
 } // namespace
@@ -63,26 +66,38 @@ std::vector<Counted> entryValues(const SettingsStore& store, double last)
 QStringList read(const SettingsStore& store)
 {
     const QString number = store.read(Texts::kProgramStore, kSection, kCountKey, kNoList);
-    if (number == kNoList)
+    if (!(lastCounter(number) >= 0))
         return {};
-    const double last = std::floor(leadingNumber(number) - 1);
+    return entriesOf(number, store.keyValues(Texts::kProgramStore, kSection));
+}
+
+// Counters below the number of keys are put in order by counting; the few above it lie beyond
+// a missing key.
+QStringList entriesOf(const QString& number, const StoredKeys& stored)
+{
+    const double last = lastCounter(number);
     if (!(last >= 0))
         return {};
-
-    const std::vector<Counted> values = entryValues(store, last);
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(values.size()) + 1);
-    bool missingHeld = false;
-    for (qint64 expected = 0; const auto& [counter, value] : values) {
-        if (counter != expected++ && !missingHeld) {
-            entries.append(QString());
-            missingHeld = true;
-        }
-        entries.append(value);
+    std::vector<const QString*> byCounter(static_cast<std::size_t>(stored.size()), nullptr);
+    std::vector<std::pair<qint64, const QString*>> beyond;
+    for (const auto& [key, value] : stored) {
+        const qint64 counter = counterOf(key);
+        if (counter < 0 || static_cast<double>(counter) > last)
+            continue;
+        if (counter < stored.size())
+            byCounter[static_cast<std::size_t>(counter)] = &value;
+        else
+            beyond.emplace_back(counter, &value);
     }
-    if (!missingHeld && static_cast<double>(values.size()) <= last)
-        entries.append(QString()); // the keys missing after the last one found
-    return entries;
+    std::sort(beyond.begin(), beyond.end());
+    EntryList entries;
+    for (std::size_t counter = 0; counter < byCounter.size(); ++counter) {
+        if (byCounter[counter])
+            entries.add(static_cast<qint64>(counter), *byCounter[counter]);
+    }
+    for (const auto& [counter, value] : beyond)
+        entries.add(counter, *value);
+    return entries.finish(last);
 }
 
 QString entryKey(qsizetype position)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class SettingsStore;
 
 namespace Restrictions {
@@ -23,6 +25,9 @@ inline const QString kNoList = QStringLiteral("-1");
 // that range are held together as one empty entry, at the place of the first one missing, so
 // that a damaged list still refuses every page and even a count of a billion reads at once.
 QStringList read(const SettingsStore& store);
+// The same, from the count stored and the keys of the list's section with their values.
+using StoredKeys = QList<std::pair<QString, QString>>;
+QStringList entriesOf(const QString& number, const StoredKeys& stored);
 
 // The key of the entry at a position of a list written whole.
 QString entryKey(qsizetype position);

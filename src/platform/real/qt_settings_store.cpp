@@ -1,18 +1,14 @@
 #include "platform/real/qt_settings_store.h"
 
 #include "core/errors.h"
+#include "platform/real/ini_disk.h"
+#include "platform/real/ini_document.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QSettings>
 #include <QStandardPaths>
 
-#include <functional>
-#include <string_view>
+#include <optional>
 
 namespace {
 
@@ -20,230 +16,135 @@ namespace {
 // milliseconds still picks up changes another program made in between.
 constexpr qint64 kRecheckMilliseconds = 100;
 
-// A section or key name with its letter case folded away, as the index holds it. Qt's own
-// string hash, seeded against crafted input, costs a tenth of a microsecond for each of the
-// many short names a window reads; a user's own settings need no such guard.
-struct FoldedName {
-    QString text;
-    friend bool operator==(const FoldedName&, const FoldedName&) = default;
-};
-
-size_t qHash(const FoldedName& name, size_t seed = 0) noexcept
-{
-    const std::u16string_view units(reinterpret_cast<const char16_t*>(name.text.utf16()),
-                                    static_cast<std::size_t>(name.text.size()));
-    return std::hash<std::u16string_view>{}(units) ^ seed;
-}
-
-FoldedName folded(const QString& name)
-{
-    return {name.toCaseFolded()};
-}
-
-QString variantText(const QVariant& value)
-{
-    // QSettings reads an unquoted value with commas (written by hand) as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
 } // namespace
 
-// One application's INI file, with a case-insensitive index of its sections and keys.
+// One application's file. Every change is made under the file's lock, on the file as it is
+// then, and saved before the lock is let go.
 class QtSettingsStore::File {
 public:
-    explicit File(const QString& path) : m_settings(path, QSettings::IniFormat)
-    {
-        rememberFileState();
-    }
+    explicit File(const QString& path) : m_path(path) {}
 
-    QString path() const { return m_settings.fileName(); }
+    const QString& path() const { return m_path; }
 
     QString read(const QString& section, const QString& key, const QString& fallback)
     {
         refresh();
-        const Entry* entry = find(section, key);
-        return entry ? entry->value : fallback;
-    }
-
-    void write(const QString& section, const QString& key, const QString& value)
-    {
-        refresh();
-        keepDamagedCopy();
-        Section& entry = sectionNamed(section);
-        Entry& stored = entry.keys[folded(key)];
-        if (stored.key.isEmpty())
-            stored.key = key;
-        stored.value = value;
-        m_settings.setValue(entry.name + QLatin1Char('/') + stored.key, value);
-        // A burst of writes (a window saving thousands of values) must not sync, and so write
-        // the whole file, once per interval: the index already holds what was just written.
-        m_sinceCheck.start();
-    }
-
-    void deleteSection(const QString& section)
-    {
-        refresh();
-        const auto found = m_index.constFind(folded(section));
-        if (found == m_index.cend())
-            throw StoreError(
-                QStringLiteral("There is no section \"%1\" in %2").arg(section, path()));
-        keepDamagedCopy();
-        m_settings.remove(found->name);
-        m_index.erase(found);
+        return m_document.value(section, key).value_or(fallback);
     }
 
     QList<std::pair<QString, QString>> keyValues(const QString& section)
     {
         refresh();
-        const auto found = m_index.constFind(folded(section));
-        QList<std::pair<QString, QString>> pairs;
-        if (found == m_index.cend())
-            return pairs;
-        pairs.reserve(found->keys.size());
-        for (const Entry& entry : found->keys)
-            pairs.emplace_back(entry.key, entry.value);
-        return pairs;
+        return m_document.keyValues(section);
     }
 
-    bool flush()
+    void write(const QString& section, const QString& key, const QString& value)
     {
-        m_settings.sync();
-        rememberFileState();
-        if (m_settings.status() != QSettings::AccessError)
+        change([&] { return m_document.setValue(section, key, value); });
+    }
+
+    void deleteSection(const QString& section)
+    {
+        change([&] {
+            if (!m_document.removeSection(section))
+                throw StoreError(
+                    QStringLiteral("There is no section \"%1\" in %2").arg(section, m_path));
             return true;
-        qWarning("brivola: could not save settings to %s", qPrintable(path()));
-        return false;
+        });
+    }
+
+    void update(const std::function<void()>& changes)
+    {
+        if (m_updating) {
+            changes();
+            return;
+        }
+        const IniDisk::Lock lock(m_path);
+        loadIfChanged();
+        if (!m_problem.isEmpty())
+            throw StoreError(m_problem); // a file that cannot be read is not overwritten
+        m_updating = true;
+        m_changed = false;
+        try {
+            changes();
+            if (m_changed)
+                save();
+        } catch (...) {
+            m_updating = false;
+            load(); // back to what the file holds
+            throw;
+        }
+        m_updating = false;
     }
 
 private:
-    // The index keeps the values too: a window reading thousands of keys then never waits for
-    // QSettings' own lookups.
-    struct Entry {
-        QString key; // as stored
-        QString value;
-    };
-    struct Section {
-        QString name;
-        QHash<FoldedName, Entry> keys;
-    };
-
-    // The section, added under this spelling when the file has none of that name.
-    Section& sectionNamed(const QString& section)
+    // A change made outside update() is an update of its own.
+    template <class Change> void change(Change&& makeChange)
     {
-        Section& entry = m_index[folded(section)];
-        if (entry.name.isEmpty())
-            entry.name = section;
-        return entry;
+        const auto collect = [&] { m_changed = makeChange() || m_changed; };
+        if (m_updating)
+            collect();
+        else
+            update(collect);
     }
 
-    const Entry* find(const QString& section, const QString& key)
-    {
-        // Reads come in runs from one section; its folded name is worked out once per run.
-        if (section != m_lastSection) {
-            m_lastSection = section;
-            m_lastSectionFolded = folded(section);
-        }
-        const auto foundSection = m_index.constFind(m_lastSectionFolded);
-        if (foundSection == m_index.cend())
-            return nullptr;
-        const auto foundKey = foundSection->keys.constFind(folded(key));
-        return foundKey == foundSection->keys.cend() ? nullptr : &*foundKey;
-    }
-
-    // Picks up changes made to the file by another program, at most once per interval.
+    // Picks up changes made by another program, at most once per interval; never while an
+    // update collects changes.
     void refresh()
     {
-        if (m_indexed && m_sinceCheck.isValid() && m_sinceCheck.elapsed() < kRecheckMilliseconds)
+        if (m_updating || (m_sinceCheck.isValid() && m_sinceCheck.elapsed() < kRecheckMilliseconds))
             return;
-        // Only a file changed elsewhere needs indexing again: what this store wrote since it last
-        // looked is in the index already.
-        const bool changedElsewhere = !m_indexed || fileChanged();
-        m_settings.sync();
-        if (changedElsewhere)
-            rebuildIndex();
-        rememberFileState();
+        loadIfChanged();
     }
 
-    bool fileChanged() const
+    void loadIfChanged()
     {
-        const QFileInfo info(path());
-        return info.size() != m_size || info.lastModified() != m_modified;
-    }
-
-    void rememberFileState()
-    {
-        const QFileInfo info(path());
-        m_size = info.size();
-        m_modified = info.lastModified();
+        if (!m_sinceCheck.isValid() || IniDisk::versionOf(m_path) != m_version)
+            load();
         m_sinceCheck.start();
-        if (m_settings.status() == QSettings::FormatError)
-            m_damaged = true;
     }
 
-    void rebuildIndex()
+    void load()
     {
-        m_index.clear();
-        const QStringList all = m_settings.allKeys();
-        // The keys come grouped by section; each group is indexed in one go.
-        for (qsizetype begin = 0; begin < all.size();) {
-            const QStringView section = sectionOf(all[begin]);
-            qsizetype end = begin + 1;
-            while (end < all.size() && sectionOf(all[end]) == section)
-                ++end;
-            if (!section.isNull()) // a value outside every section is none of ours
-                indexKeys(sectionNamed(section.toString()), all.sliced(begin, end - begin),
-                          section.size() + 1);
-            begin = end;
-        }
-        m_indexed = true;
-    }
-
-    static QStringView sectionOf(const QString& stored)
-    {
-        const qsizetype slash = stored.indexOf(QLatin1Char('/'));
-        return slash < 0 ? QStringView() : QStringView(stored).first(slash);
-    }
-
-    void indexKeys(Section& section, const QStringList& stored, qsizetype keyStart)
-    {
-        section.keys.reserve(section.keys.size() + stored.size());
-        for (const QString& name : stored) {
-            QString key = name.sliced(keyStart);
-            const FoldedName foldedKey = folded(key);
-            section.keys.insert(foldedKey, {std::move(key), variantText(m_settings.value(name))});
+        m_sinceCheck.start();
+        try {
+            m_document = IniDocument(IniDisk::read(m_path, m_version));
+            m_problem.clear();
+        } catch (const StoreError& error) {
+            // Unreadable, the file reads as empty and is never written.
+            if (m_problem.isEmpty())
+                qWarning("brivola: %s", error.what());
+            m_document = IniDocument();
+            m_problem = QString::fromUtf8(error.what());
         }
     }
 
-    // QSettings drops what it cannot parse when it writes the file back, so a damaged file is
-    // copied aside before the first change.
+    void save()
+    {
+        keepDamagedCopy();
+        IniDisk::save(m_path, m_document.rewritten());
+        m_version = IniDisk::versionOf(m_path);
+    }
+
+    // A damaged file is copied aside once, before anything overwrites it.
     void keepDamagedCopy()
     {
-        if (!m_damaged || m_backedUp)
+        if (m_document.damage().isEmpty() || m_copiedVersion == m_version)
             return;
-        const QString copy =
-            path() + QStringLiteral(".damaged-") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        if (QFile::copy(path(), copy))
-            qWarning("brivola: %s is damaged; a copy was kept as %s", qPrintable(path()),
-                     qPrintable(copy));
-        else
-            qWarning("brivola: %s is damaged and could not be copied to %s", qPrintable(path()),
-                     qPrintable(copy));
-        m_backedUp = true;
+        const QString copy = IniDisk::keepCopy(m_path);
+        qWarning("brivola: %s is damaged (%s); a copy was kept as %s", qPrintable(m_path),
+                 qPrintable(m_document.damage()), qPrintable(copy));
+        m_copiedVersion = m_version;
     }
 
-    QSettings m_settings;
-    QHash<FoldedName, Section> m_index;
-    QString m_lastSection;
-    FoldedName m_lastSectionFolded;
-    bool m_indexed = false;
-    bool m_damaged = false;
-    bool m_backedUp = false;
+    QString m_path;
+    IniDocument m_document;
+    IniDisk::Version m_version;
+    QString m_problem; // why the file cannot be read; empty when it can
     QElapsedTimer m_sinceCheck;
-    qint64 m_size = -1;
-    QDateTime m_modified;
+    bool m_updating = false;
+    bool m_changed = false;
+    std::optional<IniDisk::Version> m_copiedVersion; // of the damaged file last copied
 };
 
 QtSettingsStore::QtSettingsStore(const QString& directory) : m_directory(directory)
@@ -251,10 +152,7 @@ QtSettingsStore::QtSettingsStore(const QString& directory) : m_directory(directo
     QDir().mkpath(m_directory);
 }
 
-QtSettingsStore::~QtSettingsStore()
-{
-    flush();
-}
+QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::defaultDirectory()
 {
@@ -281,9 +179,7 @@ void QtSettingsStore::deleteSection(const QString& application, const QString& s
 
 void QtSettingsStore::update(const QString& application, const std::function<void()>& changes)
 {
-    changes();
-    if (!file(application).flush())
-        throw StoreError(QStringLiteral("Could not save to %1").arg(location(application)));
+    file(application).update(changes);
 }
 
 QList<std::pair<QString, QString>> QtSettingsStore::keyValues(const QString& application,
@@ -295,14 +191,6 @@ QList<std::pair<QString, QString>> QtSettingsStore::keyValues(const QString& app
 QString QtSettingsStore::location(const QString& application) const
 {
     return file(application).path();
-}
-
-bool QtSettingsStore::flush()
-{
-    bool saved = true;
-    for (auto& [name, store] : m_files)
-        saved = store->flush() && saved;
-    return saved;
 }
 
 QtSettingsStore::File& QtSettingsStore::file(const QString& application) const

@@ -1,6 +1,6 @@
 #pragma once
 
-// The settings store kept in one INI file per application name, through QSettings.
+// The settings store kept in one INI file per application name, in the format QSettings writes.
 
 #include "core/settings_store.h"
 
@@ -24,11 +24,6 @@ public:
     QList<std::pair<QString, QString>> keyValues(const QString& application,
                                                  const QString& section) const override;
     QString location(const QString& application) const override;
-
-    // Writes pending changes to disk now; otherwise they are written when control returns to
-    // the event loop, and at the latest when the store is destroyed. False when a file could
-    // not be written.
-    bool flush();
 
 private:
     class File;

@@ -1,0 +1,233 @@
+#include "core/leading_number.h"
+#include "platform/real/ini_document.h"
+#include "platform/real/qt_settings_store.h"
+#include "support/test_main.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <regex>
+#include <string>
+
+namespace {
+
+constexpr int kInputs = 100000;
+
+class Generator {
+public:
+    explicit Generator(quint32 seed) : m_random(seed) {}
+    int below(int bound) { return int(m_random.bounded(bound)); }
+    bool chance(int percent) { return below(100) < percent; }
+    // Characters of the alphabet; an alphabet with a NUL in it is given with its size.
+    QByteArray from(QByteArrayView alphabet, int count)
+    {
+        QByteArray text;
+        for (int i = 0; i < count; ++i)
+            text += alphabet[below(int(alphabet.size()))];
+        return text;
+    }
+    template <class T, std::size_t n> const T& pick(const T (&choices)[n])
+    {
+        return choices[below(int(n))];
+    }
+
+private:
+    QRandomGenerator m_random;
+};
+
+// A decimal number in the forms leadingNumber reads, blanks strewn in and something after it.
+QString plainNumber(Generator& random)
+{
+    static const char* kSigns[] = {"", "", "+", "-"};
+    static const char* kExponents[] = {"", "", "e", "E", "d", "D-", "e+"};
+    QByteArray text = kSigns[random.below(4)] +
+                      random.from("0123456789", random.chance(2) ? 400 : random.below(12));
+    if (random.chance(40))
+        text += "." + random.from("0123456789", random.below(8));
+    if (const QByteArray exponent = random.pick(kExponents); !exponent.isEmpty())
+        text += exponent + (random.chance(10) ? QByteArray("99999")
+                                              : random.from("0123456789", random.below(5)));
+    text += random.from("x.e+-,1 \r&", random.below(3));
+    for (int blanks = random.below(4); blanks > 0; --blanks)
+        text.insert(random.below(int(text.size()) + 1), random.from(" \t\n", 1));
+    return QString::fromLatin1(text);
+}
+
+// Units of every kind: digits of other scripts, NUL, halves of surrogate pairs, &H and &O.
+QString anyUnits(Generator& random)
+{
+    static const char16_t kUnits[] = {u'0', u'9', u'.', u'e',  u'D',  u'+', u'-',   u'&',   u'H',
+                                      u'o', u'F', u' ', u'\n', u'\r', 0,    0x0663, 0xFF11, 0xD800};
+    if (random.chance(20)) // 30 digits, or nearly
+        return QString::fromLatin1(random.pick({"&H", "&h", "&O", "&o"}) +
+                                   random.from("0123456789abcdefABCDEF g", 30));
+    if (random.chance(10)) // invalid UTF-8, read as the program reads files
+        return QString::fromUtf8(random.from("12.e&H\x80\xc3\xff\xed", 20));
+    QString text;
+    for (int i = random.below(40); i > 0; --i)
+        text +=
+            random.chance(90) ? QChar(random.pick(kUnits)) : QChar(char16_t(random.below(0x10000)));
+    return text;
+}
+
+// The reference for plain decimal numbers: the longest one at the start, blanks left out, as
+// the C library reads it; and whether it is the whole text.
+std::pair<double, bool> reference(const QString& text)
+{
+    static const std::regex kDecimal(R"([+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?)");
+    static const locale_t kC = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    std::string compact = QString(text).remove(QRegularExpression("[ \t\n]")).toStdString();
+    std::smatch match;
+    if (!std::regex_search(compact, match, kDecimal, std::regex_constants::match_continuous))
+        return {0.0, false};
+    std::string number = match.str();
+    std::replace_if(
+        number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    return {strtod_l(number.c_str(), nullptr, kC), match.length() == qsizetype(compact.size())};
+}
+
+// Lines much like those of settings files, spelled by hand or by QSettings, and broken.
+QByteArray settingsFile(Generator& random)
+{
+    static const char* kNames[] = {"a", "A",  "%41", "b c",      "General", "general", "%General",
+                                   "0", "0A", "k\\", "\xc3\x84", "x%U00C4", ""};
+    static const char* kLines[] = {"[", "]", "=", " = ", "; note", "# note", "junk", "\n", "\r"};
+    static const char* kPieces[] = {"plain",
+                                    " ",
+                                    ",",
+                                    ";",
+                                    "=",
+                                    "\"",
+                                    "\\",
+                                    "\\x41",
+                                    "\\0",
+                                    "\\n",
+                                    "@",
+                                    "@Variant(\\0\\0\\0\\x2",
+                                    "@DateTime(",
+                                    "@ByteArray(",
+                                    "@String(",
+                                    ")",
+                                    "\xff",
+                                    "\xc3\xa9",
+                                    "\xed\xa0\x80",
+                                    "#"};
+    if (random.chance(5))
+        return random.from(QByteArrayView("\0\n\r[]=\";\\,%@ab\x80\xff", 16), random.below(300));
+    QByteArray file;
+    for (int lines = random.below(12); lines > 0; --lines) {
+        file += random.pick(kLines) + QByteArray(random.pick(kNames)) + random.pick(kLines);
+        for (int pieces = random.below(6); pieces > 0; --pieces)
+            file += random.pick(kPieces);
+        file += random.chance(70) ? "\n" : "\r\n";
+    }
+    if (random.below(10000) == 0)
+        file += "k=" + random.from("abc\"\\,", 1 << 20) + "\n"; // a very long line
+    return file;
+}
+
+// What a document reads under the names the files above use.
+QStringList readings(const IniDocument& document)
+{
+    QStringList seen;
+    for (const char* section : {"a", "b c", "General", "", "0", "\u00e4"}) {
+        for (const auto& [key, value] : document.keyValues(section))
+            seen << section + ('|' + key) + '=' + value;
+        for (const char* key : {"a", "0", "0A", "k/"})
+            seen << document.value(section, key).value_or("(none)");
+    }
+    return seen;
+}
+
+} // namespace
+
+class TestFuzz : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void leadingNumberAgreesWithTheReference();
+    void settingsFilesReadAndRewriteStably();
+    void millionKeys();
+
+private:
+    quint32 m_seed = 19980419;
+};
+
+void TestFuzz::initTestCase()
+{
+    bool given = false;
+    if (const quint32 seed = qEnvironmentVariable("BRIVOLA_FUZZ_SEED").toUInt(&given); given)
+        m_seed = seed;
+    qInfo("fuzzing with seed %u (BRIVOLA_FUZZ_SEED sets another)", m_seed);
+}
+
+void TestFuzz::leadingNumberAgreesWithTheReference()
+{
+    Generator random(m_seed);
+    for (int i = 0; i < kInputs; ++i) {
+        const bool huge = i % 1000 == 0;
+        const bool plain = huge || random.chance(50);
+        const QString text = huge    ? QString(100000 + random.below(1000), u'7')
+                             : plain ? plainNumber(random)
+                                     : anyUnits(random);
+        const double value = leadingNumber(text);
+        const bool whole = isNumberOnly(text);
+        QVERIFY2(!std::isnan(value), qPrintable(text));
+        if (whole) // a number read whole stays the number whatever follows it
+            QCOMPARE(leadingNumber(text + QStringLiteral("z")), value);
+        const auto expected = huge ? std::pair(qInf(), true) : reference(text);
+        if (plain && std::pair(value, whole) != expected)
+            QFAIL(qPrintable(QStringLiteral("\"%1\": read %2 (%3), the reference %4 (%5)")
+                                 .arg(text)
+                                 .arg(value)
+                                 .arg(int(whole))
+                                 .arg(expected.first)
+                                 .arg(int(expected.second))));
+    }
+}
+
+// Whatever a file holds, it reads without failing, its rewriting is sound and reads the same,
+// and rewriting that changes nothing. Some go through a real file and the store.
+void TestFuzz::settingsFilesReadAndRewriteStably()
+{
+    Generator random(m_seed);
+    QTemporaryDir folder;
+    for (int i = 0; i < kInputs; ++i) {
+        const QByteArray file = settingsFile(random);
+        IniDocument document(file);
+        const QStringList before = readings(document);
+        const QByteArray rewritten = document.rewritten();
+        IniDocument reread(rewritten);
+        const QByteArray context =
+            "input " + QByteArray::number(i) + ": " + file.toPercentEncoding();
+        QVERIFY2(reread.damage().isEmpty(), context + " -> " + reread.damage().toUtf8());
+        QVERIFY2(readings(reread) == before, context);
+        QVERIFY2(reread.rewritten() == rewritten, context);
+        if (i % 100 == 0) {
+            QFile disk(folder.filePath(QStringLiteral("Fuzz.ini")));
+            QVERIFY(disk.open(QIODevice::WriteOnly) && disk.write(file) == file.size());
+            disk.close();
+            QCOMPARE(QtSettingsStore(folder.path()).read("Fuzz", "a", "a", "(none)"),
+                     IniDocument(file).value("a", "a").value_or("(none)"));
+        }
+    }
+}
+
+void TestFuzz::millionKeys()
+{
+    QByteArray file = "[Big]\n";
+    for (int i = 0; i < 1000000; ++i)
+        file += QByteArray::number(i) + '=' + QByteArray::number(i * 7) + '\n';
+    IniDocument document(file);
+    QVERIFY(document.damage().isEmpty());
+    QCOMPARE(document.keyValues("big").size(), 1000000);
+    QCOMPARE(document.value("BIG", "999999"), QString::number(999999 * 7));
+    QCOMPARE(document.rewritten(), file);
+}
+
+BRIVOLA_TEST_MAIN(TestFuzz)
+#include "tst_fuzz.moc"
