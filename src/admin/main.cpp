@@ -35,7 +35,8 @@ int main(int argc, char* argv[])
         out << CommandLine::versionText();
         return RestrictionsTool::kDone;
     }
-    QtSettingsStore store;
+    QtSettingsStore user;
+    QtSettingsStore system(QtSettingsStore::systemDirectory());
     QTextStream err(stderr);
-    return RestrictionsTool::run(QCoreApplication::arguments().mid(1), store, out, err);
+    return RestrictionsTool::run(QCoreApplication::arguments().mid(1), user, system, out, err);
 }

@@ -17,9 +17,11 @@ namespace {
 
 const QString kProgram = QStringLiteral("brivola-restrictions");
 
-void printUsage(QTextStream& stream, const SettingsStore& store)
+const QString kSystem = QStringLiteral("--system");
+
+void printUsage(QTextStream& stream, const SettingsStore& user, const SettingsStore& system)
 {
-    stream << "Usage: " << kProgram << " COMMAND\n"
+    stream << "Usage: " << kProgram << " [--system] COMMAND\n"
            << "Keeps the parental restriction list of Brivola's full-screen mode: a page whose\n"
               "title holds one of its words or phrases, letter case ignored, is refused there.\n"
               "\n"
@@ -30,12 +32,17 @@ void printUsage(QTextStream& stream, const SettingsStore& store)
               "  remove WORD  remove every entry equal to WORD, letter case ignored\n"
               "  clear        empty the list\n"
               "  --help       show this help\n"
+              "  --version    show the version\n"
               "\n"
-              "The list is kept in "
-           << store.location(Texts::kProgramStore)
-           << ",\nsection [Restrictions]: \"Number\", then \"0\", \"1\", ... Saving rewrites "
-              "those keys;\nother keys of the section are kept. The full-screen window reads "
-              "the list each\ntime it opens.\n"
+              "Two lists are kept, and the full-screen window refuses what either holds; it\n"
+              "reads them each time it opens. The user's own list is in\n  "
+           << user.location(Texts::kProgramStore)
+           << "\nwhich the user, a child too, can change or delete. With --system the command\n"
+              "works on the machine's list, which only an administrator can change (run it as\n"
+              "root, for example with sudo), and which is out of a child's reach:\n  "
+           << system.location(Texts::kProgramStore)
+           << "\nBoth keep section [Restrictions]: \"Number\", then \"0\", \"1\", ... "
+              "Saving\nrewrites those keys; other keys of the section are kept.\n"
               "\n"
               "Exit status: 0 done, 1 failed (word not in the list, list not saved),\n"
               "2 wrong usage.\n";
@@ -86,13 +93,16 @@ void writeList(SettingsStore& store, const QStringList& entries,
 
 // Runs one command's reading, change and writing as one update of the store, so that commands
 // run at the same time each see the others' changes.
-int edit(SettingsStore& store, QTextStream& err, const std::function<int()>& command)
+int edit(SettingsStore& store, bool systemWide, QTextStream& err,
+         const std::function<int()>& command)
 {
     int status = kDone;
     try {
         store.update(Texts::kProgramStore, [&] { status = command(); });
     } catch (const StoreError& error) {
         err << kProgram << ": could not save the list: " << error.what() << "\n";
+        if (systemWide)
+            err << "Only an administrator can change the system-wide list: run it as root.\n";
         return kFailed;
     }
     return status;
@@ -136,14 +146,18 @@ int remove(SettingsStore& store, const QString& word, QTextStream& err)
 
 } // namespace
 
-int run(const QStringList& arguments, SettingsStore& store, QTextStream& out, QTextStream& err)
+int run(const QStringList& given, SettingsStore& user, SettingsStore& system, QTextStream& out,
+        QTextStream& err)
 {
+    const bool systemWide = !given.isEmpty() && given.first() == kSystem;
+    const QStringList arguments = systemWide ? given.mid(1) : given;
+    SettingsStore& store = systemWide ? system : user;
     if (arguments.isEmpty())
         return wrongUsage(err, QStringLiteral("no command given"));
     const QString& command = arguments.first();
     const qsizetype operands = arguments.size() - 1;
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        printUsage(out, store);
+        printUsage(out, user, system);
         return kDone;
     }
     const bool takesWord = command == QLatin1String("add") || command == QLatin1String("remove");
@@ -161,7 +175,7 @@ int run(const QStringList& arguments, SettingsStore& store, QTextStream& out, QT
     if (command == QLatin1String("add") && arguments[1].trimmed().isEmpty())
         return wrongUsage(err, QStringLiteral("an empty word would refuse every page; "
                                               "give a word or phrase"));
-    return edit(store, err, [&] {
+    return edit(store, systemWide, err, [&] {
         if (command == QLatin1String("clear")) {
             writeList(store, {}, readList(store).keys);
             return int(kDone);

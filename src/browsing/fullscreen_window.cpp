@@ -39,12 +39,14 @@ int stripPixels()
 
 } // namespace
 
-Form1::Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
-             const ProgramInfo& program, WindowSystem& windowSystem, ToolbarWindow& toolbar)
+Form1::Form1(BrowserProfile& profile, const SettingsStore& settings,
+             const SettingsStore& systemSettings, MessageBox& messages, const ProgramInfo& program,
+             WindowSystem& windowSystem, ToolbarWindow& toolbar)
     : QWidget(nullptr, Qt::FramelessWindowHint), Command1(new QPushButton(tr("&Q"), this)),
       WebBrowser1(profile.createBrowser(this)), Picture1(new MouseLabel(QString(), this)),
-      Timer1(new QTimer(this)), m_settings(settings), m_messages(messages), m_program(program),
-      m_windowSystem(windowSystem), m_toolbar(toolbar), m_refusalCheck(new QTimer(this))
+      Timer1(new QTimer(this)), m_settings(settings), m_systemSettings(systemSettings),
+      m_messages(messages), m_program(program), m_windowSystem(windowSystem), m_toolbar(toolbar),
+      m_refusalCheck(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Texts::kProductTitle);
@@ -86,7 +88,7 @@ void Form1::connectBrowser()
 
 void Form1::Form_Load()
 {
-    List3 = RestrictionList(Restrictions::read(m_settings));
+    List3 = RestrictionList(Restrictions::read(m_settings) + Restrictions::read(m_systemSettings));
     coverScreen();
     placeBrowser();
     placeStrip();

@@ -32,15 +32,16 @@ public:
     inline static const QString kRefusedMessage =
         QStringLiteral("That page violates parental rules");
 
-    // Loading reads the restriction list from the settings store and loads the toolbar.
-    Form1(BrowserProfile& profile, const SettingsStore& settings, MessageBox& messages,
-          const ProgramInfo& program, WindowSystem& windowSystem, ToolbarWindow& toolbar);
+    // Loading reads the restriction lists, the user's and the machine's, and loads the toolbar.
+    Form1(BrowserProfile& profile, const SettingsStore& settings,
+          const SettingsStore& systemSettings, MessageBox& messages, const ProgramInfo& program,
+          WindowSystem& windowSystem, ToolbarWindow& toolbar);
 
     QPushButton* const Command1;
     BrowserControl* const WebBrowser1;
     MouseLabel* const Picture1;
     QTimer* const Timer1;
-    // The restriction words, read at every load.
+    // The restriction words, the user's list then the machine's, read at every load.
     RestrictionList List3;
     // The titles seen in this window, in order of arrival.
     QStringList List2;
@@ -89,6 +90,7 @@ private:
     void keepRefusedPageAway();
 
     const SettingsStore& m_settings;
+    const SettingsStore& m_systemSettings;
     MessageBox& m_messages;
     const ProgramInfo& m_program;
     WindowSystem& m_windowSystem;

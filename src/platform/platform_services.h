@@ -17,6 +17,8 @@
 
 struct PlatformServices {
     std::unique_ptr<SettingsStore> settings;
+    // The administrator's settings, out of the user's reach; the program only reads them.
+    std::unique_ptr<SettingsStore> systemSettings;
     std::unique_ptr<BrowserProfile> browsers;
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<Shell> shell;

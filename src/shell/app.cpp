@@ -24,8 +24,8 @@ App::App(PlatformServices services)
       }),
       m_form1([this] {
           const PlatformServices& s = m_services;
-          return new Form1(*s.browsers, *s.settings, *s.messageBox, *s.programInfo, *s.windowSystem,
-                           m_form2);
+          return new Form1(*s.browsers, *s.settings, *s.systemSettings, *s.messageBox,
+                           *s.programInfo, *s.windowSystem, m_form2);
       })
 {
     // The program ends when the frame unloads, never because some other window closed last

@@ -25,6 +25,7 @@ PlatformServices realPlatform()
 {
     PlatformServices services;
     services.settings = std::make_unique<QtSettingsStore>();
+    services.systemSettings = std::make_unique<QtSettingsStore>(QtSettingsStore::systemDirectory());
     services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
     services.messageBox = std::make_unique<QtMessageBox>();
     services.shell = std::make_unique<DesktopShell>(

@@ -1,6 +1,7 @@
 #include "admin/restrictions_tool.h"
 #include "core/restriction_list.h"
 #include "platform/real/qt_settings_store.h"
+#include "support/forked_child.h"
 #include "support/test_main.h"
 
 #include <QProcess>
@@ -16,18 +17,21 @@ private slots:
     void editsKeepTheLayout();
     void failures_data();
     void failures();
+    void systemWideList();
     void unsavableStoreFails();
     void runsAsAProgram();
     void concurrentAddsKeepEveryWord();
 
 private:
-    int run(const QStringList& arguments, const QString& folder = QString()) // on a real file
+    // On real files: the user's in the test's folder, the machine's in "system" below it.
+    int run(const QStringList& arguments, const QString& folder = QString())
     {
         m_out = m_err = QString();
         QTextStream out(&m_out);
         QTextStream err(&m_err);
         QtSettingsStore store(folder.isNull() ? m_dir->path() : folder);
-        return RestrictionsTool::run(arguments, store, out, err);
+        QtSettingsStore system(m_dir->filePath(QStringLiteral("system")));
+        return RestrictionsTool::run(arguments, store, system, out, err);
     }
     QString fileText() const
     {
@@ -129,6 +133,30 @@ void TestRestrictionsTool::failures()
     QCOMPARE(m_err.contains("--help"), status == 2); // wrong usage points to the help
     QCOMPARE(m_out, "");
     QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=casino\n");
+}
+
+// The machine's list is its own, and only an administrator saves it.
+void TestRestrictionsTool::systemWideList()
+{
+    QCOMPARE(run({"add", "dice"}), 0);
+    QCOMPARE(run({"--system", "add", "casino"}), 0);
+    QCOMPARE(run({"--system", "list"}), 0);
+    QCOMPARE(m_out, "casino\n");
+    QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=dice\n");
+    const QString system = m_dir->filePath("system");
+    QVERIFY(QFile::setPermissions(system, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther));
+    const ForkedChild::Result result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
+        const int status = run({"--system", "add", "poker"});
+        return QString::number(status) + ' ' + m_err;
+    });
+    if (!result.skipped.isEmpty())
+        QSKIP(qPrintable(result.skipped));
+    QVERIFY2(result.output.startsWith("1 ") && result.output.contains("Permission denied") &&
+                 result.output.contains("administrator"),
+             qPrintable(result.output));
+    QCOMPARE(run({"--system", "list"}), 0);
+    QCOMPARE(m_out, "casino\n");
 }
 
 void TestRestrictionsTool::unsavableStoreFails()

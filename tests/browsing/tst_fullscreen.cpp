@@ -408,11 +408,13 @@ private slots:
         QTRY_VERIFY(w.isNull() && bar.isNull());
         QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
 
-        // The next full-screen mode starts afresh and reads the list again; however the window
-        // closes, the frame returns.
+        // The next full-screen mode starts afresh and reads the lists again, the user's and the
+        // machine's; however the window closes, the frame returns.
         f.fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), "poker");
+        f.fakes.systemSettings->write(Texts::kProgramStore, kSection, kCountKey, "1");
+        f.fakes.systemSettings->write(Texts::kProgramStore, kSection, entryKey(0), "dice");
         f.frame->Command2->click();
-        QCOMPARE(f.window().List3.entries(), QStringList{"poker"});
+        QCOMPARE(f.window().List3.entries(), (QStringList{"poker", "dice"}));
         QVERIFY(f.window().List2.isEmpty());
         f.window().close();
         QVERIFY(f.frame->isVisible());

@@ -16,6 +16,7 @@ template <class Fake, class Interface> Fake* install(std::unique_ptr<Interface>&
 
 FakePlatform::FakePlatform()
     : settings(install<FakeSettingsStore>(m_services.settings)),
+      systemSettings(install<FakeSettingsStore>(m_services.systemSettings)),
       browsers(install<FakeBrowserProfile>(m_services.browsers)),
       messageBox(install<FakeMessageBox>(m_services.messageBox)),
       shell(install<FakeShell>(m_services.shell)),

@@ -16,13 +16,17 @@ public:
     // Hands the fakes to an App; the pointers below stay valid while it lives.
     PlatformServices services();
     // A real store, say, in place of the fake one, for the next services().
-    void useSettings(std::unique_ptr<SettingsStore> store) { m_services.settings = std::move(store); }
+    void useSettings(std::unique_ptr<SettingsStore> store)
+    {
+        m_services.settings = std::move(store);
+    }
 
 private:
     PlatformServices m_services; // first: the pointers below are made into it
 
 public:
     FakeSettingsStore* settings;
+    FakeSettingsStore* systemSettings;
     FakeBrowserProfile* browsers;
     FakeMessageBox* messageBox;
     FakeShell* shell;

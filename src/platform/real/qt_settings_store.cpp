@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <optional>
@@ -59,6 +60,7 @@ public:
             changes();
             return;
         }
+        QDir().mkpath(QFileInfo(m_path).path()); // when it cannot be made, the lock says why
         const IniDisk::Lock lock(m_path);
         loadIfChanged();
         if (!m_problem.isEmpty())
@@ -147,10 +149,7 @@ private:
     std::optional<IniDisk::Version> m_copiedVersion; // of the damaged file last copied
 };
 
-QtSettingsStore::QtSettingsStore(const QString& directory) : m_directory(directory)
-{
-    QDir().mkpath(m_directory);
-}
+QtSettingsStore::QtSettingsStore(const QString& directory) : m_directory(directory) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -158,6 +157,13 @@ QString QtSettingsStore::defaultDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/brivola");
+}
+
+QString QtSettingsStore::systemDirectory()
+{
+    const QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    const QString first = folders.section(QLatin1Char(':'), 0, 0);
+    return (first.isEmpty() ? QStringLiteral("/etc/xdg") : first) + QStringLiteral("/brivola");
 }
 
 QString QtSettingsStore::read(const QString& application, const QString& section,

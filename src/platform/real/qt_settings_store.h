@@ -9,11 +9,15 @@
 
 class QtSettingsStore : public SettingsStore {
 public:
-    // The user's store lives in ~/.config/brivola; tests and tools may point it elsewhere.
+    // The user's store lives in ~/.config/brivola; tests and tools may point it elsewhere. The
+    // folder is made when something is first saved there.
     explicit QtSettingsStore(const QString& directory = defaultDirectory());
     ~QtSettingsStore() override;
 
     static QString defaultDirectory();
+    // The machine's store, which only an administrator can write: brivola in the first system
+    // configuration folder (XDG_CONFIG_DIRS), /etc/xdg/brivola by default.
+    static QString systemDirectory();
 
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& fallback) const override;
