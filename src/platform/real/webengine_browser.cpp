@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/internet_settings.h"
 #include "platform/real/engine_page.h"
+#include "platform/real/freed_memory.h"
 
 #include <QDesktopServices>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@ WebEngineBrowser::WebEngineBrowser(const SettingsStore& settings, QWidget* paren
       m_page(new EnginePage(m_view))
 {
     m_view->setPage(m_page);
+    connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
