@@ -23,7 +23,12 @@ public:
     explicit LocalServer(Security security = Security::Plain);
 
     void set(const QString& path, const Response& response) { m_responses[path] = response; }
-    void setPage(const QString& path, const QByteArray& html) { set(path, {html}); }
+    void setPage(const QString& path, const QByteArray& html)
+    {
+        Response page;
+        page.body = html;
+        set(path, page);
+    }
     QUrl url(const QString& path) const;
     // The request lines and headers received for the path, one request each, oldest first.
     QList<QByteArray> requests(const QString& path) const { return m_requests.value(path); }
