@@ -123,7 +123,7 @@ void MiniBrowse::createAddressBox()
     setTextColor(Combo1, QColor(255, 255, 192));
     Combo1->setEditText(kFirstAddressText);
     onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
-    Combo1->lineEdit()->installEventFilter(this);
+    Combo1->installEventFilter(this);
 }
 
 // While the box holds its first text, taking the focus selects it, so typing replaces it.

@@ -69,8 +69,9 @@ QWidget* downloadRow(Download* download, QWidget* parent)
         bar->setRange(0, running && total <= 0 ? 0 : 1000); // busy while the size is unknown
         if (followed->state() == Download::State::Finished)
             bar->setValue(1000);
-        else if (total > 0)
-            bar->setValue(static_cast<int>(followed->receivedBytes() * 1000 / total));
+        else
+            bar->setValue(total > 0 ? static_cast<int>(followed->receivedBytes() * 1000 / total)
+                                    : 0);
         bytes->setText(stateText(*followed));
         cancel->setEnabled(running);
     };
