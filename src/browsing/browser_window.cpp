@@ -1,5 +1,6 @@
 #include "browsing/browser_window.h"
 
+#include "browsing/find_bar.h"
 #include "core/errors.h"
 #include "core/shared_texts.h"
 #include "core/twips.h"
@@ -17,11 +18,14 @@
 #include "widgets/window_geometry.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -29,6 +33,9 @@ constexpr int kPanelWidth = 8415;
 constexpr int kPanelHeight = 615;
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 192);
+// The page's magnifications, smallest first; 1 is the page as it is.
+constexpr std::array kZoomSteps = {0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
+                                   1.25, 1.5,  1.75, 2.0,  2.5,  3.0, 4.0, 5.0};
 
 QToolButton* pictureButton(const char* name, int left, int width, const QString& tooltip,
                            const QIcon& icon, QWidget* panel)
@@ -74,8 +81,9 @@ MiniBrowse::MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& she
       Command8(pictureButton(
           "Command8", 7800, 615, QStringLiteral("Send E-mail"),
           themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")), Picture2)),
-      Timer1(new QTimer(this)), WebBrowser1(profile.createBrowser(this)), m_messages(messages),
-      m_shell(shell), m_program(program)
+      Timer1(new QTimer(this)), WebBrowser1(profile.createBrowser(this)),
+      findBar(new FindBar(*WebBrowser1, this)), m_messages(messages), m_shell(shell),
+      m_program(program)
 {
     setObjectName(QStringLiteral("MiniBrowse"));
     setProperty("Tag", QStringLiteral("Browser"));
@@ -91,6 +99,12 @@ MiniBrowse::MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& she
     createAddressBox();
     createButtons();
     connectBrowser();
+    createShortcuts();
+    connect(findBar, &FindBar::opened, this, &MiniBrowse::Form_Resize);
+    connect(findBar, &FindBar::closed, this, [this] {
+        Form_Resize();
+        WebBrowser1->setFocus();
+    });
 
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &MiniBrowse::Timer1_Timer);
@@ -107,8 +121,56 @@ void MiniBrowse::createAddressBox()
     Combo1->setFont(msSansSerif(9.75, true));
     setBackground(Combo1, Qt::black);
     setTextColor(Combo1, QColor(255, 255, 192));
-    Combo1->setEditText(QStringLiteral("Enter URL"));
+    Combo1->setEditText(kFirstAddressText);
     onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
+    Combo1->installEventFilter(this);
+}
+
+// While the box holds its first text, taking the focus selects it, so typing replaces it.
+bool MiniBrowse::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && Combo1->currentText() == kFirstAddressText)
+        QTimer::singleShot(0, Combo1->lineEdit(), &QLineEdit::selectAll);
+    return QWidget::eventFilter(watched, event);
+}
+
+// Window-wide keys, and Esc only in the page: the address box and the panel keep theirs.
+void MiniBrowse::createShortcuts()
+{
+    const auto bind = [this](QWidget* scope, QKeyCombination keys, auto handler) {
+        auto* shortcut = new QShortcut(keys, scope);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    bind(this, Qt::CTRL | Qt::Key_F, [this] { findBar->open(); });
+    bind(this, Qt::CTRL | Qt::Key_L, &MiniBrowse::focusAddressBox);
+    bind(this, Qt::CTRL | Qt::Key_Plus, [this] { zoomBy(1); });
+    bind(this, Qt::CTRL | Qt::Key_Equal, [this] { zoomBy(1); });
+    bind(this, Qt::CTRL | Qt::Key_Minus, [this] { zoomBy(-1); });
+    bind(this, Qt::CTRL | Qt::Key_0, [this] { WebBrowser1->setZoomFactor(1); });
+    bind(this, Qt::CTRL | Qt::Key_P, [this] { WebBrowser1->printPage(); });
+    bind(this, Qt::ALT | Qt::Key_Left, &MiniBrowse::Command3_Click);
+    bind(this, Qt::ALT | Qt::Key_Right, &MiniBrowse::Command2_Click);
+    bind(this, QKeyCombination(Qt::Key_F5), &MiniBrowse::Command5_Click);
+    bind(WebBrowser1, QKeyCombination(Qt::Key_Escape), &MiniBrowse::Command1_Click);
+}
+
+void MiniBrowse::focusAddressBox()
+{
+    Combo1->setFocus(Qt::ShortcutFocusReason);
+    Combo1->lineEdit()->selectAll();
+}
+
+void MiniBrowse::zoomBy(int steps)
+{
+    const double now = WebBrowser1->zoomFactor();
+    const bool larger = steps > 0;
+    double next = larger ? kZoomSteps.back() : kZoomSteps.front();
+    for (const double zoom : kZoomSteps) {
+        if (larger ? zoom > now + 0.001 && zoom < next : zoom < now - 0.001 && zoom > next)
+            next = zoom;
+    }
+    WebBrowser1->setZoomFactor(next);
 }
 
 void MiniBrowse::createButtons()
@@ -129,6 +191,10 @@ void MiniBrowse::connectBrowser()
     connect(WebBrowser1, &BrowserControl::StatusTextChange, this,
             &MiniBrowse::WebBrowser1_StatusTextChange);
     connect(WebBrowser1, &BrowserControl::TitleChange, this, &MiniBrowse::WebBrowser1_TitleChange);
+    connect(WebBrowser1, &BrowserControl::printFinished, this, [this](bool printed) {
+        if (!printed)
+            m_messages.show(this, tr("The page could not be printed."));
+    });
 }
 
 void MiniBrowse::goHome()
@@ -163,8 +229,14 @@ void MiniBrowse::Form_Resize()
         return;
     const QSize outer = outerSizeTwips(this);
     // A window too small for the page gives it no room rather than a negative size.
-    WebBrowser1->setGeometry(Twips::rect(0, kPanelHeight, std::max(0, outer.width() - 100),
-                                         std::max(0, outer.height() - 1015)));
+    QRect page = Twips::rect(0, kPanelHeight, std::max(0, outer.width() - 100),
+                             std::max(0, outer.height() - 1015));
+    if (!findBar->isHidden()) {
+        findBar->setGeometry(page.left(), page.top(), page.width(), findBar->sizeHint().height());
+        page.setTop(page.top() + findBar->height());
+        page.setHeight(std::max(0, page.height()));
+    }
+    WebBrowser1->setGeometry(page);
     Picture2->move(Twips::toPixels((outer.width() - kPanelWidth) / 2.0), Picture2->y());
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// A browser window inside the main frame: the address box and buttons, then the page.
+// A browser window inside the main frame: the address box and buttons, then the page. Its
+// keys: Ctrl+F find, Ctrl+plus / minus / 0 zoom, Ctrl+P print, Alt+Left / Alt+Right back and
+// forward, F5 reload, Esc (in the page) stop, Ctrl+L the address box.
 
 #include "core/text_order.h"
 
@@ -8,6 +10,7 @@
 
 class BrowserControl;
 class BrowserProfile;
+class FindBar;
 class LineShape;
 class MessageBox;
 class ProgramInfo;
@@ -20,6 +23,7 @@ class MiniBrowse : public QWidget {
     Q_OBJECT
 public:
     inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
+    inline static const QString kFirstAddressText = QStringLiteral("Enter URL");
 
     MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& shell,
                const ProgramInfo& program, QWidget* parent = nullptr);
@@ -37,6 +41,8 @@ public:
     QToolButton* const Command8;
     QTimer* const Timer1;
     BrowserControl* const WebBrowser1;
+    // Under the panel while open (Ctrl+F).
+    FindBar* const findBar;
 
     // What the window's openers ask of it. Navigating raises BrowserError when the address is
     // none.
@@ -44,6 +50,10 @@ public:
     void navigate(const QString& address);
     void setAddressText(const QString& text);
     QString address() const;
+    // Ctrl+L: the focus in the address box, its text selected.
+    void focusAddressBox();
+    // Ctrl+plus (steps > 0) and Ctrl+minus: the page one step larger or smaller.
+    void zoomBy(int steps);
 
 public slots:
     void Form_Load();
@@ -74,11 +84,13 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createAddressBox();
     void createButtons();
     void connectBrowser();
+    void createShortcuts();
     void noteTitleShown() const;
 
     MessageBox& m_messages;

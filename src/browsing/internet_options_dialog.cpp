@@ -84,7 +84,9 @@ void InternetOptionsDialog::useDefaults()
 void InternetOptionsDialog::clearBrowsingData()
 {
     m_profile.clearBrowsingData();
-    showNote(tr("Cache, cookies and history cleared."), false);
+    showNote(tr("Cache, cookies and history cleared; what sites stored goes as Brivola next "
+                "starts."),
+             false);
 }
 
 void InternetOptionsDialog::showNote(const QString& text, bool problem)

@@ -27,8 +27,19 @@ public:
     // dialogs: its questions are answered without being shown.
     virtual void setLeavingUnasked(bool unasked) = 0;
     // A guarded control is the full-screen window's, where a child browses: it opens only
-    // addresses whose pages the window can test.
+    // addresses whose pages the window can test, and asks nothing. Permissions are denied,
+    // certificate errors refused, and a page's full screen is the window's own.
     virtual void setGuarded(bool guarded) = 0;
+
+    // Highlights the text's matches and makes the next one (or the one before) current; an
+    // empty text clears them. Answered by findResult.
+    virtual void findText(const QString& text, bool backward) = 0;
+    // The page's magnification, 1 for none; it stays as the control goes to other pages.
+    virtual double zoomFactor() const = 0;
+    virtual void setZoomFactor(double factor) = 0;
+    // Asks where to print the page (a printer or a PDF file) and prints it; cancelling prints
+    // nothing. Answered by printFinished.
+    virtual void printPage() = 0;
 
 signals:
     void TitleChange(const QString& text);
@@ -39,4 +50,7 @@ signals:
     void NewDocument();
     // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
     void NewWindow2(bool* cancel);
+    // The current match's number (from 1; 0 for none) and the number of matches.
+    void findResult(int current, int total);
+    void printFinished(bool printed);
 };

@@ -16,6 +16,8 @@ public:
     // Entries of description and pattern, all separated by "|":
     // "Text Files (*.txt)|*.txt". Patterns within an entry are separated by ";".
     virtual void setFilter(const QString& filter) = 0;
+    // The name the next showing offers; a full path starts the dialog in its folder.
+    virtual void setFileName(const QString& path) = 0;
     // Lets the user pick a file to save to; returns when they chose or cancelled.
     virtual void showSave() = 0;
     // Whether the last showing was cancelled.

@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include "browsing/browser_window.h"
+#include "browsing/downloads_window.h"
 #include "browsing/fullscreen_window.h"
 #include "core/errors.h"
 #include "core/manual.h"
@@ -58,7 +59,8 @@ MDIForm1::MDIForm1(App& app)
       txtManual(named(new QPlainTextEdit(Manual::text(), Picture1), "txtManual")),
       mdiArea(named(new QMdiArea, "mdiArea")), Timer1(named(new QTimer(this), "Timer1")),
       Timer2(named(new QTimer(this), "Timer2")),
-      CommonDialog1(app.services().fileDialogs->create(this)), m_app(app)
+      CommonDialog1(app.services().fileDialogs->create(this)),
+      downloadsWindow(new DownloadsWindow(this)), m_app(app)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(Texts::kProductTitle);
@@ -80,6 +82,8 @@ MDIForm1::MDIForm1(App& app)
     createButtonBar();
     createMenus();
     createClocks();
+    connect(app.services().browsers.get(), &BrowserProfile::downloadStarted, downloadsWindow,
+            &DownloadsWindow::add);
     MDIForm_Load();
 }
 
@@ -116,6 +120,7 @@ void MDIForm1::createMenus()
     QMenu* file = named(menuBar()->addMenu(tr("&File")), "mnuFileItem");
     mnuBrowserItem = named(file->addAction(tr("&New Browser")), "mnuBrowserItem");
     mnuQuicknote = named(file->addAction(tr("New &QuickNote")), "mnuQuicknote");
+    mnuDownloads = named(file->addAction(tr("&Downloads")), "mnuDownloads");
     named(file->addSeparator(), "Divider1");
     mnuExitItem = named(file->addAction(tr("E&xit")), "mnuExitItem");
 
@@ -139,6 +144,7 @@ void MDIForm1::createMenus()
 
     connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
     connect(mnuQuicknote, &QAction::triggered, this, &MDIForm1::cmdQuick_Click);
+    connect(mnuDownloads, &QAction::triggered, downloadsWindow, &DownloadsWindow::bringUp);
     connect(mnuOrg, &QAction::triggered, this, &MDIForm1::Command1_Click);
     connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
     connect(mnuSysInfo, &QAction::triggered, this, &MDIForm1::cmdSysInfo_Click);

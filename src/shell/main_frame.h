@@ -13,6 +13,7 @@
 #include <memory>
 
 class App;
+class DownloadsWindow;
 class MiniBrowse;
 class QAction;
 class QLabel;
@@ -48,10 +49,13 @@ public:
     QTimer* const Timer2;
     // The save-file dialog every QuickNote uses, so the name chosen last is offered again.
     const std::unique_ptr<FileDialog> CommonDialog1;
+    // Every download of the session, also those of full-screen mode; File > "Downloads".
+    DownloadsWindow* const downloadsWindow;
 
     QMenu* mnuWindow = nullptr;
     QAction* mnuBrowserItem = nullptr;
     QAction* mnuQuicknote = nullptr;
+    QAction* mnuDownloads = nullptr;
     QAction* mnuExitItem = nullptr;
     QAction* mnuSysInfo = nullptr;
     QAction* mnuOrg = nullptr;

@@ -9,7 +9,7 @@
 #include "platform/real/qt_settings_store.h"
 #include "platform/real/qt_window_system.h"
 #include "platform/real/system_clock.h"
-#include "platform/real/webengine_browser.h"
+#include "platform/real/webengine_profile.h"
 
 #include <QApplication>
 
@@ -26,8 +26,11 @@ PlatformServices realPlatform()
     PlatformServices services;
     services.settings = std::make_unique<QtSettingsStore>();
     services.systemSettings = std::make_unique<QtSettingsStore>(QtSettingsStore::systemDirectory());
-    services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
     services.messageBox = std::make_unique<QtMessageBox>();
+    services.fileDialogs = std::make_unique<QtFileDialogFactory>();
+    // The engine's profile starts here, before any window.
+    services.browsers = std::make_unique<WebEngineProfile>(*services.settings, *services.messageBox,
+                                                           *services.fileDialogs);
     services.shell = std::make_unique<DesktopShell>(
         [settings = services.settings.get(), profile = services.browsers.get()] {
             InternetOptionsDialog dialog(*settings, *profile, QApplication::activeWindow());
@@ -37,7 +40,6 @@ PlatformServices realPlatform()
     services.clock = std::make_unique<SystemClock>();
     services.programInfo = std::make_unique<ApplicationProgramInfo>();
     services.systemInfo = std::make_unique<MachineInfo>();
-    services.fileDialogs = std::make_unique<QtFileDialogFactory>();
     services.windowSystem = std::make_unique<QtWindowSystem>();
     return services;
 }

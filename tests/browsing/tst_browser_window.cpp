@@ -1,9 +1,11 @@
 #include "browsing/browser_window.h"
+#include "browsing/find_bar.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "widgets/line_shape.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -14,7 +16,13 @@ struct BrowserFixture : FrameFixture {
     MiniBrowse* window = qobject_cast<MiniBrowse*>(frame->activeChild());
     FakeBrowserControl* control = fakes.browsers->controls().first();
 
-    BrowserFixture() { control->calls.clear(); }
+    BrowserFixture()
+    {
+        control->calls.clear();
+        control->setFocusPolicy(Qt::StrongFocus);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+    }
 
     void enter(const QString& text)
     {
@@ -44,6 +52,9 @@ private slots:
     void buttons();
     void layout_data();
     void layout();
+    void keys_data();
+    void keys();
+    void findBarAddressBoxAndPrinting();
 };
 
 void TestBrowserWindow::captionFollowsThePageTitle()
@@ -165,6 +176,89 @@ void TestBrowserWindow::layout()
     child->showMinimized(); // nothing is laid out while minimised
     f.window->Form_Resize();
     QCOMPARE(f.control->geometry(), browser);
+}
+
+void TestBrowserWindow::keys_data()
+{
+    QTest::addColumn<bool>("inPage"); // else in the address box
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<double>("zoomBefore");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<double>("zoomAfter");
+    const QStringList none;
+    QTest::newRow("Alt+Left: back")
+        << true << (Qt::ALT | Qt::Key_Left) << 1.0 << QStringList{"GoBack"} << 1.0;
+    QTest::newRow("Alt+Right: forward")
+        << false << (Qt::ALT | Qt::Key_Right) << 1.0 << QStringList{"GoForward"} << 1.0;
+    QTest::newRow("F5: reload") << false << QKeyCombination(Qt::Key_F5) << 1.0
+                                << QStringList{"Refresh"} << 1.0;
+    QTest::newRow("Esc in the page: stop")
+        << true << QKeyCombination(Qt::Key_Escape) << 1.0 << QStringList{"Stop"} << 1.0;
+    QTest::newRow("Esc in the address box")
+        << false << QKeyCombination(Qt::Key_Escape) << 1.0 << none << 1.0;
+    QTest::newRow("Enter stays the address box's")
+        << false << QKeyCombination(Qt::Key_Return) << 1.0 << QStringList{"Navigate Enter URL"}
+        << 1.0;
+    QTest::newRow("Ctrl+P: print")
+        << true << (Qt::CTRL | Qt::Key_P) << 1.0 << QStringList{"printPage"} << 1.0;
+    QTest::newRow("Ctrl+plus") << true << (Qt::CTRL | Qt::Key_Plus) << 1.0 << none << 1.1;
+    QTest::newRow("Ctrl+=") << false << (Qt::CTRL | Qt::Key_Equal) << 1.2 << none << 1.25;
+    QTest::newRow("Ctrl+plus, largest") << true << (Qt::CTRL | Qt::Key_Plus) << 5.0 << none << 5.0;
+    QTest::newRow("Ctrl+minus") << true << (Qt::CTRL | Qt::Key_Minus) << 1.0 << none << 0.9;
+    QTest::newRow("Ctrl+minus, smallest")
+        << true << (Qt::CTRL | Qt::Key_Minus) << 0.25 << none << 0.25;
+    QTest::newRow("Ctrl+0") << false << (Qt::CTRL | Qt::Key_0) << 2.5 << none << 1.0;
+}
+
+void TestBrowserWindow::keys()
+{
+    QFETCH(bool, inPage);
+    QFETCH(QKeyCombination, key);
+    QFETCH(double, zoomBefore);
+    QFETCH(QStringList, calls);
+    QFETCH(double, zoomAfter);
+    BrowserFixture f;
+    f.control->zoom = zoomBefore;
+    QWidget* target = inPage ? static_cast<QWidget*>(f.control) : f.window->Combo1->lineEdit();
+    target->setFocus();
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    QCOMPARE(f.control->calls, calls);
+    QCOMPARE(f.control->zoom, zoomAfter);
+}
+
+void TestBrowserWindow::findBarAddressBoxAndPrinting()
+{
+    BrowserFixture f;
+    FindBar* bar = f.window->findBar;
+    const int pageTop = f.control->y();
+    f.control->setFocus();
+    QTest::keyClick(f.control, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(bar->isVisible() && bar->findText->hasFocus());
+    QCOMPARE(f.control->y(), bar->geometry().bottom() + 1); // under the panel, over the page
+    QTest::keyClicks(bar->findText, QStringLiteral("ab"));
+    QTest::keyClick(bar->findText, Qt::Key_Return);
+    QTest::keyClick(bar->findText, Qt::Key_Enter, Qt::ShiftModifier);
+    emit f.control->findResult(2, 5);
+    QCOMPARE(bar->matches->text(), "2 of 5");
+    QTest::keyClick(bar->findText, Qt::Key_Escape);
+    QCOMPARE(f.control->calls, (QStringList{"findText a", "findText ab", "findText ab",
+                                            "findText ab backward", "findText "}));
+    QVERIFY(!bar->isVisible() && f.control->hasFocus());
+    QCOMPARE(f.control->y(), pageTop);
+
+    // The first text is selected as the box takes the focus, and Ctrl+L selects any text.
+    QLineEdit* address = f.window->Combo1->lineEdit();
+    QTest::mouseClick(address, Qt::LeftButton);
+    QTRY_COMPARE(address->selectedText(), "Enter URL");
+    address->setText(QStringLiteral("typed"));
+    f.control->setFocus();
+    QTest::keyClick(f.control, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(address->hasFocus());
+    QCOMPARE(address->selectedText(), "typed");
+
+    emit f.control->printFinished(true);
+    emit f.control->printFinished(false);
+    QCOMPARE(f.fakes.messageBox->prompts, QStringList{"The page could not be printed."});
 }
 
 BRIVOLA_TEST_MAIN(TestBrowserWindow)

@@ -3,7 +3,7 @@
 #include "browsing/fullscreen_window.h"
 #include "core/shared_texts.h"
 #include "platform/real/qt_message_box.h"
-#include "platform/real/webengine_browser.h"
+#include "platform/real/webengine_profile.h"
 #include "support/frame_fixture.h"
 #include "support/local_server.h"
 #include "support/test_main.h"
@@ -68,7 +68,8 @@ struct EngineFixture {
         fakes.settings->write(Texts::kProgramStore, kSection, entryKey(0), word);
         fakes.programInfo->line = server.url("/first").toString();
         PlatformServices services = fakes.services();
-        services.browsers = std::make_unique<WebEngineProfile>(*services.settings);
+        services.browsers = std::make_unique<WebEngineProfile>(
+            *services.settings, *services.messageBox, *services.fileDialogs);
         app = std::make_unique<App>(std::move(services));
         browser = app->form1().WebBrowser1;
         app->form1().show();

@@ -2,6 +2,9 @@
 #include "core/internet_settings.h"
 #include "core/shared_texts.h"
 #include "platform/real/webengine_browser.h"
+#include "platform/real/webengine_profile.h"
+#include "support/fake_file_dialog.h"
+#include "support/fake_services.h"
 #include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
@@ -50,12 +53,15 @@ private slots:
 
 private:
     FakeSettingsStore m_settings;
+    FakeMessageBox m_messages;
+    FakeFileDialogFactory m_dialogs;
+    WebEngineProfile m_profile{m_settings, m_messages, m_dialogs};
     LocalPages m_pages;
 };
 
 void TestWebEngineBrowser::titlesHistoryAndLoading()
 {
-    WebEngineBrowser browser(m_settings);
+    WebEngineBrowser browser(m_profile, m_settings);
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoBack());
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.GoForward());
     QSignalSpy titles(&browser, &BrowserControl::TitleChange);
@@ -93,7 +99,7 @@ void TestWebEngineBrowser::textsThatAreNoAddressRaise_data()
 void TestWebEngineBrowser::textsThatAreNoAddressRaise()
 {
     QFETCH(QString, text);
-    WebEngineBrowser browser(m_settings);
+    WebEngineBrowser browser(m_profile, m_settings);
     QVERIFY_THROWS_EXCEPTION(BrowserError, browser.Navigate(text));
 }
 
@@ -102,7 +108,7 @@ void TestWebEngineBrowser::textsThatAreNoAddressRaise()
 void TestWebEngineBrowser::dataPagesOutsideFullScreenOnly()
 {
     const QString data = QStringLiteral("data:text/html,<title>Data</title>");
-    WebEngineBrowser browser(m_settings);
+    WebEngineBrowser browser(m_profile, m_settings);
     browser.Navigate(data);
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Data", kLoadTimeout);
     browser.setGuarded(true);
@@ -114,7 +120,7 @@ void TestWebEngineBrowser::dataPagesOutsideFullScreenOnly()
 void TestWebEngineBrowser::homePage()
 {
     FakeSettingsStore settings;
-    WebEngineBrowser browser(settings);
+    WebEngineBrowser browser(m_profile, settings);
     browser.GoHome();
     QTRY_COMPARE_WITH_TIMEOUT(browser.LocationName(), "Brivola Start Page", kLoadTimeout);
     QCOMPARE(browser.LocationURL(), InternetSettings::kDefaultHomePage);
@@ -143,7 +149,7 @@ void TestWebEngineBrowser::newWindowRequests()
 {
     QFETCH(bool, cancel);
     QFETCH(QString, title);
-    WebEngineBrowser browser(m_settings);
+    WebEngineBrowser browser(m_profile, m_settings);
     connect(&browser, &BrowserControl::NewWindow2, this, [cancel](bool* c) { *c = cancel; });
     QSignalSpy requests(&browser, &BrowserControl::NewWindow2);
     const QString target =

@@ -1,4 +1,5 @@
 #include "browsing/browser_window.h"
+#include "browsing/downloads_window.h"
 #include "shell/splash_window.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 
 class TestMainFrame : public QObject {
@@ -177,6 +179,53 @@ private slots:
         FrameFixture f;
         f.frame->mnuIEItem->trigger();
         QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
+    }
+
+    void downloadsWindow_data()
+    {
+        QTest::addColumn<qint64>("received");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<Download::State>("state");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("progress"); // -1: busy, the size being unknown
+        using State = Download::State;
+        QTest::newRow("running") << 1536LL << 2048LL << State::Running << "1.50 KiB of 2.00 KiB"
+                                 << 750;
+        QTest::newRow("size unknown") << 100LL << -1LL << State::Running << "100 bytes" << -1;
+        QTest::newRow("finished") << 2048LL << 2048LL << State::Finished << "Done, 2.00 KiB"
+                                  << 1000;
+        QTest::newRow("failed") << 10LL << -1LL << State::Failed << "Failed: Network error" << 0;
+    }
+
+    // Downloads show in the frame's window, which File > Downloads brings back; their rows
+    // follow them, and cancel them or open their folder.
+    void downloadsWindow()
+    {
+        QFETCH(qint64, received);
+        QFETCH(qint64, total);
+        QFETCH(Download::State, state);
+        QFETCH(QString, text);
+        QFETCH(int, progress);
+        FrameFixture f;
+        DownloadsWindow* window = f.frame->downloadsWindow;
+        FakeDownload download;
+        download.total = total;
+        emit f.fakes.browsers->downloadStarted(&download);
+        QVERIFY(window->isVisible() && !window->isModal());
+        download.progress(received, state, QStringLiteral("Network error"));
+        QCOMPARE(window->findChild<QLabel*>("fileName")->text(), "report.pdf");
+        QCOMPARE(window->findChild<QLabel*>("bytes")->text(), text);
+        const QProgressBar* bar = window->findChild<QProgressBar*>("progress");
+        QCOMPARE(bar->maximum() == 0 ? -1 : bar->value() - bar->minimum(), progress);
+        auto* cancel = window->findChild<QPushButton*>("cancelDownload");
+        QCOMPARE(cancel->isEnabled(), state == Download::State::Running);
+        cancel->click();
+        QCOMPARE(download.now == Download::State::Cancelled, state == Download::State::Running);
+        window->findChild<QPushButton*>("openFolder")->click();
+        QCOMPARE(download.foldersOpened, 1);
+        window->close();
+        f.frame->mnuDownloads->trigger();
+        QVERIFY(window->isVisible());
     }
 };
 

@@ -52,6 +52,12 @@ void FakeBrowserControl::Stop()
         throw BrowserError(QStringLiteral("stop failed"));
 }
 
+void FakeBrowserControl::findText(const QString& text, bool backward)
+{
+    calls.append(QStringLiteral("findText ") + text +
+                 (backward ? QStringLiteral(" backward") : QString()));
+}
+
 void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pageTitle)
 {
     if (pageAddress != address)
@@ -82,6 +88,14 @@ void FakeBrowserControl::show(const QString& page)
     address = page;
     if (newDocument)
         emit NewDocument();
+}
+
+void FakeDownload::progress(qint64 bytes, State state, const QString& reason)
+{
+    received = bytes;
+    now = state;
+    why = reason;
+    emit changed();
 }
 
 BrowserControl* FakeBrowserProfile::createBrowser(QWidget* parent)

@@ -25,6 +25,10 @@ public:
     QString LocationURL() const override { return address; }
     void setLeavingUnasked(bool unasked) override { leavingUnasked = unasked; }
     void setGuarded(bool on) override { guarded = on; }
+    void findText(const QString& text, bool backward) override;
+    double zoomFactor() const override { return zoom; }
+    void setZoomFactor(double factor) override { zoom = factor; }
+    void printPage() override { calls.append(QStringLiteral("printPage")); }
 
     // A page arrives: address and title change, and TitleChange is raised with the title. A
     // page at another address than the current one (a link followed) joins the history.
@@ -32,11 +36,12 @@ public:
     // Raises NewWindow2 and tells whether the handler cancelled it.
     bool requestNewWindow();
 
-    QStringList calls;         // "Navigate <address>", "GoBack", "GoHome", ...
+    QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
     QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
     bool stopFails = false;    // Stop raises BrowserError
     bool leavingUnasked = false;
     bool guarded = false;
+    double zoom = 1;
     QString title;
     QString address;
     QStringList history; // addresses visited, in order
@@ -48,6 +53,28 @@ public:
 private:
     void visit(const QString& page);
     void show(const QString& page);
+};
+
+// A download whose progress the test sets.
+class FakeDownload : public Download {
+public:
+    QString fileName() const override { return name; }
+    QString folder() const override { return QStringLiteral("/downloads"); }
+    qint64 receivedBytes() const override { return received; }
+    qint64 totalBytes() const override { return total; }
+    State state() const override { return now; }
+    QString failure() const override { return why; }
+    void cancel() override { progress(received, State::Cancelled); }
+    void openFolder() override { ++foldersOpened; }
+    // Moves the download on and tells its followers.
+    void progress(qint64 bytes, State state = State::Running, const QString& reason = {});
+
+    QString name = QStringLiteral("report.pdf");
+    qint64 received = 0;
+    qint64 total = 2048;
+    State now = State::Running;
+    QString why;
+    int foldersOpened = 0;
 };
 
 class FakeBrowserProfile : public BrowserProfile {

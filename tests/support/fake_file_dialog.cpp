@@ -1,8 +1,12 @@
 #include "support/fake_file_dialog.h"
 
+#include <utility>
+
 void FakeFileDialog::showSave()
 {
     offered.append(m_fileName);
+    if (log)
+        log->append(m_fileName);
     const std::optional<QString> answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
     m_cancelled = !answer;
     m_fileName = answer.value_or(m_fileName);
@@ -11,6 +15,8 @@ void FakeFileDialog::showSave()
 std::unique_ptr<FileDialog> FakeFileDialogFactory::create(QWidget*)
 {
     auto dialog = std::make_unique<FakeFileDialog>();
+    dialog->answers = std::exchange(answers, {});
+    dialog->log = &offered;
     created.append(dialog.get());
     return dialog;
 }

@@ -11,6 +11,7 @@
 class FakeFileDialog : public FileDialog {
 public:
     void setFilter(const QString& text) override { filter = text; }
+    void setFileName(const QString& path) override { m_fileName = path; }
     // Records the name offered, then takes the next answer: a name, or none to cancel.
     void showSave() override;
     bool cancelled() const override { return m_cancelled; }
@@ -18,6 +19,7 @@ public:
 
     QString filter;
     QStringList offered;                   // the name pre-filled at each showing
+    QStringList* log = nullptr;            // also gets the names offered
     QList<std::optional<QString>> answers; // cancelled once none is left
 
 private:
@@ -30,4 +32,8 @@ public:
     std::unique_ptr<FileDialog> create(QWidget* parent) override;
     // Every dialog made, oldest first; each lives as long as the window that asked for it.
     QList<FakeFileDialog*> created;
+    // The answers the next dialog made gives.
+    QList<std::optional<QString>> answers;
+    // The names offered by every dialog made, also those already gone.
+    QStringList offered;
 };

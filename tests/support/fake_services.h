@@ -23,12 +23,18 @@ class FakeMessageBox : public MessageBox {
 public:
     Answer show(QWidget* parent, const QString& prompt, Buttons buttons,
                 const QString& title) override;
+    // Records the question like a box, then takes the next choice; the default when none is left.
+    int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
+               int defaultChoice, const QString& title) override;
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
     QStringList titles;
     QList<Buttons> buttonSets;
-    QList<Answer> answers; // given in turn to Yes/No questions; No when none is left
+    QList<Answer> answers;         // given in turn to Yes/No questions; No when none is left
+    QList<QStringList> choiceSets; // the choices of every question, in order
+    QList<int> defaults;           // the default choice of every question
+    QList<int> chosen;             // given in turn to questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
 };

@@ -60,7 +60,8 @@ void LocalServer::answer(QTcpSocket* socket)
     const auto found = m_responses.constFind(path);
     QByteArray reply =
         found == m_responses.cend() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n";
-    const Response response = found == m_responses.cend() ? Response() : *found;
+    const Response response =
+        found == m_responses.cend() ? Response{"not here", "text/plain", {}} : *found;
     reply += "Content-Type: " + response.contentType + "\r\n";
     for (const QByteArray& header : response.headers)
         reply += header + "\r\n";

@@ -1,18 +1,28 @@
 #pragma once
 
 // The engine's page behind a browser control: where the engine's questions to the program are
-// answered.
+// answered. Dialogs of the page itself, permission requests and certificate errors are asked
+// of the user, or answered unasked where the control is guarded; a page whose renderer ended
+// is replaced by a short page that says so.
 
 #include <QWebEnginePage>
+
+class WebEngineProfile;
 
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
-    using QWebEnginePage::QWebEnginePage;
+    inline static const QString kStoppedTitle = QStringLiteral("This page stopped");
+
+    EnginePage(WebEngineProfile& profile, QObject* parent);
 
     // While set, the page's own dialogs ("Are you sure you want to leave this page?", alerts,
     // prompts) are answered without being shown: leaving is allowed, prompts are cancelled.
     void setAnswerUnasked(bool unasked) { m_answerUnasked = unasked; }
+    // A guarded page asks nothing: every permission is denied, every certificate error refused.
+    void setGuarded(bool guarded) { m_guarded = guarded; }
+    // Loads the page again; after a stop, the page that stopped.
+    void reloadPage();
 
 protected:
     bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
@@ -21,5 +31,13 @@ protected:
                           QString* result) override;
 
 private:
+    void answerPermission(const QUrl& origin, Feature feature);
+    void answerCertificateError(QWebEngineCertificateError error);
+    void showStopped(RenderProcessTerminationStatus status, int exitCode);
+    QWidget* window() const;
+
+    WebEngineProfile& m_profile;
     bool m_answerUnasked = false;
+    bool m_guarded = false;
+    QUrl m_stoppedUrl; // the page that stopped, while its stop page shows
 };

@@ -13,6 +13,7 @@ public:
     explicit QtFileDialog(QWidget* parent) : m_parent(parent) {}
 
     void setFilter(const QString& filter) override;
+    void setFileName(const QString& path) override { m_fileName = path; }
     void showSave() override;
     bool cancelled() const override { return m_cancelled; }
     QString fileName() const override { return m_fileName; }

@@ -5,14 +5,18 @@
 #include "core/internet_settings.h"
 #include "platform/real/engine_page.h"
 #include "platform/real/freed_memory.h"
+#include "platform/real/webengine_profile.h"
 
 #include <QDesktopServices>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 #include <QVBoxLayout>
-#include <QWebEngineCookieStore>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
@@ -28,40 +32,86 @@ bool engineLoads(const QUrl& url)
     return schemes.contains(url.scheme(), Qt::CaseInsensitive);
 }
 
+// Context menu entries that open other windows or tabs, which a browser window never does.
+const QList<QWebEnginePage::WebAction> kNeverHere = {
+    QWebEnginePage::OpenLinkInNewWindow,
+    QWebEnginePage::OpenLinkInNewTab,
+    QWebEnginePage::OpenLinkInNewBackgroundTab,
+    QWebEnginePage::ViewSource,
+};
+
+QWidget* fillWith(QWidget* content, QWidget* window)
+{
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    return window;
+}
+
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(const SettingsStore& settings, QWidget* parent)
+WebEngineBrowser::WebEngineBrowser(WebEngineProfile& profile, const SettingsStore& settings,
+                                   QWidget* parent)
     : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)),
-      m_page(new EnginePage(m_view))
+      m_page(new EnginePage(profile, m_view)),
+      m_leaveFullScreen(new QShortcut(Qt::Key_Escape, m_view))
 {
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    fillWith(m_view, this);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::showContextMenu);
+    m_page->action(QWebEnginePage::DownloadLinkToDisk)->setText(tr("Save link as..."));
+    m_leaveFullScreen->setContext(Qt::WidgetWithChildrenShortcut);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, m_page,
+            [this] { m_page->triggerAction(QWebEnginePage::ExitFullScreen); });
     connectEngineEvents();
+}
+
+// A page still filling the screen goes back to its view before either goes.
+WebEngineBrowser::~WebEngineBrowser()
+{
+    leavePageFullScreen();
 }
 
 void WebEngineBrowser::connectEngineEvents()
 {
-    QWebEnginePage* page = m_view->page();
-    connect(m_view, &QWebEngineView::titleChanged, this, &BrowserControl::TitleChange);
-    connect(page, &QWebEnginePage::loadStarted, this, [this] {
+    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserControl::TitleChange);
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit NewDocument();
-        emit StatusTextChange(m_view->url().toString());
+        emit StatusTextChange(m_page->url().toString());
     });
-    connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        emit StatusTextChange(m_view->url().toString());
+    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        emit StatusTextChange(m_page->url().toString());
         emit ProgressChange(progress, 100);
     });
-    connect(page, &QWebEnginePage::linkHovered, this, &BrowserControl::StatusTextChange);
-    connect(page, &QWebEnginePage::newWindowRequested, this,
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
+        if (m_page->zoomFactor() != m_zoomFactor)
+            m_page->setZoomFactor(m_zoomFactor);
+    });
+    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::StatusTextChange);
+    connect(m_page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) {
                 bool cancel = false;
                 emit NewWindow2(&cancel);
                 if (!cancel)
-                    m_view->load(request.requestedUrl());
+                    m_page->load(request.requestedUrl());
             });
+    connect(m_page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult& result) {
+                emit findResult(result.activeMatch(), result.numberOfMatches());
+            });
+    connect(m_page, &QWebEnginePage::fullScreenRequested, this,
+            &WebEngineBrowser::answerFullScreen);
+    connect(m_page, &QWebEnginePage::printRequested, this, [this] {
+        if (!m_guarded)
+            printPage();
+    });
+    connect(m_view, &QWebEngineView::printFinished, this, [this](bool printed) {
+        m_printer.reset();
+        emit printFinished(printed);
+    });
 }
 
 void WebEngineBrowser::Navigate(const QString& typed)
@@ -71,23 +121,23 @@ void WebEngineBrowser::Navigate(const QString& typed)
         throw BrowserError(refusal);
     const QUrl url = QUrl::fromUserInput(address);
     if (engineLoads(url))
-        m_view->load(url);
+        m_page->load(url);
     else
         QDesktopServices::openUrl(url); // without a handler for it, nothing happens
 }
 
 void WebEngineBrowser::GoBack()
 {
-    if (!m_view->history()->canGoBack())
+    if (!m_page->history()->canGoBack())
         throw BrowserError(QStringLiteral("There is no earlier page"));
-    m_view->back();
+    m_page->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineBrowser::GoForward()
 {
-    if (!m_view->history()->canGoForward())
+    if (!m_page->history()->canGoForward())
         throw BrowserError(QStringLiteral("There is no later page"));
-    m_view->forward();
+    m_page->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineBrowser::GoHome()
@@ -102,22 +152,22 @@ void WebEngineBrowser::GoSearch()
 
 void WebEngineBrowser::Refresh()
 {
-    m_view->reload();
+    m_page->reloadPage();
 }
 
 void WebEngineBrowser::Stop()
 {
-    m_view->stop();
+    m_page->triggerAction(QWebEnginePage::Stop);
 }
 
 QString WebEngineBrowser::LocationName() const
 {
-    return m_view->title();
+    return m_page->title();
 }
 
 QString WebEngineBrowser::LocationURL() const
 {
-    return m_view->url().toString();
+    return m_page->url().toString();
 }
 
 void WebEngineBrowser::setLeavingUnasked(bool unasked)
@@ -125,15 +175,80 @@ void WebEngineBrowser::setLeavingUnasked(bool unasked)
     m_page->setAnswerUnasked(unasked);
 }
 
-BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
+void WebEngineBrowser::setGuarded(bool guarded)
 {
-    return new WebEngineBrowser(m_settings, parent);
+    m_guarded = guarded;
+    m_page->setGuarded(guarded);
 }
 
-void WebEngineProfile::clearBrowsingData()
+void WebEngineBrowser::findText(const QString& text, bool backward)
 {
-    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-    profile->clearHttpCache();
-    profile->cookieStore()->deleteAllCookies();
-    profile->clearAllVisitedLinks();
+    m_page->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
+    if (text.isEmpty())
+        emit findResult(0, 0);
+}
+
+void WebEngineBrowser::setZoomFactor(double factor)
+{
+    m_zoomFactor = factor;
+    m_page->setZoomFactor(factor);
+}
+
+// One page prints at a time; the printer lives until the engine has finished with it.
+void WebEngineBrowser::printPage()
+{
+    if (m_printer)
+        return;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
+    dialog.setWindowTitle(tr("Print %1").arg(m_page->title()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_printer = std::move(printer);
+    m_view->print(m_printer.get());
+}
+
+void WebEngineBrowser::showContextMenu(const QPoint& position)
+{
+    QMenu* menu = m_view->createStandardContextMenu();
+    for (QWebEnginePage::WebAction action : kNeverHere)
+        menu->removeAction(m_page->action(action));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_view->mapToGlobal(position));
+}
+
+// In a browser window the page's element gets a window of its own over the whole screen, and
+// the browser window stays as it was; the full-screen window already covers the screen.
+void WebEngineBrowser::answerFullScreen(QWebEngineFullScreenRequest request)
+{
+    request.accept();
+    if (m_guarded) {
+        m_leaveFullScreen->setEnabled(request.toggleOn());
+        return;
+    }
+    if (!request.toggleOn()) {
+        leavePageFullScreen();
+        return;
+    }
+    if (m_fullScreen)
+        return;
+    auto* view = new QWebEngineView;
+    m_fullScreen = fillWith(view, new QWidget(this, Qt::Window));
+    m_fullScreen->setObjectName(QStringLiteral("pageFullScreen"));
+    m_fullScreen->setWindowTitle(m_page->title());
+    auto* leave = new QShortcut(Qt::Key_Escape, m_fullScreen);
+    connect(leave, &QShortcut::activated, m_page,
+            [this] { m_page->triggerAction(QWebEnginePage::ExitFullScreen); });
+    view->setPage(m_page);
+    m_fullScreen->showFullScreen();
+    view->setFocus();
+}
+
+void WebEngineBrowser::leavePageFullScreen()
+{
+    if (!m_fullScreen)
+        return;
+    m_view->setPage(m_page);
+    delete m_fullScreen;
+    m_view->setFocus();
 }

@@ -2,16 +2,26 @@
 
 // The browser control over Qt WebEngine (Chromium).
 
-#include "platform/browser_profile.h"
+#include "platform/browser_control.h"
+
+#include <QPointer>
+
+#include <memory>
 
 class EnginePage;
+class QPrinter;
+class QShortcut;
+class QWebEngineFullScreenRequest;
 class QWebEngineView;
 class SettingsStore;
+class WebEngineProfile;
 
 class WebEngineBrowser : public BrowserControl {
     Q_OBJECT
 public:
-    WebEngineBrowser(const SettingsStore& settings, QWidget* parent = nullptr);
+    WebEngineBrowser(WebEngineProfile& profile, const SettingsStore& settings,
+                     QWidget* parent = nullptr);
+    ~WebEngineBrowser() override;
 
     void Navigate(const QString& address) override;
     void GoBack() override;
@@ -23,23 +33,26 @@ public:
     QString LocationName() const override;
     QString LocationURL() const override;
     void setLeavingUnasked(bool unasked) override;
-    void setGuarded(bool guarded) override { m_guarded = guarded; }
+    void setGuarded(bool guarded) override;
+    void findText(const QString& text, bool backward) override;
+    double zoomFactor() const override { return m_zoomFactor; }
+    void setZoomFactor(double factor) override;
+    void printPage() override;
 
 private:
     void connectEngineEvents();
+    void showContextMenu(const QPoint& position);
+    void answerFullScreen(QWebEngineFullScreenRequest request);
+    void leavePageFullScreen();
 
     const SettingsStore& m_settings;
     QWebEngineView* m_view;
     EnginePage* m_page;
     bool m_guarded = false;
-};
-
-class WebEngineProfile : public BrowserProfile {
-public:
-    explicit WebEngineProfile(const SettingsStore& settings) : m_settings(settings) {}
-    BrowserControl* createBrowser(QWidget* parent) override;
-    void clearBrowsingData() override;
-
-private:
-    const SettingsStore& m_settings;
+    double m_zoomFactor = 1;
+    std::unique_ptr<QPrinter> m_printer; // while a page prints
+    // The window the page's full screen shows in, over the whole screen.
+    QPointer<QWidget> m_fullScreen;
+    // Esc while the guarded control's page fills the screen.
+    QShortcut* m_leaveFullScreen;
 };

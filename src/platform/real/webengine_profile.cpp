@@ -1,0 +1,133 @@
+#include "platform/real/webengine_profile.h"
+
+#include "platform/file_dialog.h"
+#include "platform/real/webengine_browser.h"
+#include "platform/real/webengine_download.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWebEngineCookieStore>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+const QString kProfileName = QStringLiteral("brivola");
+constexpr int kPagesReleaseMs = 100;
+// Left in the storage folder by clearing: the site data goes at the next start.
+const QString kClearMark = QStringLiteral("clear-site-data");
+// The folders where the engine keeps what sites stored.
+const QStringList kSiteDataFolders = {
+    QStringLiteral("Local Storage"), QStringLiteral("Session Storage"),
+    QStringLiteral("IndexedDB"),     QStringLiteral("databases"),
+    QStringLiteral("File System"),   QStringLiteral("Service Worker"),
+};
+
+void clearSiteDataIfMarked(const QString& storage)
+{
+    QDir folder(storage);
+    if (!folder.exists(kClearMark))
+        return;
+    for (const QString& name : kSiteDataFolders)
+        QDir(folder.filePath(name)).removeRecursively();
+    folder.remove(kClearMark);
+}
+
+QString permissionKey(const QUrl& origin, int feature)
+{
+    return QString::number(feature) + QLatin1Char(' ') + origin.toString();
+}
+
+QString profileFolder(QStandardPaths::StandardLocation location)
+{
+    return QStandardPaths::writableLocation(location) + QStringLiteral("/brivola/engine");
+}
+
+} // namespace
+
+QString WebEngineProfile::storageFolder()
+{
+    return profileFolder(QStandardPaths::GenericDataLocation);
+}
+
+QString WebEngineProfile::cacheFolder()
+{
+    return profileFolder(QStandardPaths::GenericCacheLocation);
+}
+
+WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& messages,
+                                   FileDialogFactory& fileDialogs)
+    : m_settings(settings), m_messages(messages), m_fileDialogs(fileDialogs)
+{
+    clearSiteDataIfMarked(storageFolder());
+    m_profile = new QWebEngineProfile(kProfileName);
+    m_profile->setPersistentStoragePath(storageFolder());
+    m_profile->setCachePath(cacheFolder());
+    // Sites that keep the user logged in only for the session keep them logged in across starts.
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    m_profile->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this,
+            &WebEngineProfile::saveDownload);
+}
+
+// Every page of the profile is deleted by now (the windows go before the services), but the
+// engine lets go of them only a moment later; a profile that goes sooner leaves the engine
+// unable to deliver input to the pages of a profile made after it.
+WebEngineProfile::~WebEngineProfile()
+{
+    QEventLoop pagesReleased;
+    QTimer::singleShot(kPagesReleaseMs, &pagesReleased, &QEventLoop::quit);
+    pagesReleased.exec();
+    delete m_profile;
+}
+
+BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
+{
+    return new WebEngineBrowser(*this, m_settings, parent);
+}
+
+void WebEngineProfile::clearBrowsingData()
+{
+    m_profile->clearHttpCache();
+    m_profile->cookieStore()->deleteAllCookies();
+    m_profile->clearAllVisitedLinks();
+    QDir().mkpath(storageFolder());
+    QFile(QDir(storageFolder()).filePath(kClearMark)).open(QIODevice::WriteOnly);
+}
+
+std::optional<bool> WebEngineProfile::permission(const QUrl& origin, int feature) const
+{
+    const auto found = m_permissions.constFind(permissionKey(origin, feature));
+    return found == m_permissions.cend() ? std::nullopt : std::optional<bool>(*found);
+}
+
+void WebEngineProfile::rememberPermission(const QUrl& origin, int feature, bool allowed)
+{
+    m_permissions.insert(permissionKey(origin, feature), allowed);
+}
+
+// The save dialog shows over the window of the page that asked, starting in the download
+// folder with the name the site suggests. The engine drops a request not accepted here.
+void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
+{
+    const QWebEngineView* view = QWebEngineView::forPage(request->page());
+    const auto dialog = m_fileDialogs.create(view ? view->window() : QApplication::activeWindow());
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    dialog->setFileName(QDir(folder).filePath(request->suggestedFileName()));
+    dialog->showSave();
+    if (dialog->cancelled()) {
+        request->cancel();
+        return;
+    }
+    const QFileInfo target(dialog->fileName());
+    request->setDownloadDirectory(target.absolutePath());
+    request->setDownloadFileName(target.fileName());
+    request->accept();
+    emit downloadStarted(new WebEngineDownload(*request, this));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The web engine's one named profile, "brivola": cookies, site data and visited links kept in
+// the user's data folder, the cache in their cache folder. It makes every browser control,
+// saves downloads where the user chooses, and remembers the permissions they gave until the
+// program ends.
+
+#include "platform/browser_profile.h"
+
+#include <QHash>
+#include <QUrl>
+
+#include <optional>
+
+class FileDialogFactory;
+class MessageBox;
+class QWebEngineDownloadRequest;
+class QWebEngineProfile;
+class SettingsStore;
+
+class WebEngineProfile : public BrowserProfile {
+    Q_OBJECT
+public:
+    // The profile's folders, under the user's data and cache folders.
+    static QString storageFolder();
+    static QString cacheFolder();
+
+    // Creates the engine's profile: the single place where it starts, before any window.
+    WebEngineProfile(const SettingsStore& settings, MessageBox& messages,
+                     FileDialogFactory& fileDialogs);
+    ~WebEngineProfile() override;
+
+    BrowserControl* createBrowser(QWidget* parent) override;
+    // Cache, cookies and visited links go at once; what sites stored (local storage, databases)
+    // is held open by the engine, and goes as the profile next starts, before any page.
+    void clearBrowsingData() override;
+
+    QWebEngineProfile* engineProfile() const { return m_profile; }
+    MessageBox& messages() const { return m_messages; }
+    // The user's answer to a site's request for a feature, while the program runs.
+    std::optional<bool> permission(const QUrl& origin, int feature) const;
+    void rememberPermission(const QUrl& origin, int feature, bool allowed);
+
+private:
+    void saveDownload(QWebEngineDownloadRequest* request);
+
+    const SettingsStore& m_settings;
+    MessageBox& m_messages;
+    FileDialogFactory& m_fileDialogs;
+    QWebEngineProfile* m_profile;
+    QHash<QString, bool> m_permissions; // "feature origin" -> allowed
+};
