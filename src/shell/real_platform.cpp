@@ -28,9 +28,11 @@ PlatformServices realPlatform()
     services.systemSettings = std::make_unique<QtSettingsStore>(QtSettingsStore::systemDirectory());
     services.messageBox = std::make_unique<QtMessageBox>();
     services.fileDialogs = std::make_unique<QtFileDialogFactory>();
-    // The engine's profile starts here, before any window.
-    services.browsers = std::make_unique<WebEngineProfile>(*services.settings, *services.messageBox,
-                                                           *services.fileDialogs);
+    // The engine's profile starts here, before any window, and warms up while the splash shows.
+    auto profile = std::make_unique<WebEngineProfile>(*services.settings, *services.messageBox,
+                                                      *services.fileDialogs);
+    profile->warmUp();
+    services.browsers = std::move(profile);
     services.shell = std::make_unique<DesktopShell>(
         [settings = services.settings.get(), profile = services.browsers.get()] {
             InternetOptionsDialog dialog(*settings, *profile, QApplication::activeWindow());

@@ -6,6 +6,7 @@
 #include "platform/real/engine_page.h"
 #include "platform/real/freed_memory.h"
 #include "platform/real/webengine_profile.h"
+#include "platform/startup_log.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -86,7 +87,9 @@ void WebEngineBrowser::connectEngineEvents()
         emit StatusTextChange(m_page->url().toString());
         emit ProgressChange(progress, 100);
     });
-    connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok)
+            StartupLog::milestone("first page loaded");
         if (m_page->zoomFactor() != m_zoomFactor)
             m_page->setZoomFactor(m_zoomFactor);
     });

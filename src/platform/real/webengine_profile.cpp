@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWebEngineCookieStore>
 #include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -87,9 +88,22 @@ WebEngineProfile::~WebEngineProfile()
     delete m_profile;
 }
 
+void WebEngineProfile::warmUp()
+{
+    m_warmPage = new QWebEnginePage(m_profile, this);
+    m_warmPage->setHtml(QString());
+}
+
 BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
 {
-    return new WebEngineBrowser(*this, m_settings, parent);
+    auto* browser = new WebEngineBrowser(*this, m_settings, parent);
+    if (m_warmPage)
+        connect(browser, &BrowserControl::ProgressChange, m_warmPage,
+                [page = m_warmPage](int progress, int progressMax) {
+                    if (progress == progressMax)
+                        page->deleteLater();
+                });
+    return browser;
 }
 
 void WebEngineProfile::clearBrowsingData()

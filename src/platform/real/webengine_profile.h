@@ -8,6 +8,7 @@
 #include "platform/browser_profile.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QUrl>
 
 #include <optional>
@@ -15,6 +16,7 @@
 class FileDialogFactory;
 class MessageBox;
 class QWebEngineDownloadRequest;
+class QWebEnginePage;
 class QWebEngineProfile;
 class SettingsStore;
 
@@ -30,6 +32,9 @@ public:
                      FileDialogFactory& fileDialogs);
     ~WebEngineProfile() override;
 
+    // Brings the engine up before any window needs it: its services start and a renderer warms
+    // on a hidden empty page, which goes once the first browser control has loaded a page.
+    void warmUp();
     BrowserControl* createBrowser(QWidget* parent) override;
     // Cache, cookies and visited links go at once; what sites stored (local storage, databases)
     // is held open by the engine, and goes as the profile next starts, before any page.
@@ -48,5 +53,6 @@ private:
     MessageBox& m_messages;
     FileDialogFactory& m_fileDialogs;
     QWebEngineProfile* m_profile;
+    QPointer<QWebEnginePage> m_warmPage;
     QHash<QString, bool> m_permissions; // "feature origin" -> allowed
 };
