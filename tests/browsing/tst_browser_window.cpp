@@ -2,7 +2,6 @@
 #include "browsing/find_bar.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
-#include "widgets/line_shape.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,222 +43,171 @@ struct BrowserFixture : FrameFixture {
 class TestBrowserWindow : public QObject {
     Q_OBJECT
 private slots:
-    void captionFollowsThePageTitle();
-    void enterNavigatesAndKeepsASortedList();
-    void unreachableAddressIsReported();
-    void loadingBarFlickersRed();
-    void buttons_data();
-    void buttons();
-    void layout_data();
-    void layout();
-    void keys_data();
-    void keys();
-    void findBarAddressBoxAndPrinting();
-};
-
-void TestBrowserWindow::captionFollowsThePageTitle()
-{
-    BrowserFixture f;
-    QCOMPARE(f.children().first()->windowTitle(), "MDI Browser");
     // The caption is the control's title, whatever text the event carried.
-    f.control->title = QStringLiteral("Real title");
-    emit f.control->TitleChange(QStringLiteral("event text"));
-    QCOMPARE(f.children().first()->windowTitle(), "Real title");
-}
+    void captionFollowsThePageTitle()
+    {
+        BrowserFixture f;
+        QCOMPARE(f.children().first()->windowTitle(), "MDI Browser");
+        f.control->title = QStringLiteral("Real title");
+        emit f.control->TitleChange(QStringLiteral("event text"));
+        QCOMPARE(f.children().first()->windowTitle(), "Real title");
+    }
 
-void TestBrowserWindow::enterNavigatesAndKeepsASortedList()
-{
-    BrowserFixture f;
-    QTest::keyClick(f.window->Combo1, Qt::Key_Enter);
-    QTest::keyClicks(f.window->Combo1, QStringLiteral("x"));
-    QTest::keyClick(f.window->Combo1, Qt::Key_Escape);
-    QCOMPARE(f.control->calls, QStringList{"Navigate Enter URL"}); // other keys do nothing
-    QCOMPARE(f.fakes.messageBox->prompts.size(), 1);               // it is no address
+    void enterNavigatesAndKeepsASortedList()
+    {
+        BrowserFixture f;
+        QTest::keyClick(f.window->Combo1, Qt::Key_Enter);
+        QTest::keyClicks(f.window->Combo1, QStringLiteral("x"));
+        QTest::keyClick(f.window->Combo1, Qt::Key_Escape);
+        QCOMPARE(f.control->calls, QStringList{"Navigate Enter URL"}); // other keys do nothing
+        QCOMPARE(f.fakes.messageBox->prompts.size(), 1);               // it is no address
 
-    for (const char* text : {"zeta.com", "Alpha.com", " beta.com ", "alpha.com", "zeta.com"})
-        f.enter(QLatin1String(text));
-    QCOMPARE(f.control->calls.last(), "Navigate zeta.com");
-    QCOMPARE(f.control->calls[3], "Navigate  beta.com "); // exactly as typed
-    QCOMPARE(f.listed(),
-             (QStringList{" beta.com ", "Alpha.com", "alpha.com", "zeta.com", "zeta.com"}));
+        for (const char* text : {"zeta.com", "Alpha.com", " beta.com ", "alpha.com", "zeta.com"})
+            f.enter(QLatin1String(text));
+        QCOMPARE(f.control->calls.last(), "Navigate zeta.com");
+        QCOMPARE(f.control->calls[3], "Navigate  beta.com "); // exactly as typed
+        QCOMPARE(f.listed(),
+                 (QStringList{" beta.com ", "Alpha.com", "alpha.com", "zeta.com", "zeta.com"}));
 
-    QLineEdit* edit = f.window->Combo1->lineEdit();
-    QCOMPARE(edit->selectionStart(), 0);
-    QCOMPARE(edit->selectedText(), "zeta.com");
-    QTest::keyClicks(f.window->Combo1, QStringLiteral("c.org"));
-    QCOMPARE(edit->text(), "c.org");
-}
+        QLineEdit* edit = f.window->Combo1->lineEdit();
+        QCOMPARE(edit->selectedText(), "zeta.com");
+        QTest::keyClicks(f.window->Combo1, QStringLiteral("c.org"));
+        QCOMPARE(edit->text(), "c.org");
+    }
 
-void TestBrowserWindow::unreachableAddressIsReported()
-{
-    BrowserFixture f;
-    f.enter(QStringLiteral("good.org"));
-    f.control->unreachable.insert(QStringLiteral("bad.place"));
-    f.enter(QStringLiteral("bad.place"));
-    QCOMPARE(f.fakes.messageBox->prompts, QStringList{"Cannot connect to this site or directory"});
-    QCOMPARE(f.fakes.messageBox->titles, QStringList{"Brivola 2.0"});
-    QCOMPARE(f.fakes.messageBox->parents.first(), f.window);
-    QCOMPARE(f.listed(), QStringList{"good.org"});
-    QCOMPARE(f.window->Combo1->currentText(), "bad.place");
-}
+    void unreachableAddressIsReported()
+    {
+        BrowserFixture f;
+        f.enter(QStringLiteral("good.org"));
+        f.control->unreachable.insert(QStringLiteral("bad.place"));
+        f.enter(QStringLiteral("bad.place"));
+        QCOMPARE(f.fakes.messageBox->prompts,
+                 QStringList{"Cannot connect to this site or directory"});
+        QCOMPARE(f.fakes.messageBox->titles, QStringList{"Brivola 2.0"});
+        QCOMPARE(f.fakes.messageBox->parents.first(), f.window);
+        QCOMPARE(f.listed(), QStringList{"good.org"});
+        QCOMPARE(f.window->Combo1->currentText(), "bad.place");
+    }
 
-void TestBrowserWindow::loadingBarFlickersRed()
-{
-    BrowserFixture f;
-    const QColor red(255, 0, 0);
-    const QColor darkBlue(0, 0, 192);
-    QCOMPARE(f.window->Line1->color(), darkBlue);
-    emit f.control->StatusTextChange(QStringLiteral("Loading"));
-    QCOMPARE(f.window->Line1->color(), red);
-    QTRY_COMPARE_WITH_TIMEOUT(f.window->Line1->color(), darkBlue, 1000); // its timer's tick
-}
+    // Each button makes its one call; back, forward and stop fail here, silently. A page never
+    // opens a new window.
+    void buttons()
+    {
+        BrowserFixture f;
+        f.control->stopFails = true;
+        for (const char* name : {"Command3", "Command1", "Command2", "Command4", "Command5",
+                                 "Command6", "Command8", "Command7"})
+            f.window->findChild<QToolButton*>(name)->click();
+        QCOMPARE(f.control->calls, (QStringList{"GoBack", "Stop", "GoForward", "GoHome", "Refresh",
+                                                "GoSearch", "Navigate mailto:"}));
+        QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"}); // Internet options
+        QVERIFY(f.fakes.messageBox->prompts.isEmpty());
+        QVERIFY(f.control->requestNewWindow());
+        QCOMPARE(f.children().size(), 1);
+    }
 
-void TestBrowserWindow::buttons_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("call");
-    QTest::newRow("back") << "Command3"
-                          << "GoBack";
-    QTest::newRow("stop") << "Command1"
-                          << "Stop";
-    QTest::newRow("forward") << "Command2"
-                             << "GoForward";
-    QTest::newRow("home") << "Command4"
-                          << "GoHome";
-    QTest::newRow("reload") << "Command5"
-                            << "Refresh";
-    QTest::newRow("search") << "Command6"
-                            << "GoSearch";
-    QTest::newRow("e-mail") << "Command8"
-                            << "Navigate mailto:";
-    QTest::newRow("Internet options") << "Command7"
-                                      << "";
-}
+    // Three quarters of the 1024 by 768 screen; the page below the 41 pixels high panel, none of
+    // it when too small, and nothing laid out while minimised.
+    void layout()
+    {
+        BrowserFixture f;
+        QMdiSubWindow* child = f.children().first();
+        QCOMPARE(child->size(), QSize(768, 576));
+        child->setMinimumSize(0, 0);
+        for (const auto& [outer, page] :
+             {std::pair{QSize(800, 600), QRect(0, 41, 793, 532)}, {{80, 40}, {0, 41, 73, 0}}}) {
+            child->resize(outer);
+            QCOMPARE(f.control->geometry(), page);
+        }
+        child->showMinimized();
+        f.window->Form_Resize();
+        QCOMPARE(f.control->geometry(), QRect(0, 41, 73, 0));
+    }
 
-void TestBrowserWindow::buttons()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, call);
-    BrowserFixture f;
-    f.control->stopFails = true; // back, forward and stop fail here: silently
-    f.window->findChild<QToolButton*>(name)->click();
-    QCOMPARE(f.control->calls, call.isEmpty() ? QStringList() : QStringList{call});
-    QCOMPARE(f.fakes.shell->opened, call.isEmpty() ? QStringList{"Inetcpl.cpl"} : QStringList());
-    QVERIFY(f.fakes.messageBox->prompts.isEmpty());
-    QVERIFY(f.control->requestNewWindow()); // a page never opens a new window
-    QCOMPARE(f.children().size(), 1);
-}
+    void keys_data()
+    {
+        QTest::addColumn<bool>("inPage"); // else in the address box
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<double>("zoomBefore");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<double>("zoomAfter");
+        const QStringList none;
+        QTest::newRow("Alt+Left: back")
+            << true << (Qt::ALT | Qt::Key_Left) << 1.0 << QStringList{"GoBack"} << 1.0;
+        QTest::newRow("Alt+Right: forward")
+            << false << (Qt::ALT | Qt::Key_Right) << 1.0 << QStringList{"GoForward"} << 1.0;
+        QTest::newRow("F5: reload")
+            << false << QKeyCombination(Qt::Key_F5) << 1.0 << QStringList{"Refresh"} << 1.0;
+        QTest::newRow("Esc in the page: stop")
+            << true << QKeyCombination(Qt::Key_Escape) << 1.0 << QStringList{"Stop"} << 1.0;
+        QTest::newRow("Esc in the address box")
+            << false << QKeyCombination(Qt::Key_Escape) << 1.0 << none << 1.0;
+        QTest::newRow("Enter stays the address box's")
+            << false << QKeyCombination(Qt::Key_Return) << 1.0 << QStringList{"Navigate Enter URL"}
+            << 1.0;
+        QTest::newRow("Ctrl+P: print")
+            << true << (Qt::CTRL | Qt::Key_P) << 1.0 << QStringList{"printPage"} << 1.0;
+        QTest::newRow("Ctrl+plus") << true << (Qt::CTRL | Qt::Key_Plus) << 1.0 << none << 1.1;
+        QTest::newRow("Ctrl+=") << false << (Qt::CTRL | Qt::Key_Equal) << 1.2 << none << 1.25;
+        QTest::newRow("Ctrl+plus, largest")
+            << true << (Qt::CTRL | Qt::Key_Plus) << 5.0 << none << 5.0;
+        QTest::newRow("Ctrl+minus") << true << (Qt::CTRL | Qt::Key_Minus) << 1.0 << none << 0.9;
+        QTest::newRow("Ctrl+minus, smallest")
+            << true << (Qt::CTRL | Qt::Key_Minus) << 0.25 << none << 0.25;
+        QTest::newRow("Ctrl+0") << false << (Qt::CTRL | Qt::Key_0) << 2.5 << none << 1.0;
+    }
 
-void TestBrowserWindow::layout_data()
-{
-    QTest::addColumn<QSize>("outer");
-    QTest::addColumn<QRect>("browser");
-    QTest::addColumn<int>("panelLeft");
-    // In pixels at 96 dots per inch: the panel is 561 wide and 41 high.
-    QTest::newRow("large") << QSize(800, 600) << QRect(0, 41, 793, 532) << 120;
-    QTest::newRow("too small for the page") << QSize(80, 40) << QRect(0, 41, 73, 0) << -241;
-}
+    void keys()
+    {
+        QFETCH(bool, inPage);
+        QFETCH(QKeyCombination, key);
+        QFETCH(double, zoomBefore);
+        QFETCH(QStringList, calls);
+        QFETCH(double, zoomAfter);
+        BrowserFixture f;
+        f.control->zoom = zoomBefore;
+        QWidget* target = inPage ? static_cast<QWidget*>(f.control) : f.window->Combo1->lineEdit();
+        target->setFocus();
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QCOMPARE(f.control->calls, calls);
+        QCOMPARE(f.control->zoom, zoomAfter);
+    }
 
-void TestBrowserWindow::layout()
-{
-    QFETCH(QSize, outer);
-    QFETCH(QRect, browser);
-    QFETCH(int, panelLeft);
-    BrowserFixture f;
-    QMdiSubWindow* child = f.children().first();
-    QCOMPARE(child->size(), QSize(768, 576)); // three quarters of the 1024 by 768 screen
-    child->setMinimumSize(0, 0);
-    child->resize(outer);
-    QCOMPARE(f.control->geometry(), browser);
-    QCOMPARE(f.window->Picture2->x(), panelLeft);
+    void findBarAddressBoxAndPrinting()
+    {
+        BrowserFixture f;
+        FindBar* bar = f.window->findBar;
+        const int pageTop = f.control->y();
+        f.control->setFocus();
+        QTest::keyClick(f.control, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(bar->isVisible() && bar->findText->hasFocus());
+        QCOMPARE(f.control->y(), bar->geometry().bottom() + 1); // under the panel, over the page
+        QTest::keyClicks(bar->findText, QStringLiteral("ab"));
+        QTest::keyClick(bar->findText, Qt::Key_Return);
+        QTest::keyClick(bar->findText, Qt::Key_Enter, Qt::ShiftModifier);
+        emit f.control->findResult(2, 5);
+        QCOMPARE(bar->matches->text(), "2 of 5");
+        QTest::keyClick(bar->findText, Qt::Key_Escape);
+        QCOMPARE(f.control->calls, (QStringList{"findText a", "findText ab", "findText ab",
+                                                "findText ab backward", "findText "}));
+        QVERIFY(!bar->isVisible() && f.control->hasFocus());
+        QCOMPARE(f.control->y(), pageTop);
 
-    child->showMinimized(); // nothing is laid out while minimised
-    f.window->Form_Resize();
-    QCOMPARE(f.control->geometry(), browser);
-}
+        // The first text is selected as the box takes the focus, and Ctrl+L selects any text.
+        QLineEdit* address = f.window->Combo1->lineEdit();
+        QTest::mouseClick(address, Qt::LeftButton);
+        QTRY_COMPARE(address->selectedText(), "Enter URL");
+        address->setText(QStringLiteral("typed"));
+        f.control->setFocus();
+        QTest::keyClick(f.control, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(address->hasFocus());
+        QCOMPARE(address->selectedText(), "typed");
 
-void TestBrowserWindow::keys_data()
-{
-    QTest::addColumn<bool>("inPage"); // else in the address box
-    QTest::addColumn<QKeyCombination>("key");
-    QTest::addColumn<double>("zoomBefore");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<double>("zoomAfter");
-    const QStringList none;
-    QTest::newRow("Alt+Left: back")
-        << true << (Qt::ALT | Qt::Key_Left) << 1.0 << QStringList{"GoBack"} << 1.0;
-    QTest::newRow("Alt+Right: forward")
-        << false << (Qt::ALT | Qt::Key_Right) << 1.0 << QStringList{"GoForward"} << 1.0;
-    QTest::newRow("F5: reload") << false << QKeyCombination(Qt::Key_F5) << 1.0
-                                << QStringList{"Refresh"} << 1.0;
-    QTest::newRow("Esc in the page: stop")
-        << true << QKeyCombination(Qt::Key_Escape) << 1.0 << QStringList{"Stop"} << 1.0;
-    QTest::newRow("Esc in the address box")
-        << false << QKeyCombination(Qt::Key_Escape) << 1.0 << none << 1.0;
-    QTest::newRow("Enter stays the address box's")
-        << false << QKeyCombination(Qt::Key_Return) << 1.0 << QStringList{"Navigate Enter URL"}
-        << 1.0;
-    QTest::newRow("Ctrl+P: print")
-        << true << (Qt::CTRL | Qt::Key_P) << 1.0 << QStringList{"printPage"} << 1.0;
-    QTest::newRow("Ctrl+plus") << true << (Qt::CTRL | Qt::Key_Plus) << 1.0 << none << 1.1;
-    QTest::newRow("Ctrl+=") << false << (Qt::CTRL | Qt::Key_Equal) << 1.2 << none << 1.25;
-    QTest::newRow("Ctrl+plus, largest") << true << (Qt::CTRL | Qt::Key_Plus) << 5.0 << none << 5.0;
-    QTest::newRow("Ctrl+minus") << true << (Qt::CTRL | Qt::Key_Minus) << 1.0 << none << 0.9;
-    QTest::newRow("Ctrl+minus, smallest")
-        << true << (Qt::CTRL | Qt::Key_Minus) << 0.25 << none << 0.25;
-    QTest::newRow("Ctrl+0") << false << (Qt::CTRL | Qt::Key_0) << 2.5 << none << 1.0;
-}
-
-void TestBrowserWindow::keys()
-{
-    QFETCH(bool, inPage);
-    QFETCH(QKeyCombination, key);
-    QFETCH(double, zoomBefore);
-    QFETCH(QStringList, calls);
-    QFETCH(double, zoomAfter);
-    BrowserFixture f;
-    f.control->zoom = zoomBefore;
-    QWidget* target = inPage ? static_cast<QWidget*>(f.control) : f.window->Combo1->lineEdit();
-    target->setFocus();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-    QCOMPARE(f.control->calls, calls);
-    QCOMPARE(f.control->zoom, zoomAfter);
-}
-
-void TestBrowserWindow::findBarAddressBoxAndPrinting()
-{
-    BrowserFixture f;
-    FindBar* bar = f.window->findBar;
-    const int pageTop = f.control->y();
-    f.control->setFocus();
-    QTest::keyClick(f.control, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(bar->isVisible() && bar->findText->hasFocus());
-    QCOMPARE(f.control->y(), bar->geometry().bottom() + 1); // under the panel, over the page
-    QTest::keyClicks(bar->findText, QStringLiteral("ab"));
-    QTest::keyClick(bar->findText, Qt::Key_Return);
-    QTest::keyClick(bar->findText, Qt::Key_Enter, Qt::ShiftModifier);
-    emit f.control->findResult(2, 5);
-    QCOMPARE(bar->matches->text(), "2 of 5");
-    QTest::keyClick(bar->findText, Qt::Key_Escape);
-    QCOMPARE(f.control->calls, (QStringList{"findText a", "findText ab", "findText ab",
-                                            "findText ab backward", "findText "}));
-    QVERIFY(!bar->isVisible() && f.control->hasFocus());
-    QCOMPARE(f.control->y(), pageTop);
-
-    // The first text is selected as the box takes the focus, and Ctrl+L selects any text.
-    QLineEdit* address = f.window->Combo1->lineEdit();
-    QTest::mouseClick(address, Qt::LeftButton);
-    QTRY_COMPARE(address->selectedText(), "Enter URL");
-    address->setText(QStringLiteral("typed"));
-    f.control->setFocus();
-    QTest::keyClick(f.control, Qt::Key_L, Qt::ControlModifier);
-    QVERIFY(address->hasFocus());
-    QCOMPARE(address->selectedText(), "typed");
-
-    emit f.control->printFinished(true);
-    emit f.control->printFinished(false);
-    QCOMPARE(f.fakes.messageBox->prompts, QStringList{"The page could not be printed."});
-}
+        emit f.control->printFinished(true);
+        emit f.control->printFinished(false);
+        QCOMPARE(f.fakes.messageBox->prompts, QStringList{"The page could not be printed."});
+    }
+};
 
 BRIVOLA_TEST_MAIN(TestBrowserWindow)
 #include "tst_browser_window.moc"

@@ -63,25 +63,20 @@ private slots:
         QTRY_COMPARE(f.children().size(), 2);
         f.frame->cmdBrowser->click();
         QCOMPARE(f.frame->WindowNums, 4); // closing a window never lowers the count
+        f.frame->mnuIEItem->trigger();    // Internet options go through the shell
+        QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
     }
 
-    void buttonBarStaysCentred_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("left");
-        // The bar is 465 pixels wide at 96 dots per inch; outer widths in pixels.
-        QTest::newRow("wide") << 1280 << 408;
-        QTest::newRow("narrower than the bar") << 300 << -83;
-    }
-
+    // The button bar, 465 pixels wide, stays centred, also in a narrower frame.
     void buttonBarStaysCentred()
     {
-        QFETCH(int, width);
-        QFETCH(int, left);
         FrameFixture f;
         f.frame->setMinimumSize(0, 0);
-        f.frame->resize(width - (f.frame->frameGeometry().width() - f.frame->width()), 600);
-        QCOMPARE(f.frame->Picture2->x(), left);
+        const int border = f.frame->frameGeometry().width() - f.frame->width();
+        for (const auto& [width, left] : {std::pair{1280, 408}, {300, -83}}) {
+            f.frame->resize(width - border, 600);
+            QCOMPARE(f.frame->Picture2->x(), left);
+        }
     }
 
     void clocks()
@@ -118,33 +113,26 @@ private slots:
         QTRY_COMPARE(listed().size(), 2);
     }
 
-    void tiling_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<bool>("stacked");
-        QTest::newRow("Tile Horizontal") << "mnuCH" << true;
-        QTest::newRow("Tile Vertical") << "mnuCV" << false;
-    }
-
+    // Tiling un-maximises the children and covers the area with them, stacked or side by side.
     void tiling()
     {
-        QFETCH(QString, item);
-        QFETCH(bool, stacked);
         FrameFixture f;
         f.frame->cmdBrowser->click();
         f.frame->cmdBrowser->click();
-        f.children().first()->showMaximized();
-        f.frame->findChild<QAction*>(item)->trigger();
         const QRect area = f.frame->mdiArea->viewport()->rect();
-        int edge = 0;
-        for (QMdiSubWindow* child : f.children()) {
-            QVERIFY(!child->isMaximized());
-            const QRect g = child->geometry();
-            QCOMPARE(stacked ? g.width() : g.height(), stacked ? area.width() : area.height());
-            QCOMPARE(stacked ? g.top() : g.left(), edge);
-            edge = (stacked ? g.bottom() : g.right()) + 1;
+        for (const bool stacked : {true, false}) {
+            f.children().first()->showMaximized();
+            (stacked ? f.frame->mnuCH : f.frame->mnuCV)->trigger();
+            int edge = 0;
+            for (QMdiSubWindow* child : f.children()) {
+                QVERIFY(!child->isMaximized());
+                const QRect g = child->geometry();
+                QCOMPARE(stacked ? g.width() : g.height(), stacked ? area.width() : area.height());
+                QCOMPARE(stacked ? g.top() : g.left(), edge);
+                edge = (stacked ? g.bottom() : g.right()) + 1;
+            }
+            QCOMPARE(edge, stacked ? area.height() : area.width());
         }
-        QCOMPARE(edge, stacked ? area.height() : area.width());
     }
 
     // Cascaded children keep a new browser window's size, each a title bar further down and right,
@@ -172,13 +160,6 @@ private slots:
         f.frame->mnuCW->trigger();
         for (QMdiSubWindow* child : f.children())
             QVERIFY(area.contains(child->geometry()));
-    }
-
-    void internetOptionsGoThroughTheShell()
-    {
-        FrameFixture f;
-        f.frame->mnuIEItem->trigger();
-        QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
     }
 
     void downloadsWindow_data()

@@ -17,29 +17,6 @@ private slots:
         QCOMPARE(Manual::path("/opt", '/'), "/opt/Manual.htm");
     }
 
-    void pageStructure()
-    {
-        const QString page = Manual::text();
-        QVERIFY(page.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n<HTML>\r\n"
-                                "<HEAD>\r\n<TITLE>Brivola 2.0 Manual</TITLE>\r\n</HEAD>\r\n"));
-        QVERIFY(page.endsWith("<BR><BR><BR><BR><BR>\r\n</BODY>\r\n</HTML>"));
-        QVERIFY(!QString(page).remove("\r\n").contains(QRegularExpression("[\r\n]")));
-        // Two gradient dividers of ten cells, blue to violet.
-        QString divider = "<TR>\r\n";
-        for (const QString& red : QString("00 19 32 4B 64 7D 96 AF C8 E1").split(' '))
-            divider += QString(R"(<TD WIDTH="10%" BGCOLOR="%1"><FONT COLOR="%1">.</FONT></TD>)")
-                           .arg("#" + red + "00FF") +
-                       "\r\n";
-        QCOMPARE(page.count(divider + "</TR>\r\n</TABLE>\r\n"), 2);
-        // Five contents links to five anchored headings, in order.
-        qsizetype at = 0;
-        for (int i = 1; i <= 5; ++i) {
-            QVERIFY(page.contains(QString("<A HREF=\"#%1\">%1. ").arg(i)));
-            at = page.indexOf(QString("<A NAME=\"%1\"><BIG><BIG><B>%1. ").arg(i), at + 1);
-            QVERIFY(at > 0);
-        }
-    }
-
     void f1WritesTheManualWhereItCan()
     {
         const QString missing = "/nonexistent/bin"; // not writable, even by root

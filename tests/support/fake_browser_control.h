@@ -23,7 +23,7 @@ public:
     void Stop() override;
     QString LocationName() const override { return title; }
     QString LocationURL() const override { return address; }
-    void setLeavingUnasked(bool unasked) override { leavingUnasked = unasked; }
+    void setLeavingUnasked(bool) override {}
     void setGuarded(bool on) override { guarded = on; }
     void findText(const QString& text, bool backward) override;
     double zoomFactor() const override { return zoom; }
@@ -39,7 +39,6 @@ public:
     QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
     QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
     bool stopFails = false;    // Stop raises BrowserError
-    bool leavingUnasked = false;
     bool guarded = false;
     double zoom = 1;
     QString title;
@@ -58,7 +57,7 @@ private:
 // A download whose progress the test sets.
 class FakeDownload : public Download {
 public:
-    QString fileName() const override { return name; }
+    QString fileName() const override { return QStringLiteral("report.pdf"); }
     QString folder() const override { return QStringLiteral("/downloads"); }
     qint64 receivedBytes() const override { return received; }
     qint64 totalBytes() const override { return total; }
@@ -69,7 +68,6 @@ public:
     // Moves the download on and tells its followers.
     void progress(qint64 bytes, State state = State::Running, const QString& reason = {});
 
-    QString name = QStringLiteral("report.pdf");
     qint64 received = 0;
     qint64 total = 2048;
     State now = State::Running;

@@ -4,9 +4,8 @@
 
 void FakeFileDialog::showSave()
 {
-    offered.append(m_fileName);
-    if (log)
-        log->append(m_fileName);
+    if (offered)
+        offered->append(m_fileName);
     const std::optional<QString> answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
     m_cancelled = !answer;
     m_fileName = answer.value_or(m_fileName);
@@ -16,7 +15,7 @@ std::unique_ptr<FileDialog> FakeFileDialogFactory::create(QWidget*)
 {
     auto dialog = std::make_unique<FakeFileDialog>();
     dialog->answers = std::exchange(answers, {});
-    dialog->log = &offered;
+    dialog->offered = &offered;
     created.append(dialog.get());
     return dialog;
 }

@@ -10,7 +10,6 @@ MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, 
     parents.append(parent);
     prompts.append(prompt);
     titles.append(title);
-    buttonSets.append(buttons);
     if (whileShown)
         whileShown();
     if (buttons == Buttons::Ok)
@@ -27,36 +26,28 @@ int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QString
     return chosen.isEmpty() ? defaultChoice : chosen.takeFirst();
 }
 
-namespace {
-
-QLocale english()
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
-} // namespace
+static const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 QString FakeClock::longDate(const QDate& date) const
 {
-    return english().toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
+    return kEnglish.toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
 }
 
 QString FakeClock::mediumTime(const QTime& time) const
 {
-    return english().toString(time, QStringLiteral("h:mm AP"));
+    return kEnglish.toString(time, QStringLiteral("h:mm AP"));
 }
 
 QString FakeClock::timeText(const QTime& time) const
 {
-    return english().toString(time, QStringLiteral("h:mm:ss AP"));
+    return kEnglish.toString(time, QStringLiteral("h:mm:ss AP"));
 }
 
-void FakeWindowSystem::makeTopmost(QWidget& window, QWidget& owner)
+void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
 {
     if (fails)
         throw PlatformError(QStringLiteral("the window system refused"));
     topmost.append(&window);
-    owners.append(&owner);
 }
 
 void FakePrinter::setFontSize(double points)

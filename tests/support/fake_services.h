@@ -30,7 +30,6 @@ public:
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
     QStringList titles;
-    QList<Buttons> buttonSets;
     QList<Answer> answers;         // given in turn to Yes/No questions; No when none is left
     QList<QStringList> choiceSets; // the choices of every question, in order
     QList<int> defaults;           // the default choice of every question
@@ -74,7 +73,6 @@ public:
     void makeTopmost(QWidget& window, QWidget& owner) override;
 
     QList<QPointer<QWidget>> topmost; // every window made topmost, in order
-    QList<QPointer<QWidget>> owners;  // the owner given each time
     bool fails = false;               // makeTopmost raises PlatformError
 };
 
