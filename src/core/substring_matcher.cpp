@@ -34,8 +34,9 @@ struct SortedWords {
         starts.push_back(units.size());
     }
 
-    std::size_t length(std::size_t word) const { return starts[word + 1] - starts[word]; }
-    char16_t unit(std::size_t word, std::size_t at) const { return units[starts[word] + at]; }
+    std::size_t length(int word) const { return starts[index(word) + 1] - starts[index(word)]; }
+    char16_t unit(int word, std::size_t at) const { return units[starts[index(word)] + at]; }
+    static std::size_t index(int word) { return static_cast<std::size_t>(word); }
 };
 
 } // namespace
@@ -43,8 +44,8 @@ struct SortedWords {
 SubstringMatcher::SubstringMatcher(const QStringList& words)
 {
     const SortedWords sorted(words);
-    // No more nodes than code units, and the root.
-    const std::size_t most = sorted.units.size() + 1;
+    // No more nodes than code units, the root and the closing node.
+    const std::size_t most = sorted.units.size() + 2;
     m_nodes.reserve(most);
     m_units.reserve(most);
     m_wordsHere.reserve(static_cast<std::size_t>(words.size()));
@@ -52,10 +53,10 @@ SubstringMatcher::SubstringMatcher(const QStringList& words)
     m_units.push_back(0);
     // Breadth first: each node covers the run of sorted words that begin with its text.
     struct Run {
-        std::size_t first;
-        std::size_t last;
+        int first;
+        int last;
     };
-    std::vector<Run> runs{{0, static_cast<std::size_t>(words.size())}};
+    std::vector<Run> runs{{0, static_cast<int>(words.size())}};
     runs.reserve(most);
     for (std::size_t node = 0, depth = 0, levelEnd = 1; node < m_nodes.size(); ++node) {
         if (node == levelEnd) {
@@ -63,17 +64,15 @@ SubstringMatcher::SubstringMatcher(const QStringList& words)
             levelEnd = m_nodes.size();
         }
         const Run run = runs[node];
-        std::size_t at = run.first;
+        int at = run.first;
+        m_nodes[node].firstWord = static_cast<int>(m_wordsHere.size());
         // Words as long as the node's text end here; the shorter sort first.
         for (; at < run.last && sorted.length(at) == depth; ++at)
-            m_wordsHere.push_back(sorted.positions[at]);
-        const int words = static_cast<int>(at - run.first);
-        m_nodes[node].words = words;
-        m_nodes[node].firstWord = words > 0 ? static_cast<int>(m_wordsHere.size()) - words : -1;
+            m_wordsHere.push_back(sorted.positions[static_cast<std::size_t>(at)]);
         m_nodes[node].firstChild = static_cast<int>(m_nodes.size());
         while (at < run.last) {
             const char16_t unit = sorted.unit(at, depth);
-            std::size_t end = at + 1;
+            int end = at + 1;
             while (end < run.last && sorted.unit(end, depth) == unit)
                 ++end;
             m_nodes.push_back(Node());
@@ -81,16 +80,25 @@ SubstringMatcher::SubstringMatcher(const QStringList& words)
             runs.push_back({at, end});
             at = end;
         }
-        m_nodes[node].children = static_cast<int>(m_nodes.size()) - m_nodes[node].firstChild;
     }
+    Node closing;
+    closing.firstChild = static_cast<int>(m_nodes.size());
+    closing.firstWord = static_cast<int>(m_wordsHere.size());
+    m_nodes.push_back(closing);
     linkFailures();
+}
+
+int SubstringMatcher::wordsAt(int node) const
+{
+    const auto at = static_cast<std::size_t>(node);
+    return m_nodes[at + 1].firstWord - m_nodes[at].firstWord;
 }
 
 int SubstringMatcher::child(int node, char16_t unit) const
 {
-    const Node& parent = m_nodes[static_cast<std::size_t>(node)];
-    const auto begin = m_units.begin() + parent.firstChild;
-    const auto end = begin + parent.children;
+    const auto at = static_cast<std::size_t>(node);
+    const auto begin = m_units.begin() + m_nodes[at].firstChild;
+    const auto end = m_units.begin() + m_nodes[at + 1].firstChild;
     const auto found = std::lower_bound(begin, end, unit);
     return found != end && *found == unit ? static_cast<int>(found - m_units.begin()) : -1;
 }
@@ -110,14 +118,15 @@ int SubstringMatcher::step(int state, char16_t unit) const
 // linked before it.
 void SubstringMatcher::linkFailures()
 {
-    for (std::size_t parent = 0; parent < m_nodes.size(); ++parent) {
-        const Node& from = m_nodes[parent];
-        for (int node = from.firstChild; node < from.firstChild + from.children; ++node) {
+    const std::size_t nodes = m_nodes.size() - 1;
+    for (std::size_t parent = 0; parent < nodes; ++parent) {
+        const int fromFail = m_nodes[parent].fail;
+        for (int node = m_nodes[parent].firstChild; node < m_nodes[parent + 1].firstChild; ++node) {
             Node& linked = m_nodes[static_cast<std::size_t>(node)];
-            linked.fail =
-                parent == 0 ? 0 : step(from.fail, m_units[static_cast<std::size_t>(node)]);
+            linked.fail = parent == 0 ? 0 : step(fromFail, m_units[static_cast<std::size_t>(node)]);
             const Node& fail = m_nodes[static_cast<std::size_t>(linked.fail)];
-            linked.nextOutput = fail.words > 0 && linked.fail != 0 ? linked.fail : fail.nextOutput;
+            linked.nextOutput =
+                linked.fail != 0 && wordsAt(linked.fail) > 0 ? linked.fail : fail.nextOutput;
         }
     }
 }
@@ -128,19 +137,19 @@ QList<qsizetype> SubstringMatcher::find(const QString& text) const
         return {};
     std::vector<qsizetype> found;
     const auto collect = [this, &found](int node) {
-        const Node& at = m_nodes[static_cast<std::size_t>(node)];
-        found.insert(found.end(), m_wordsHere.begin() + at.firstWord,
-                     m_wordsHere.begin() + at.firstWord + at.words);
+        const auto first = m_wordsHere.begin() + m_nodes[static_cast<std::size_t>(node)].firstWord;
+        found.insert(found.end(), first, first + wordsAt(node));
     };
-    if (m_nodes[0].words > 0)
+    if (wordsAt(0) > 0)
         collect(0); // empty words
     // A node's chain of outputs is the same wherever it is reached: each is walked once.
     std::unordered_set<int> seen;
     int state = 0;
     for (const QChar c : text) {
         state = step(state, c.unicode());
-        const Node& at = m_nodes[static_cast<std::size_t>(state)];
-        for (int node = at.words > 0 ? state : at.nextOutput; node > 0 && seen.insert(node).second;
+        const int nearest =
+            wordsAt(state) > 0 ? state : m_nodes[static_cast<std::size_t>(state)].nextOutput;
+        for (int node = nearest; node > 0 && seen.insert(node).second;
              node = m_nodes[static_cast<std::size_t>(node)].nextOutput)
             collect(node);
     }

@@ -21,15 +21,16 @@ public:
     QList<qsizetype> find(const QString& text) const;
 
 private:
+    // Nodes lie breadth first, so a node's children, and the words ending at it, run up to where
+    // the next node's begin; a last node past the others closes both runs.
     struct Node {
         int firstChild = 0;
-        int children = 0;
+        int firstWord = 0;   // in m_wordsHere
         int fail = 0;        // the node of the longest proper suffix of this node's text
         int nextOutput = -1; // the nearest node on the fail chain where words end, or -1
-        int firstWord = -1;  // where this node's words begin in m_wordsHere, or -1
-        int words = 0;
     };
 
+    int wordsAt(int node) const;
     int child(int node, char16_t unit) const;
     int step(int state, char16_t unit) const;
     void linkFailures();
