@@ -1,7 +1,6 @@
 #include "core/substring_matcher.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -17,19 +16,21 @@ struct SortedWords {
 
     explicit SortedWords(const QStringList& words)
     {
-        std::vector<std::u16string_view> views;
-        views.reserve(static_cast<std::size_t>(words.size()));
-        for (const QString& word : words)
-            views.emplace_back(reinterpret_cast<const char16_t*>(word.utf16()),
-                               static_cast<std::size_t>(word.size()));
-        positions.resize(views.size());
-        std::iota(positions.begin(), positions.end(), 0);
-        std::sort(positions.begin(), positions.end(), [&views](qsizetype a, qsizetype b) {
-            return views[static_cast<std::size_t>(a)] < views[static_cast<std::size_t>(b)];
-        });
-        for (const qsizetype position : positions) {
+        std::vector<std::pair<std::u16string_view, qsizetype>> sorted;
+        sorted.reserve(static_cast<std::size_t>(words.size()));
+        for (qsizetype position = 0; position < words.size(); ++position) {
+            const QString& word = words[position];
+            sorted.emplace_back(std::u16string_view(reinterpret_cast<const char16_t*>(word.utf16()),
+                                                    static_cast<std::size_t>(word.size())),
+                                position);
+        }
+        std::sort(sorted.begin(), sorted.end());
+        starts.reserve(sorted.size() + 1);
+        positions.reserve(sorted.size());
+        for (const auto& [word, position] : sorted) {
             starts.push_back(units.size());
-            units += views[static_cast<std::size_t>(position)];
+            units += word;
+            positions.push_back(position);
         }
         starts.push_back(units.size());
     }
