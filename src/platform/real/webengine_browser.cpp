@@ -122,6 +122,7 @@ void WebEngineBrowser::Navigate(const QString& typed)
     const QString address = AddressRules::cleaned(typed);
     if (const QString refusal = AddressRules::refusal(address, m_guarded); !refusal.isEmpty())
         throw BrowserError(refusal);
+    StartupLog::milestone("first page requested");
     const QUrl url = QUrl::fromUserInput(address);
     if (engineLoads(url))
         m_page->load(url);
