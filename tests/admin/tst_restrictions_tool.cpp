@@ -11,16 +11,161 @@
 class TestRestrictionsTool : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
-    void listShowsWhatTheWindowReads_data();
-    void listShowsWhatTheWindowReads();
-    void editsKeepTheLayout();
-    void failures_data();
-    void failures();
-    void systemWideList();
-    void unsavableStoreFails();
-    void runsAsAProgram();
-    void concurrentAddsKeepEveryWord();
+    // The installed program keeps the user's list in the test's folder.
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
+    }
+
+    void listShowsWhatTheWindowReads_data()
+    {
+        QTest::addColumn<QByteArray>("section"); // the list's section in the file
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("no count") << QByteArray("0=a\n") << "";
+        QTest::newRow("minus one") << QByteArray("Number=-1\n0=a\n") << "";
+        QTest::newRow("fraction") << QByteArray("Number=2.5\n0=a\n1=b\n2=c\n") << "a\nb\n";
+        QTest::newRow("fraction below one") << QByteArray("Number=0.9\n0=a\n") << "";
+        QTest::newRow("duplicates and empty values")
+            << QByteArray("Number=3\n0=a\n1=\n2=a\n") << "a\n\na\n";
+        // A damaged list fails closed: the missing keys become one empty entry, which refuses all.
+        QTest::newRow("missing at the end") << QByteArray("Number=2\n0=a\n") << "a\n\n";
+        QTest::newRow("several missing held as one")
+            << QByteArray("Number=6\n0=a\n2=c\n5=f\n") << "a\n\nc\nf\n";
+        QTest::newRow("keys that are no counters")
+            << QByteArray("Number=2\n00=x\n+1=y\nNote=z\n0=a\n") << "a\n\n";
+        // Reading key by key up to these counts would not end within the test's time limit.
+        QTest::newRow("huge count") << QByteArray("Number=1e9\n0=a\n123456789=z\n") << "a\n\nz\n";
+    }
+
+    void listShowsWhatTheWindowReads()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, listed);
+        writeFile("[Restrictions]\n" + section);
+        QCOMPARE(run({"list"}), 0);
+        QCOMPARE(m_out, listed);
+    }
+
+    void editsKeepTheLayout()
+    {
+        for (const char* word : {"one", "two", "three"})
+            QCOMPARE(run({"add", word}), 0);
+        QCOMPARE(run({"remove", "two"}), 0);
+        QCOMPARE(fileText(), "[Restrictions]\nNumber=2\n0=one\n1=three\n");
+        QCOMPARE(run({"add", "ONE"}), 0);
+        QCOMPARE(m_out, "\"one\" is already in the list\n");
+        QCOMPARE(run({"clear"}), 0);
+        QCOMPARE(fileText(), "[Restrictions]\nNumber=0\n");
+
+        // Removing takes every copy, letter case ignored; the list's keys are rewritten, others
+        // kept.
+        writeFile(
+            "[Other]\nHome=x\n\n[Restrictions]\nNumber=4\n0=Casino\n1=dice\n3=CASINO\nNote=z\n");
+        QCOMPARE(run({"remove", "casino"}), 0);
+        QCOMPARE(fileText(), "[Other]\nHome=x\n\n[Restrictions]\nNumber=2\n0=dice\n1=\nNote=z\n");
+        // The empty entry, which refuses every page, is removed by its name: the empty word.
+        QCOMPARE(run({"remove", ""}), 0);
+        QCOMPARE(fileText(), "[Other]\nHome=x\n\n[Restrictions]\nNumber=1\n0=dice\nNote=z\n");
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing") << QStringList() << 2 << "no command given";
+        QTest::newRow("unknown") << QStringList{"delete"} << 2 << "unknown command 'delete'";
+        QTest::newRow("add two words") << QStringList{"add", "bad", "word"} << 2 << "in quotes";
+        QTest::newRow("blank word")
+            << QStringList{"add", "  "} << 2 << "an empty word would refuse";
+        QTest::newRow("not in the list") << QStringList{"remove", "poker"} << 1
+                                         << "brivola-restrictions: \"poker\" is not in the list\n";
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QCOMPARE(run({"add", "casino"}), 0);
+        QCOMPARE(run(arguments), status);
+        QVERIFY2(m_err.contains(message), qPrintable(m_err));
+        QCOMPARE(m_err.contains("--help"), status == 2); // wrong usage points to the help
+        QCOMPARE(m_out, "");
+        QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=casino\n");
+    }
+
+    // The machine's list is its own, and only an administrator saves it.
+    void systemWideList()
+    {
+        QCOMPARE(run({"add", "dice"}), 0);
+        QCOMPARE(run({"--system", "add", "casino"}), 0);
+        QCOMPARE(run({"--system", "list"}), 0);
+        QCOMPARE(m_out, "casino\n");
+        QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=dice\n");
+        QVERIFY(QFile::setPermissions(m_dir->filePath("system"),
+                                      QFileDevice::Permissions(0x7005))); // rwx---r-x
+        const auto result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
+            return QString::number(run({"--system", "add", "poker"})) + ' ' + m_err;
+        });
+        if (!result.skipped.isEmpty())
+            QSKIP(qPrintable(result.skipped));
+        QVERIFY2(result.output.startsWith("1 ") && result.output.contains("Permission denied") &&
+                     result.output.contains("administrator"),
+                 qPrintable(result.output));
+        QCOMPARE(run({"--system", "list"}), 0);
+        QCOMPARE(m_out, "casino\n");
+    }
+
+    // A store below a plain file cannot be saved, whoever runs the test.
+    void unsavableStoreFails()
+    {
+        writeFile("");
+        QCOMPARE(run({"add", "dice"}, m_dir->filePath(QStringLiteral("Brivola.ini"))), 1);
+        QVERIFY2(m_err.contains("could not save the list: Could not save") &&
+                     m_err.contains("Not a directory"),
+                 qPrintable(m_err));
+    }
+
+    // The installed program on the user's settings file, with words its syntax could garble.
+    void runsAsAProgram()
+    {
+        const auto tool = [&](const QStringList& arguments) {
+            const auto process = startTool(arguments);
+            process->waitForFinished(30000);
+            return std::pair(process->exitCode(),
+                             QString::fromUtf8(process->readAllStandardOutput()));
+        };
+        const QStringList words = {"Casino night", "a, b",          "x=y",
+                                   ";no comment",  "#tag",          "[Restrictions]",
+                                   "  pad  ",      "say \"no\" \\", "σίσυφος"};
+        for (const QString& word : words)
+            QCOMPARE(tool({"add", word}).first, 0);
+        QCOMPARE(tool({"list"}), std::pair(0, words.join('\n') + '\n'));
+        QCOMPARE(tool({"frobnicate"}).first, 2);
+        const auto help = tool({"--help"}); // it says where the list is kept
+        QVERIFY(help.first == 0 && help.second.contains(m_dir->filePath("brivola/Brivola.ini")));
+        QtSettingsStore store(m_dir->filePath(QStringLiteral("brivola")));
+        QCOMPARE(Restrictions::read(store), words);
+    }
+
+    // Programs adding at the same time take turns: none loses another's word.
+    void concurrentAddsKeepEveryWord()
+    {
+        QStringList words;
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (int i = 0; i < 20; ++i) {
+            words.append(QStringLiteral("word%1").arg(i, 2, 10, QLatin1Char('0')));
+            processes.push_back(startTool({"add", words.last()}));
+        }
+        for (const auto& process : processes)
+            QVERIFY(process->waitForFinished(30000) && process->exitCode() == 0);
+        QtSettingsStore store(m_dir->filePath(QStringLiteral("brivola")));
+        QStringList listed = Restrictions::read(store);
+        listed.sort();
+        QCOMPARE(listed, words);
+    }
 
 private:
     // On real files: the user's in the test's folder, the machine's in "system" below it.
@@ -38,13 +183,9 @@ private:
         QFile file(m_dir->filePath(QStringLiteral("Brivola.ini")));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-    // The installed program, on the user's settings file.
-    std::unique_ptr<QProcess> startTool(const QStringList& arguments) const
+    static std::unique_ptr<QProcess> startTool(const QStringList& arguments)
     {
         auto process = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->path());
-        process->setProcessEnvironment(environment);
         process->start(QStringLiteral(BRIVOLA_RESTRICTIONS_TOOL), arguments);
         return process;
     }
@@ -58,153 +199,6 @@ private:
     QString m_out;
     QString m_err;
 };
-
-void TestRestrictionsTool::listShowsWhatTheWindowReads_data()
-{
-    QTest::addColumn<QByteArray>("section"); // the list's section in the file
-    QTest::addColumn<QString>("listed");
-    QTest::newRow("no count") << QByteArray("0=a\n") << "";
-    QTest::newRow("minus one") << QByteArray("Number=-1\n0=a\n") << "";
-    QTest::newRow("zero") << QByteArray("Number=0\n0=a\n") << "";
-    QTest::newRow("fraction") << QByteArray("Number=2.5\n0=a\n1=b\n2=c\n") << "a\nb\n";
-    QTest::newRow("fraction below one") << QByteArray("Number=0.9\n0=a\n") << "";
-    QTest::newRow("duplicates and empty values")
-        << QByteArray("Number=3\n0=a\n1=\n2=a\n") << "a\n\na\n";
-    // A damaged list fails closed: the missing keys become one empty entry, which refuses all.
-    QTest::newRow("missing at the end") << QByteArray("Number=2\n0=a\n") << "a\n\n";
-    QTest::newRow("several missing held as one")
-        << QByteArray("Number=6\n0=a\n2=c\n5=f\n") << "a\n\nc\nf\n";
-    QTest::newRow("keys that are no counters")
-        << QByteArray("Number=2\n00=x\n+1=y\nNote=z\n0=a\n") << "a\n\n";
-    // Reading key by key up to these counts would not end within the test's time limit.
-    QTest::newRow("huge count") << QByteArray("Number=1e9\n0=a\n123456789=z\n") << "a\n\nz\n";
-}
-
-void TestRestrictionsTool::listShowsWhatTheWindowReads()
-{
-    QFETCH(QByteArray, section);
-    QFETCH(QString, listed);
-    writeFile("[Restrictions]\n" + section);
-    QCOMPARE(run({"list"}), 0);
-    QCOMPARE(m_out, listed);
-}
-
-void TestRestrictionsTool::editsKeepTheLayout()
-{
-    for (const char* word : {"one", "two", "three"})
-        QCOMPARE(run({"add", word}), 0);
-    QCOMPARE(run({"remove", "two"}), 0);
-    QCOMPARE(fileText(), "[Restrictions]\nNumber=2\n0=one\n1=three\n");
-    QCOMPARE(run({"add", "ONE"}), 0);
-    QCOMPARE(m_out, "\"one\" is already in the list\n");
-    QCOMPARE(run({"clear"}), 0);
-    QCOMPARE(fileText(), "[Restrictions]\nNumber=0\n");
-
-    // Removing takes every copy, letter case ignored; the list's keys are rewritten, others kept.
-    writeFile("[Other]\nHome=x\n\n[Restrictions]\nNumber=4\n0=Casino\n1=dice\n3=CASINO\nNote=z\n");
-    QCOMPARE(run({"remove", "casino"}), 0);
-    QCOMPARE(fileText(), "[Other]\nHome=x\n\n[Restrictions]\nNumber=2\n0=dice\n1=\nNote=z\n");
-    // The empty entry, which refuses every page, is removed by its name: the empty word.
-    QCOMPARE(run({"remove", ""}), 0);
-    QCOMPARE(fileText(), "[Other]\nHome=x\n\n[Restrictions]\nNumber=1\n0=dice\nNote=z\n");
-}
-
-void TestRestrictionsTool::failures_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("nothing") << QStringList() << 2 << "no command given";
-    QTest::newRow("unknown") << QStringList{"delete"} << 2 << "unknown command 'delete'";
-    QTest::newRow("add two words") << QStringList{"add", "bad", "word"} << 2 << "in quotes";
-    QTest::newRow("blank word") << QStringList{"add", "  "} << 2 << "an empty word would refuse";
-    QTest::newRow("not in the list") << QStringList{"remove", "poker"} << 1
-                                     << "brivola-restrictions: \"poker\" is not in the list\n";
-}
-
-void TestRestrictionsTool::failures()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, status);
-    QFETCH(QString, message);
-    QCOMPARE(run({"add", "casino"}), 0);
-    QCOMPARE(run(arguments), status);
-    QVERIFY2(m_err.contains(message), qPrintable(m_err));
-    QCOMPARE(m_err.contains("--help"), status == 2); // wrong usage points to the help
-    QCOMPARE(m_out, "");
-    QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=casino\n");
-}
-
-// The machine's list is its own, and only an administrator saves it.
-void TestRestrictionsTool::systemWideList()
-{
-    QCOMPARE(run({"add", "dice"}), 0);
-    QCOMPARE(run({"--system", "add", "casino"}), 0);
-    QCOMPARE(run({"--system", "list"}), 0);
-    QCOMPARE(m_out, "casino\n");
-    QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=dice\n");
-    const QString system = m_dir->filePath("system");
-    QVERIFY(QFile::setPermissions(system, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                              QFile::ReadOther | QFile::ExeOther));
-    const ForkedChild::Result result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
-        const int status = run({"--system", "add", "poker"});
-        return QString::number(status) + ' ' + m_err;
-    });
-    if (!result.skipped.isEmpty())
-        QSKIP(qPrintable(result.skipped));
-    QVERIFY2(result.output.startsWith("1 ") && result.output.contains("Permission denied") &&
-                 result.output.contains("administrator"),
-             qPrintable(result.output));
-    QCOMPARE(run({"--system", "list"}), 0);
-    QCOMPARE(m_out, "casino\n");
-}
-
-void TestRestrictionsTool::unsavableStoreFails()
-{
-    // A store below a plain file cannot be saved, whoever runs the test.
-    QCOMPARE(run({"add", "casino"}), 0);
-    QCOMPARE(run({"add", "dice"}, m_dir->filePath(QStringLiteral("Brivola.ini"))), 1);
-    QVERIFY2(m_err.contains("could not save the list: Could not save") &&
-                 m_err.contains("Not a directory"),
-             qPrintable(m_err));
-}
-
-// The installed program on the user's settings file, with words its syntax could garble.
-void TestRestrictionsTool::runsAsAProgram()
-{
-    const auto tool = [&](const QStringList& arguments) {
-        const auto process = startTool(arguments);
-        process->waitForFinished(30000);
-        return std::pair(process->exitCode(), QString::fromUtf8(process->readAllStandardOutput()));
-    };
-    const QStringList words = {"Casino night",   "a, b",    "x=y",           ";no comment", "#tag",
-                               "[Restrictions]", "  pad  ", "say \"no\" \\", "σίσυφος"};
-    for (const QString& word : words)
-        QCOMPARE(tool({"add", word}).first, 0);
-    QCOMPARE(tool({"list"}), std::pair(0, words.join('\n') + '\n'));
-    QCOMPARE(tool({"frobnicate"}).first, 2);
-    const auto help = tool({"--help"}); // it says where the list is kept
-    QVERIFY(help.first == 0 && help.second.contains(m_dir->filePath("brivola/Brivola.ini")));
-    QtSettingsStore userStore(m_dir->filePath(QStringLiteral("brivola")));
-    QCOMPARE(Restrictions::read(userStore), words);
-}
-
-// Programs adding at the same time take turns: none loses another's word.
-void TestRestrictionsTool::concurrentAddsKeepEveryWord()
-{
-    QStringList words;
-    std::vector<std::unique_ptr<QProcess>> processes;
-    for (int i = 0; i < 20; ++i) {
-        words.append(QStringLiteral("word%1").arg(i, 2, 10, QLatin1Char('0')));
-        processes.push_back(startTool({"add", words.last()}));
-    }
-    for (const auto& process : processes)
-        QVERIFY(process->waitForFinished(30000) && process->exitCode() == 0);
-    QtSettingsStore store(m_dir->filePath(QStringLiteral("brivola")));
-    QStringList listed = Restrictions::read(store);
-    listed.sort();
-    QCOMPARE(listed, words);
-}
 
 BRIVOLA_TEST_MAIN(TestRestrictionsTool)
 #include "tst_restrictions_tool.moc"

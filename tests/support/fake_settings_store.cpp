@@ -14,18 +14,14 @@ QString sectionKey(const QString& application, const QString& section)
 QString FakeSettingsStore::read(const QString& application, const QString& section,
                                 const QString& key, const QString& fallback) const
 {
-    const auto found = m_sections.constFind(sectionKey(application, section));
-    if (found == m_sections.cend())
-        return fallback;
-    const auto value = found->values.constFind(key.toCaseFolded());
-    return value == found->values.cend() ? fallback : value->second;
+    const auto values = m_sections.value(sectionKey(application, section)).values;
+    return values.value(key.toCaseFolded(), {key, fallback}).second;
 }
 
 void FakeSettingsStore::write(const QString& application, const QString& section,
                               const QString& key, const QString& value)
 {
-    if (saveFails)
-        throw StoreError(location(application) + QStringLiteral(": No space left on device"));
+    failIfAsked(application);
     Section& entry = m_sections[sectionKey(application, section)];
     if (entry.name.isEmpty())
         entry.name = section;
@@ -38,8 +34,7 @@ void FakeSettingsStore::write(const QString& application, const QString& section
 
 void FakeSettingsStore::deleteSection(const QString& application, const QString& section)
 {
-    if (saveFails)
-        throw StoreError(location(application) + QStringLiteral(": No space left on device"));
+    failIfAsked(application);
     if (m_sections.remove(sectionKey(application, section)) == 0)
         throw StoreError(QStringLiteral("no section ") + section);
 }
@@ -59,16 +54,16 @@ void FakeSettingsStore::update(const QString&, const std::function<void()>& chan
 QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,
                                                                 const QString& section) const
 {
-    QList<std::pair<QString, QString>> result;
-    const auto found = m_sections.constFind(sectionKey(application, section));
-    if (found != m_sections.cend()) {
-        for (const auto& [key, value] : found->values)
-            result.append({key, value});
-    }
-    return result;
+    return m_sections.value(sectionKey(application, section)).values.values();
 }
 
 QString FakeSettingsStore::location(const QString& application) const
 {
     return QStringLiteral("memory:") + application;
+}
+
+void FakeSettingsStore::failIfAsked(const QString& application) const
+{
+    if (saveFails)
+        throw StoreError(location(application) + QStringLiteral(": No space left on device"));
 }

@@ -22,6 +22,8 @@ public:
     bool saveFails = false; // every change raises StoreError and changes nothing
 
 private:
+    void failIfAsked(const QString& application) const;
+
     struct Section {
         QString name;
         QMap<QString, std::pair<QString, QString>> values; // folded key -> key, value

@@ -10,7 +10,6 @@
 namespace ForkedChild {
 
 enum class Setting {
-    AsIs,
     FileSizeLimit, // files may grow to kFileSizeLimit bytes; beyond, writes fail with EFBIG
     SmallDisk, // the folder given is a fresh file system of kSmallDiskBytes, seen by the child only
     Unprivileged, // the child runs as the user nobody, so that permissions apply even for root

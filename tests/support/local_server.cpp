@@ -56,12 +56,9 @@ void LocalServer::answer(QTcpSocket* socket)
     if (!request.contains("\r\n\r\n"))
         return;
     const QString path = QString::fromLatin1(request.split(' ').value(1)).section('?', 0, 0);
-    m_requests[path].append(request.left(request.indexOf("\r\n\r\n")));
-    const auto found = m_responses.constFind(path);
-    QByteArray reply =
-        found == m_responses.cend() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n";
-    const Response response =
-        found == m_responses.cend() ? Response{"not here", "text/plain", {}} : *found;
+    const bool found = m_responses.contains(path);
+    const Response response = found ? m_responses[path] : Response{"not here", "text/plain", {}};
+    QByteArray reply = found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
     for (const QByteArray& header : response.headers)
         reply += header + "\r\n";

@@ -30,8 +30,6 @@ public:
         set(path, page);
     }
     QUrl url(const QString& path) const;
-    // The request lines and headers received for the path, one request each, oldest first.
-    QList<QByteArray> requests(const QString& path) const { return m_requests.value(path); }
 
 private:
     void answer(QTcpSocket* socket);
@@ -41,5 +39,4 @@ private:
     QTcpServer* m_server;
     Security m_security;
     QHash<QString, Response> m_responses;
-    QHash<QString, QList<QByteArray>> m_requests;
 };

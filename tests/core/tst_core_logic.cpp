@@ -1,0 +1,263 @@
+#include "core/address_rules.h"
+#include "core/command_line.h"
+#include "core/leading_number.h"
+#include "core/month_grid.h"
+#include "core/named_list_store.h"
+#include "core/restriction_list.h"
+#include "core/shared_texts.h"
+#include "core/stored_count.h"
+#include "support/fake_settings_store.h"
+#include "support/test_main.h"
+
+#include <QDate>
+#include <QProcess>
+
+#include <limits>
+
+using CommandLine::Request;
+using Positions = QList<qsizetype>;
+
+// Widget-free logic: addresses, numbers, restriction lists, the organizer's counts and grid,
+// and the command line of the built programs.
+class TestCoreLogic : public QObject {
+    Q_OBJECT
+private slots:
+    // What the address boxes may open, typed or pasted by a child or a hostile page.
+    void addresses_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("inWindow");     // a browser window opens it
+        QTest::addColumn<bool>("inFullScreen"); // the full-screen window opens it
+        QTest::newRow("web page") << "example.com/a b" << true << true;
+        QTest::newRow("line breaks and tabs, as pasted") << "exam\nple.c\tom\r\n" << true << true;
+        QTest::newRow("local file") << "file:///home/a.html" << true << true;
+        QTest::newRow("mail link") << "mailto:" << true << true;
+        QTest::newRow("start page") << "qrc:/start/start.html" << true << true;
+        QTest::newRow("script") << "javascript:alert(1)" << false << false;
+        QTest::newRow("script in capitals, blanks around") << " JavaScript:1 " << false << false;
+        QTest::newRow("NUL character") << QString::fromLatin1("a.com/\0x", 8) << false << false;
+        QTest::newRow("data") << "data:text/html,<h1>hi" << true << false;
+        QTest::newRow("source view") << "view-source:http://a.test/" << true << false;
+        QTest::newRow("engine's pages") << "chrome://settings" << true << false;
+        QTest::newRow("developer tools") << "devtools://devtools/x" << true << false;
+        QTest::newRow("program's resources") << "qrc:/icons/home.svg" << true << false;
+        QTest::newRow("a megabyte of address") << "a.com/" + QString(1 << 20, 'a') << true << true;
+        QTest::newRow("a megabyte of text") << QString(1 << 20, 'a') << false << false;
+        QTest::newRow("three megabytes") << "a.com/" + QString(3 << 20, 'a') << false << false;
+        QTest::newRow("blanks only") << " \n " << false << false;
+    }
+
+    void addresses()
+    {
+        QFETCH(QString, typed);
+        const QString address = AddressRules::cleaned(typed);
+        QTEST(AddressRules::refusal(address, false).isEmpty(), "inWindow");
+        QTEST(AddressRules::refusal(address, true).isEmpty(), "inFullScreen");
+    }
+
+    // The forms beyond plain decimal numbers, which tst_fuzz checks against a reference.
+    void leadingNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("only"); // the whole text is that number
+        QTest::newRow("letters") << "abc" << 0.0 << false;
+        QTest::newRow("number then letters") << "3x" << 3.0 << false;
+        QTest::newRow("blanks inside") << " 1 2\t\n" << 12.0 << true;
+        QTest::newRow("carriage return ends it") << "1\r2" << 1.0 << false;
+        QTest::newRow("hexadecimal") << "&hFF" << 255.0 << true;
+        QTest::newRow("hexadecimal stops at non-digit") << "&H1G" << 1.0 << false;
+        QTest::newRow("octal stops at 8") << "&O178" << 15.0 << false;
+        QTest::newRow("ampersand alone") << "&H" << 0.0 << false;
+        QTest::newRow("exponent with D") << "2D2" << 200.0 << true;
+        QTest::newRow("huge") << "1e999" << std::numeric_limits<double>::infinity() << true;
+        QTest::newRow("non-ASCII digits") << QString::fromUtf8("\xd9\xa3") << 0.0 << false;
+    }
+
+    void leadingNumbers()
+    {
+        QFETCH(QString, text);
+        QTEST(leadingNumber(text), "value");
+        QTEST(isNumberOnly(text), "only");
+    }
+
+    // Reading the list is tested through the administrator's tool, which shows it as it is read.
+    void restrictionMatches_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<Positions>("expected");
+        QTest::newRow("letter case") << QStringList{"PoKeR"} << "poker" << Positions{0};
+        QTest::newRow("inside a longer word") << QStringList{"sin"} << "Casinos" << Positions{0};
+        QTest::newRow("empty entry matches any title") << QStringList{""} << "News" << Positions{0};
+        QTest::newRow("empty title matches nothing")
+            << QStringList{"", "a"} << QString() << Positions{};
+        QTest::newRow("overlapping entries, each once, in list order")
+            << QStringList{"he", "she", "his", "hers", "ushers"} << "ushers, she said"
+            << Positions{0, 1, 3, 4};
+        QTest::newRow("duplicate entries")
+            << QStringList{"dice", "x", "dice"} << "Dice" << Positions{0, 2};
+        QTest::newRow("longer than the title") << QStringList{"casinos"} << "casino" << Positions{};
+        QTest::newRow("Unicode case folding")
+            << QStringList{"σίσυφος"} << "Ο ΣΊΣΥΦΟΣ" << Positions{0};
+        // Look-alike spellings of a listed word.
+        QTest::newRow("fullwidth") << QStringList{"casino"} << "ＣＡＳＩＮＯ Night" << Positions{0};
+        QTest::newRow("ligature") << QStringList{"finance"} << "ﬁnance tips" << Positions{0};
+        QTest::newRow("zero-width space")
+            << QStringList{"casino"} << "Ca\u200Bsino" << Positions{0};
+        QTest::newRow("joiners and direction marks")
+            << QStringList{"casino"} << "c\u200Da\u200Cs\u200Ei\u2066no" << Positions{0};
+        QTest::newRow("soft hyphen") << QStringList{"casino"} << "casi\u00ADno" << Positions{0};
+        QTest::newRow("Turkish dotted I") << QStringList{"casino"} << "CAS\u0130NO" << Positions{0};
+        QTest::newRow("Turkish dotless i")
+            << QStringList{"casino"} << "cas\u0131no" << Positions{0};
+        QTest::newRow("sharp s is ss") << QStringList{"strasse"} << "Stra\u00DFe" << Positions{0};
+        QTest::newRow("listed sharp s") << QStringList{"stra\u00DFe"} << "STRASSE" << Positions{0};
+        QTest::newRow("combining accent")
+            << QStringList{"casino"} << "casi\u0301no" << Positions{0};
+        QTest::newRow("precomposed accent")
+            << QStringList{"casino"} << "cas\u00EDno" << Positions{0};
+        QTest::newRow("entry of invisible characters only")
+            << QStringList{"\u200B"} << "News" << Positions{0};
+    }
+
+    void restrictionMatches()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, title);
+        QTEST(RestrictionList(entries).matches(title), "expected");
+    }
+
+    // Against Qt's proleptic Gregorian calendar, where 1 BC, the grid's year 0, is year -1.
+    void everyMonthMatchesTheCalendar()
+    {
+        for (int year = 0; year <= kLastYear; ++year) {
+            for (int month = 1; month <= 12; ++month) {
+                const QDate first(year == 0 ? -1 : year, month, 1);
+                const MonthGrid grid = FillMonthGrid(month, year);
+                QCOMPARE(grid.firstColumn, first.dayOfWeek() % 7);
+                QCOMPARE(grid.lastOffset, first.daysInMonth() - 1);
+                for (int index = 0; index < kDayButtons; ++index) {
+                    const int day = index - grid.firstColumn + 1;
+                    const bool inMonth = day >= 1 && day <= first.daysInMonth();
+                    QCOMPARE(grid.captions[index], inMonth ? QString::number(day) : QString());
+                }
+            }
+        }
+        for (const int noMonth : {0, 13})
+            QVERIFY(FillMonthGrid(noMonth, 1998).captions == MonthGrid().captions);
+    }
+
+    void storedCounts_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("agenda"); // the agenda's exact count; -1: damaged
+        QTest::addColumn<int>("list");   // a list's lenient count; -1: damaged
+        QTest::newRow("blanks around") << " 12 " << 12 << 12;
+        QTest::newRow("largest") << "1000000" << 1000000 << 1000000;
+        QTest::newRow("empty") << "" << -1 << 0;
+        QTest::newRow("number then letters") << "3 entries" << -1 << 3;
+        QTest::newRow("fraction") << "2.5" << 2 << 2;
+        QTest::newRow("negative") << "-1" << 0 << 0;
+        QTest::newRow("too many") << "1000001" << -1 << -1;
+        QTest::newRow("too many, hexadecimal") << "&HFFFFFFF" << -1 << -1;
+        QTest::newRow("infinite") << "1e999" << -1 << -1;
+    }
+
+    void storedCounts()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, agenda);
+        QFETCH(int, list);
+        FakeSettingsStore store;
+        store.write(Texts::kOrganizerStore, "Data", "Number", stored);
+        store.write(Texts::kOrganizerStore, "URL", "URLS", stored);
+        if (agenda < 0)
+            QVERIFY_THROWS_EXCEPTION(DamagedStoreError, exactCount(store, "Data", "number", "1"));
+        else
+            QCOMPARE(exactCount(store, "Data", "number", "1"), agenda);
+        if (list < 0)
+            QVERIFY_THROWS_EXCEPTION(DamagedStoreError, loadNamedList(store, kFavouritesPlace));
+        else
+            QCOMPARE(leadingCount(store, "URL", "URLS", "0"), list);
+    }
+
+    // What follows the first " :: " and one more character; without one, from the fifth.
+    void favouriteAddresses()
+    {
+        QCOMPARE(favouriteAddress("Home  ::  http://example.com/"), "http://example.com/");
+        QCOMPARE(favouriteAddress("x :: yz  ::  v"), "z  ::  v");
+        QCOMPARE(favouriteAddress("abcdefg"), "efg");
+        QCOMPARE(favouriteAddress("abc"), "");
+    }
+
+    void commandLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Request>("request");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("none") << QStringList() << Request::Run << "";
+        QTest::newRow("--help") << QStringList{"--help"} << Request::Help << "";
+        QTest::newRow("-v") << QStringList{"-v"} << Request::Version << "";
+        QTest::newRow("help first") << QStringList{"--version", "--help"} << Request::Help << "";
+        QTest::newRow("after an address")
+            << QStringList{"http://a/", "--version"} << Request::Version << "";
+        QTest::newRow("one unknown word") << QStringList{"-hv"} << Request::Run << "-hv";
+        QTest::newRow("unknown option kept")
+            << QStringList{"-x", "http://a/"} << Request::Run << "-x http://a/";
+        QTest::newRow("spaces kept") << QStringList{"a ", "b"} << Request::Run << "a  b";
+        QTest::newRow("dashes after --")
+            << QStringList{"--", "--help", "-v"} << Request::Run << "--help -v";
+        QTest::newRow("only the first --")
+            << QStringList{"a", "--", "--", "b"} << Request::Run << "a -- b";
+    }
+
+    void commandLines()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Request, request);
+        QCOMPARE(CommandLine::request(arguments), request);
+        if (request == Request::Run) // the address only matters to a program that runs
+            QTEST(CommandLine::address(arguments), "address");
+    }
+
+    // The built programs, without a display: the two options answer, anything else starts
+    // the program, which then finds no display.
+    void programs_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        const QString version = BRIVOLA_VERSION;
+        QTest::newRow("version") << BRIVOLA_PROGRAM << QStringList{"--version"} << 0
+                                 << "brivola " + version + "\n";
+        QTest::newRow("help") << BRIVOLA_PROGRAM << QStringList{"-h"} << 0 << "Usage: ";
+        QTest::newRow("address") << BRIVOLA_PROGRAM << QStringList{"-x"} << 1 << "";
+        QTest::newRow("after --") << BRIVOLA_PROGRAM << QStringList{"--", "--version"} << 1 << "";
+        QTest::newRow("admin tool") << BRIVOLA_RESTRICTIONS_TOOL << QStringList{"--version"} << 0
+                                    << "brivola-restrictions " + version + "\n";
+    }
+
+    void programs()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(display);
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QTEST(process.exitCode(), "status");
+        const QString printed = QString::fromLocal8Bit(process.readAllStandardOutput());
+        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output),
+                 qPrintable(printed));
+    }
+};
+
+BRIVOLA_TEST_MAIN(TestCoreLogic)
+#include "tst_core_logic.moc"

@@ -1,0 +1,289 @@
+#include "core/errors.h"
+#include "core/internet_settings.h"
+#include "core/shared_texts.h"
+#include "platform/real/webengine_profile.h"
+#include "support/fake_file_dialog.h"
+#include "support/fake_services.h"
+#include "support/fake_settings_store.h"
+#include "support/local_server.h"
+#include "support/test_main.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <csignal>
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+
+QByteArray page(const QByteArray& title, const QByteArray& body = {})
+{
+    return "<html><head><title>" + title + "</title></head><body>" + body + "</body></html>";
+}
+
+// The real engine's profile over fakes of the user's answers.
+struct Engine {
+    FakeSettingsStore settings;
+    FakeMessageBox messages;
+    FakeFileDialogFactory dialogs;
+    std::unique_ptr<WebEngineProfile> profile =
+        std::make_unique<WebEngineProfile>(settings, messages, dialogs);
+    std::unique_ptr<BrowserControl> browser{profile->createBrowser(nullptr)};
+
+    explicit Engine(bool guarded = false) { browser->setGuarded(guarded); }
+    QWebEnginePage* page() const { return browser->findChild<QWebEngineView*>()->page(); }
+    bool shows(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return browser->LocationName() == title; }, kLoadTimeout);
+    }
+    bool open(const QUrl& url, const QString& title)
+    {
+        browser->Navigate(url.toString());
+        return shows(title);
+    }
+};
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_server.setPage("/one", page("One"));
+        m_server.setPage("/two", page("Two"));
+        m_server.setPage("/home", page("Mine"));
+        m_server.setPage("/target", page("Target"));
+        m_server.setPage("/opener", page("Opener", "<script>window.open('/target');</script>"));
+        m_server.setPage("/alive", page("Alive"));
+        m_server.setPage("/in",
+                         "<script>document.cookie = 'login=ada'; "
+                         "localStorage.setItem('theme', 'dark'); document.title = 'in';</script>");
+        m_server.setPage("/back", "<script>document.title = document.cookie + ' ' + "
+                                  "localStorage.getItem('theme');</script>");
+        m_server.setPage("/ask", "<script>Notification.requestPermission().then(p => "
+                                 "document.title = p + location.search);</script>");
+    }
+
+    // Each test on data and cache folders of its own.
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_home->filePath("data").toUtf8());
+        qputenv("XDG_CACHE_HOME", m_home->filePath("cache").toUtf8());
+    }
+
+    void titlesHistoryAndLoading()
+    {
+        Engine e;
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->GoBack());
+        QSignalSpy titles(e.browser.get(), &BrowserControl::TitleChange);
+        QSignalSpy status(e.browser.get(), &BrowserControl::StatusTextChange);
+        QSignalSpy progress(e.browser.get(), &BrowserControl::ProgressChange);
+        QVERIFY(e.open(m_server.url("/one"), "One"));
+        QTRY_COMPARE(titles.last().first().toString(), "One");
+        QCOMPARE(e.browser->LocationURL(), m_server.url("/one").toString());
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->GoBack());
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kLoadTimeout);
+        QCOMPARE(progress.last().at(1).toInt(), 100);
+        QVERIFY(status.count() >= progress.count());
+
+        QVERIFY(e.open(m_server.url("/two"), "Two"));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->GoForward());
+        e.browser->GoBack();
+        QVERIFY(e.shows("One"));
+        e.browser->GoForward();
+        QVERIFY(e.shows("Two"));
+    }
+
+    // A data page loads in a browser window; the guarded full-screen control refuses it. Texts
+    // that are no address are refused by both, and a megabyte of address neither hangs nor
+    // crashes.
+    void refusedAddressesRaise()
+    {
+        const QString data = QStringLiteral("data:text/html,<title>Data</title>");
+        Engine e;
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate("Enter URL"));
+        e.browser->Navigate(data);
+        QVERIFY(e.shows("Data"));
+        e.browser->setGuarded(true);
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate(data));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate("javascript:document.title=1"));
+        e.browser->Navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));
+        QTest::qWait(500);
+    }
+
+    // The start page unless the settings name a valid address.
+    void homePage()
+    {
+        using namespace InternetSettings;
+        Engine e;
+        e.browser->GoHome();
+        QVERIFY(e.shows("Brivola Start Page"));
+        QCOMPARE(e.browser->LocationURL(), kDefaultHomePage);
+        e.settings.write(Texts::kProgramStore, kSection, kHomePageKey,
+                         m_server.url("/home").toString());
+        e.browser->GoHome();
+        QVERIFY(e.shows("Mine"));
+        e.settings.write(Texts::kProgramStore, kSection, kHomePageKey, "not an address");
+        e.browser->GoHome();
+        QVERIFY(e.shows("Brivola Start Page"));
+    }
+
+    void newWindowRequests_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("cancelled: nothing opens") << true << "Opener";
+        QTest::newRow("not cancelled: it loads here") << false << "Target";
+    }
+
+    void newWindowRequests()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(QString, title);
+        Engine e;
+        connect(e.browser.get(), &BrowserControl::NewWindow2, this,
+                [cancel](bool* c) { *c = cancel; });
+        QSignalSpy requests(e.browser.get(), &BrowserControl::NewWindow2);
+        const int windowsBefore = QApplication::topLevelWidgets().size();
+        e.browser->Navigate(m_server.url("/opener").toString());
+        QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, kLoadTimeout);
+        QVERIFY(e.shows(title));
+        QTest::qWait(300);
+        QCOMPARE(e.browser->LocationName(), title);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+    }
+
+    void cookiesAndSiteDataLastAcrossStarts()
+    {
+        QVERIFY(Engine().open(m_server.url("/in"), "in"));
+        QVERIFY(QDir(WebEngineProfile::storageFolder()).exists("Cookies"));
+        QVERIFY(Engine().open(m_server.url("/back"), "login=ada dark"));
+    }
+
+    void downloads_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("saved where chosen") << true;
+        QTest::newRow("cancelled in the save dialog") << false;
+    }
+
+    void downloads()
+    {
+        QFETCH(bool, save);
+        QByteArray body;
+        for (int i = 0; i < 300000; ++i)
+            body.append(char(i % 251));
+        m_server.set("/get", {body,
+                              "application/octet-stream",
+                              {"Content-Disposition: attachment; filename=\"report.bin\""}});
+        QTemporaryDir folder;
+        Engine e;
+        const QString target = folder.filePath("mine.bin");
+        e.dialogs.answers = {save ? std::optional(target) : std::nullopt};
+        QSignalSpy started(e.profile.get(), &BrowserProfile::downloadStarted);
+        e.browser->Navigate(m_server.url("/get").toString());
+        QTRY_COMPARE_WITH_TIMEOUT(e.dialogs.offered.size(), 1, kLoadTimeout);
+        const QString downloads =
+            QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        QCOMPARE(e.dialogs.offered, QStringList{downloads + "/report.bin"});
+        if (save) {
+            QTRY_COMPARE(started.size(), 1);
+            auto* download = started[0][0].value<Download*>();
+            QTRY_COMPARE_WITH_TIMEOUT(download->state(), Download::State::Finished, kLoadTimeout);
+            QCOMPARE(download->fileName(), "mine.bin");
+            QFile saved(target);
+            QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == body);
+        }
+        QTest::qWait(300);
+        QCOMPARE(started.size(), save ? 1 : 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 save ? QStringList{"mine.bin"} : QStringList());
+    }
+
+    void permissions_data()
+    {
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("allowed") << false << 0 << "granted";
+        QTest::newRow("denied") << false << 1 << "denied";
+        QTest::newRow("full screen: denied unasked") << true << 0 << "denied";
+    }
+
+    // The answer holds for the site: asking again asks the user nothing.
+    void permissions()
+    {
+        QFETCH(bool, guarded);
+        QFETCH(int, choice);
+        QFETCH(QString, answer);
+        Engine e(guarded);
+        e.messages.chosen = {choice};
+        QVERIFY(e.open(m_server.url("/ask"), answer));
+        QVERIFY(e.open(m_server.url("/ask?again"), answer + "?again"));
+        QCOMPARE(e.messages.prompts.size(), guarded ? 0 : 1);
+        if (!guarded) {
+            QCOMPARE(e.messages.prompts[0], m_server.url("/").toDisplayString(QUrl::RemovePath) +
+                                                " wants to show notifications.");
+            QCOMPARE(e.messages.choiceSets[0], (QStringList{"Allow", "Deny"}));
+            QCOMPARE(e.messages.defaults[0], 1);
+        }
+    }
+
+    void certificateErrors_data()
+    {
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<QList<int>>("choices");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("refused by default") << false << QList<int>() << false;
+        QTest::newRow("continue anyway") << false << QList<int>{1} << true;
+        QTest::newRow("full screen: refused unasked") << true << QList<int>{1} << false;
+    }
+
+    void certificateErrors()
+    {
+        QFETCH(bool, guarded);
+        QFETCH(QList<int>, choices);
+        QFETCH(bool, shown);
+        LocalServer server(LocalServer::Security::SelfSigned);
+        server.setPage("/", "<title>Secret</title>");
+        Engine e(guarded);
+        e.messages.chosen = choices;
+        QSignalSpy loaded(e.page(), &QWebEnginePage::loadFinished);
+        e.browser->Navigate(server.url("/").toString());
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
+        QTRY_COMPARE(e.browser->LocationName() == "Secret", shown);
+        QCOMPARE(e.messages.prompts.size(), guarded ? 0 : 1);
+        if (!guarded) {
+            QVERIFY2(e.messages.prompts[0].contains("127.0.0.1") &&
+                         e.messages.prompts[0].contains("The certificate is not trusted."),
+                     qPrintable(e.messages.prompts[0]));
+            QCOMPARE(e.messages.choiceSets[0], (QStringList{"Go back", "Continue anyway"}));
+            QCOMPARE(e.messages.defaults[0], 0);
+        }
+    }
+
+    void killedRendererShowsAStopPageThatReloads()
+    {
+        Engine e;
+        QVERIFY(e.open(m_server.url("/alive"), "Alive"));
+        ::kill(static_cast<pid_t>(e.page()->renderProcessPid()), SIGKILL);
+        QVERIFY(e.shows("This page stopped"));
+        QCOMPARE(e.browser->LocationURL(), m_server.url("/alive").toString());
+        e.page()->runJavaScript("document.querySelector('a').click()");
+        QVERIFY(e.shows("Alive"));
+    }
+
+private:
+    LocalServer m_server;
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+BRIVOLA_TEST_MAIN(TestEngine)
+#include "tst_engine.moc"

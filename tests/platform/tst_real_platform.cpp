@@ -1,0 +1,156 @@
+#include "core/errors.h"
+#include "platform/real/linux_system_info.h"
+#include "platform/real/qt_file_dialog.h"
+#include "platform/real/qt_message_box.h"
+#include "platform/real/qt_printer.h"
+#include "platform/real/system_clock.h"
+#include "support/test_main.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Runs the answer on the modal dialog once it shows; a dialog the answer leaves open (as a
+// failed check does) is then cancelled.
+template <class Dialog> void whenShown(const std::function<void(Dialog&)>& answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QPointer<Dialog> dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(*dialog);
+        if (dialog && dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+// The platform's real dialogs, printer, clock and power supply, driven as a user would.
+class TestRealPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    // A plain box is the prompt, OK and the title, without an icon; a question has its icon.
+    void messageBoxes()
+    {
+        QWidget parent;
+        QtMessageBox real;
+        MessageBox& boxes = real; // the defaults are the interface's
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            QCOMPARE(box.icon(), QMessageBox::NoIcon);
+            QCOMPARE(box.windowTitle(), "Brivola 2.0");
+            QCOMPARE(box.parentWidget(), &parent);
+            box.button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(boxes.show(&parent, "Printer Error"), MessageBox::Answer::Ok);
+        whenShown<QMessageBox>([](QMessageBox& box) {
+            QCOMPARE(box.icon(), QMessageBox::Question);
+            box.button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(boxes.show(&parent, "Are you sure", MessageBox::Buttons::YesNo, "Clear"),
+                 MessageBox::Answer::Yes);
+    }
+
+    // The desktop's own dialog lists text files, and offers the name chosen last.
+    void fileDialogFiltersAndRemembers()
+    {
+        const QString first = QDir::temp().filePath(QStringLiteral("first.txt"));
+        QtFileDialog dialog(nullptr);
+        dialog.setFilter(QStringLiteral("Text Files (*.txt)|*.txt"));
+        whenShown<QFileDialog>([&](QFileDialog& shown) {
+            QCOMPARE(shown.acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(shown.nameFilters(), QStringList{"Text Files (*.txt)"});
+            shown.selectFile(first);
+            QMetaObject::invokeMethod(&shown, "accept"); // "Save"
+        });
+        dialog.showSave();
+        QVERIFY(!dialog.cancelled());
+        QString offered;
+        whenShown<QFileDialog>(
+            [&](QFileDialog& shown) { offered = shown.selectedFiles().value(0); });
+        dialog.showSave();
+        QCOMPARE(offered, first);
+        QVERIFY(dialog.cancelled());
+        QCOMPARE(dialog.fileName(), first);
+    }
+
+    void printerWithoutAPrinterFails()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer, and the test must not use it");
+        QtPrinter printer;
+        QVERIFY_THROWS_EXCEPTION(PrinterError, printer.setFontSize(12));
+        QVERIFY_THROWS_EXCEPTION(PrinterError, printer.print(QStringLiteral("Agenda For:")));
+        QVERIFY_THROWS_EXCEPTION(PrinterError, printer.endDocument());
+    }
+
+    void timeFormats_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("timeOfDay");
+        QTest::addColumn<QString>("medium");
+        QTest::newRow("US English")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "3:45:07 PM"
+            << "3:45 PM";
+        QTest::newRow("German") << QLocale(QLocale::German) << "15:45:07"
+                                << "15:45";
+    }
+
+    void timeFormats()
+    {
+        QFETCH(QLocale, locale);
+        const QTime time(15, 45, 7);
+        QTEST(locale.toString(time, SystemClock::timeFormatWithoutZone(locale)), "timeOfDay");
+        QTEST(locale.toString(time, SystemClock::timeFormatWithoutSeconds(locale)), "medium");
+    }
+
+    // Power supplies as files "supply/attribute=value" below /sys/class/power_supply; the
+    // record read as AC status, battery flag, percent and seconds left.
+    void power_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QList<quint32>>("record");
+        const quint32 unknown = PowerStatusRecord::kUnknownLifeTime;
+        QTest::newRow("no battery") << QStringList{} << QList<quint32>{255, 128, 255, unknown};
+        QTest::newRow("low and charging")
+            << QStringList{"AC/type=Mains", "AC/online=1", "BAT0/type=Battery", "BAT0/capacity=20",
+                           "BAT0/status=Charging"}
+            << QList<quint32>{1, 10, 20, unknown};
+        QTest::newRow("running on energy")
+            << QStringList{"BAT0/type=Battery", "BAT0/status=Discharging",
+                           "BAT0/energy_now=20000000", "BAT0/energy_full=40000000",
+                           "BAT0/power_now=10000000"}
+            << QList<quint32>{0, 0, 50, 7200};
+        QTest::newRow("critical on charge; a mouse's battery does not count")
+            << QStringList{"AC/type=Mains",           "AC/online=0",
+                           "BAT0/type=Battery",       "BAT0/status=Discharging",
+                           "BAT0/charge_now=120000",  "BAT0/charge_full=4000000",
+                           "BAT0/current_now=240000", "mouse/type=Battery",
+                           "mouse/scope=Device",      "mouse/capacity=90"}
+            << QList<quint32>{0, 4, 3, 1800};
+    }
+
+    void power()
+    {
+        QFETCH(QStringList, files);
+        QTemporaryDir root;
+        for (const QString& file : files) {
+            const QString path = root.filePath("sys/class/power_supply/" + file.section('=', 0, 0));
+            QFile out(path);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()) && out.open(QIODevice::WriteOnly));
+            out.write(file.section('=', 1).toUtf8() + '\n');
+        }
+        const PowerStatusRecord power = LinuxSystemInfo(root.path()).powerStatus();
+        QTEST((QList<quint32>{power.ACLineStatus, power.BatteryFlag, power.BatteryLifePercent,
+                              power.BatteryLifeTime}),
+              "record");
+    }
+};
+
+BRIVOLA_TEST_MAIN(TestRealPlatform)
+#include "tst_real_platform.moc"

@@ -1,0 +1,417 @@
+#include "core/errors.h"
+#include "platform/real/qt_settings_store.h"
+#include "platform/text_file.h"
+#include "support/forked_child.h"
+#include "support/test_main.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <future>
+#include <memory>
+#include <sys/stat.h>
+#include <thread>
+
+using ForkedChild::Setting;
+using Pairs = QList<std::pair<QString, QString>>;
+
+namespace {
+
+const QString kApp = QStringLiteral("Orvane Organizer");
+const QByteArray kOld = "[Data]\nNumber=1\n";
+// Longer than the file size limit, shorter than a file's buffer: a text file fails only when
+// its buffer goes to disk.
+const QString kLong(2 * ForkedChild::kFileSizeLimit, QLatin1Char('n'));
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+// What the program read through QSettings: a list (unquoted commas) joined with ", ". QSettings
+// keeps what it last wrote to a file in memory, so it reads a copy.
+QString qsettingsText(const QString& path, const QString& key)
+{
+    static int copies = 0;
+    const QString copy = path + QStringLiteral(".%1.ini").arg(++copies);
+    QFile::copy(path, copy);
+    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key, QStringLiteral("-"));
+    QFile::remove(copy);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+Pairs sorted(Pairs pairs)
+{
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+// Runs a save in a child made so, the folder's file holding kOld and writable by anyone; a
+// read-only folder for the unprivileged child. The small disk hides the folder's files, so
+// the child writes the file again and then fills the disk.
+ForkedChild::Result saveInChild(Setting setting, const QString& folder, const QString& path,
+                                const std::function<QString()>& save)
+{
+    writeFile(path, kOld);
+    QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
+    if (setting == Setting::Unprivileged)
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
+    const auto result = ForkedChild::run(
+        setting,
+        [&] {
+            if (setting == Setting::SmallDisk) {
+                writeFile(path, kOld);
+                writeFile(folder + "/filler", QByteArray(ForkedChild::kSmallDiskBytes, 'x'));
+            }
+            return save();
+        },
+        folder);
+    QFile::setPermissions(folder, QFileDevice::Permissions(0x7700));
+    return result;
+}
+
+} // namespace
+
+// The settings files, in QSettings' format, and the text files the program saves.
+class TestSettingsFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void valuesComeBackExactly_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << "4/19/1998";
+        QTest::newRow("empty") << "";
+        QTest::newRow("line breaks") << "first\nsecond\r\nthird\r";
+        QTest::newRow("non-ASCII") << QString::fromUtf8(
+            "Gr\xc3\xbc\xc3\x9f\x65 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80 \xc2\x85\x7f");
+        QTest::newRow("surrounding blanks") << "  padded\t ";
+        QTest::newRow("commas") << "Abe  ::  555-1234, ext. 2";
+        QTest::newRow("looks like a variant") << "@Variant(\\0\\0\\0\\x7f)";
+        QTest::newRow("at signs") << "@@x@";
+        QTest::newRow("looks like a string") << "@String(x)";
+        QTest::newRow("quotes and backslashes") << "say \"hi\" C:\\Programs\\Web\\";
+        QTest::newRow("controls before hex digits") << QString("\001Fa\0330\t9");
+        QTest::newRow("NUL before digits") << QString("a") + QChar(0) + "12";
+        QTest::newRow("escapes spelled out") << "\\x41\\101\\n";
+        QTest::newRow("comment signs and equals") << "#tag ;note [Data] a=b";
+        QTest::newRow("half a surrogate pair") << QString(QChar(0xD83D)) + "x";
+        QTest::newRow("long") << QString(100000, QLatin1Char('x'));
+    }
+
+    // Through this store and through QSettings, both ways.
+    void valuesComeBackExactly()
+    {
+        QFETCH(QString, value);
+        QtSettingsStore(m_dir->path()).write(kApp, "Data", "0A", value);
+        QCOMPARE(QtSettingsStore(m_dir->path()).read(kApp, "Data", "0A", "-"), value);
+        QCOMPARE(qsettingsText(path(), "Data/0A"), value);
+
+        QSettings(path(), QSettings::IniFormat).setValue("Data/1A", value);
+        QCOMPARE(QtSettingsStore(m_dir->path()).read(kApp, "Data", "1A", "-"),
+                 qsettingsText(path(), "Data/1A"));
+    }
+
+    void namesComeBackExactly_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        const auto row = [](const char* name, const QString& section, const QString& key) {
+            QTest::newRow(name) << section << key;
+        };
+        row("blanks", "Internet Settings", " padded key ");
+        row("signs", "a%20b[c];d=e", "%U0041\\#;=\"");
+        row("slash in a key", "Data", "a/b");
+        row("non-ASCII", QString::fromUtf8("\xc3\x9f\xe6\x97\xa5"), "\xf0\x9f\x98\x80");
+        row("General", "General", "general");
+        row("outside every section", "", "top");
+    }
+
+    void namesComeBackExactly()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QtSettingsStore(m_dir->path()).write(kApp, section, key, "mine");
+        QSettings(path(), QSettings::IniFormat).setValue("Other/" + key, "theirs");
+        QtSettingsStore reopened(m_dir->path());
+        QCOMPARE(reopened.keyValues(kApp, section), (Pairs{{key, "mine"}}));
+        QCOMPARE(reopened.read(kApp, "Other", key, "-"), "theirs");
+        QCOMPARE(qsettingsText(path(), section.isEmpty() ? key : section + '/' + key), "mine");
+    }
+
+    void readsFilesAsQSettingsDid_data()
+    {
+        QTest::addColumn<QByteArray>("spelled");
+        for (const char* spelled : {"a,b",
+                                    " a , \"b \" ,c ",
+                                    "\"a\"b \" c\"",
+                                    "\\x41\\x4a1\\101x\\q\\",
+                                    "\\\"",
+                                    "a \\t ",
+                                    "@@x",
+                                    "@ByteArray(abc)",
+                                    "@String(a\\0b)",
+                                    "@Invalid()",
+                                    "@Rect(1 2 3 4)",
+                                    "@Size(1)",
+                                    "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
+                                    "@DateTime(x)",
+                                    "@Variant(\\0\\0\\0\\v\\0\\0\\0\\x10)",
+                                    "value ; comment",
+                                    "\"a;b\";c",
+                                    "  \t",
+                                    "x=y",
+                                    "a \\\n"})
+            QTest::newRow(spelled) << QByteArray(spelled);
+    }
+
+    // Values spelled by hand, or by QSettings for types this program never writes.
+    void readsFilesAsQSettingsDid()
+    {
+        QFETCH(QByteArray, spelled);
+        writeFile(path(), "[Data]\nkey=" + spelled + "\n");
+        QCOMPARE(QtSettingsStore(m_dir->path()).read(kApp, "Data", "key", "-"),
+                 qsettingsText(path(), "Data/key"));
+    }
+
+    void namesIgnoreCase()
+    {
+        {
+            QtSettingsStore store(m_dir->path());
+            store.write(kApp, "Data", "Number", "2");
+            store.write(kApp, "DATA", "number", "3");
+            store.write(kApp, QString::fromUtf8("\xce\xa3\xce\x8a\xce\xa3"), "\u212A", "k");
+            QCOMPARE(store.read(kApp, "data", "NUMBER", "-"), "3");
+            QCOMPARE(store.read(kApp, QString::fromUtf8("\xcf\x83\xce\xaf\xcf\x82"), "k", "-"),
+                     "k");
+            QCOMPARE(store.read(kApp, "Data", "1", ""), "");
+        }
+        QtSettingsStore reopened(m_dir->path());
+        QCOMPARE(reopened.keyValues(kApp, "dAtA"),
+                 (Pairs{{"Number", "3"}})); // spelled as first written
+        QVERIFY(reopened.keyValues(kApp, "URL").isEmpty());
+    }
+
+    void twoSpellingsOfASectionAreOne()
+    {
+        const QByteArray file = "[Restrictions]\nNumber=1\n0=a\n\n[restrictions]\nnumber=2\n1=b\n";
+        writeFile(path(), file);
+        QtSettingsStore store(m_dir->path());
+        QCOMPARE(store.read(kApp, "RESTRICTIONS", "Number", "-"), "2");
+        QCOMPARE(sorted(store.keyValues(kApp, "Restrictions")),
+                 (Pairs{{"0", "a"}, {"1", "b"}, {"Number", "2"}}));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("line 5 names section \\[restrictions\\], "
+                                                "which is also spelled \\[Restrictions\\]"));
+        store.write(kApp, "restrictions", "Number", "3");
+        QCOMPARE(fileBytes(path()), "[Restrictions]\nNumber=3\n0=a\n1=b\n");
+        const QStringList copies = QDir(m_dir->path()).entryList({"*.damaged-*"});
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(fileBytes(m_dir->filePath(copies.first())), file);
+    }
+
+    void damagedFileIsCopiedOnceBeforeWriting_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("damage"); // empty for a sound file
+        QTest::newRow("invalid UTF-8")
+            << QByteArray("[Phone]\nNumber=1\n0=Ab\xff\n") << "line 3 is not valid UTF-8";
+        QTest::newRow("quote that swallowed later sections")
+            << QByteArray("[Data]\n0=\"open\n[Phone]\nNumber=1\n0=Ab\n")
+            << "line 2 has a quote that is not closed";
+        QTest::newRow("junk line") << QByteArray("[Phone]\nNumber=1\njunk\n0=Ab\n")
+                                   << "line 3 is neither a section, a setting nor a comment";
+        QTest::newRow("no closing bracket")
+            << QByteArray("[Phone\nNumber=1\n0=Ab\n") << "line 1 has a section name without ']'";
+        QTest::newRow("sound, with comments and blanks")
+            << QByteArray("\xef\xbb\xbf; mine\n# mine\r\n[Phone]\r\n\r\n Number = 1 \n0=Ab\n")
+            << "";
+    }
+
+    void damagedFileIsCopiedOnceBeforeWriting()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, damage);
+        writeFile(path(), file);
+        QtSettingsStore store(m_dir->path());
+        QCOMPARE(store.read(kApp, "Phone", "Number", "-"), "1");
+        if (!damage.isEmpty())
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(QRegularExpression::escape(damage) +
+                                   "\\); a copy was kept as .*damaged-\\d{8}-\\d{6}$"));
+        store.write(kApp, "Phone", "1", "Zed");
+        store.write(kApp, "Phone", "Number", "2");
+
+        const QStringList copies = QDir(m_dir->path()).entryList({"*.damaged-*"});
+        QCOMPARE(copies.size(), damage.isEmpty() ? 0 : 1);
+        if (!copies.isEmpty())
+            QCOMPARE(fileBytes(m_dir->filePath(copies.first())), file);
+        QtSettingsStore reopened(m_dir->path()); // the file is sound now: no further copy
+        reopened.write(kApp, "Phone", "Number", "3");
+        QCOMPARE(
+            sorted(reopened.keyValues(kApp, "Phone")),
+            (Pairs{{"0", store.read(kApp, "Phone", "0", "-")}, {"1", "Zed"}, {"Number", "3"}}));
+        QCOMPARE(QDir(m_dir->path()).entryList({"*.damaged-*"}), copies);
+    }
+
+    void deleteSection()
+    {
+        QtSettingsStore store(m_dir->path());
+        store.write(kApp, "Data", "0", "4/19/1998");
+        store.write(kApp, "Phone", "Number", "0");
+        store.deleteSection(kApp, "data");
+        QCOMPARE(store.read(kApp, "Data", "0", "gone"), "gone");
+        QVERIFY_THROWS_EXCEPTION(StoreError, store.deleteSection(kApp, "Data"));
+        QCOMPARE(fileBytes(path()), "[Phone]\nNumber=0\n");
+    }
+
+    void changesByAnotherProgramAreSeen()
+    {
+        QtSettingsStore reader(m_dir->path());
+        QCOMPARE(reader.read("Brivola", "Restrictions", "Number", "-1"), "-1");
+        QtSettingsStore(m_dir->path()).write("Brivola", "Restrictions", "Number", "1");
+        QTRY_COMPARE_WITH_TIMEOUT(reader.read("Brivola", "Restrictions", "Number", "-1"), "1",
+                                  2000);
+    }
+
+    void failedSaveKeepsTheFile_data()
+    {
+        QTest::addColumn<Setting>("setting");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file size limit") << Setting::FileSizeLimit << "File too large";
+        QTest::newRow("read-only folder") << Setting::Unprivileged << "Permission denied";
+        QTest::newRow("full disk") << Setting::SmallDisk << "No space left on device";
+    }
+
+    // The child reports what the save raised, whether the file stayed as it was, and what the
+    // store then reads.
+    void failedSaveKeepsTheFile()
+    {
+        QFETCH(Setting, setting);
+        QFETCH(QString, reason);
+        const auto result = saveInChild(setting, m_dir->path(), path(), [&] {
+            QtSettingsStore store(m_dir->path());
+            QString raised = "nothing";
+            try {
+                store.write(kApp, "Data", "Number", kLong);
+            } catch (const StoreError& error) {
+                raised = QString::fromUtf8(error.what());
+            }
+            return QStringList{raised, fileBytes(path()) == kOld ? "kept" : "changed",
+                               store.read(kApp, "Data", "Number", "-")}
+                .join(" | ");
+        });
+        if (!result.skipped.isEmpty())
+            QSKIP(qPrintable(result.skipped));
+        QCOMPARE(result.output, QString("Could not save %1: %2 | kept | 1").arg(path(), reason));
+    }
+
+    void textFileSaves_data()
+    {
+        QTest::addColumn<Setting>("setting");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("outcome"); // what was reported, and what the file then holds
+        QTest::newRow("file size limit") << Setting::FileSizeLimit << kApp + ".ini"
+                                         << "File too large | kept";
+        QTest::newRow("full disk") << Setting::SmallDisk << kApp + ".ini"
+                                   << "No space left on device | kept";
+        QTest::newRow("writable file in a read-only folder is saved in place")
+            << Setting::Unprivileged << kApp + ".ini"
+            << "saved | new";
+        QTest::newRow("new file in a read-only folder") << Setting::Unprivileged << "new.txt"
+                                                        << "Permission denied | none";
+    }
+
+    // No temporary file is left beside the file, whatever the outcome.
+    void textFileSaves()
+    {
+        QFETCH(Setting, setting);
+        QFETCH(QString, name);
+        const QString target = m_dir->filePath(name);
+        const auto result = saveInChild(setting, m_dir->path(), path(), [&] {
+            QString reported = "saved";
+            try {
+                TextFile::write(target, kLong);
+            } catch (const FileError& error) {
+                reported = QString::fromUtf8(error.what());
+            }
+            const QByteArray bytes = fileBytes(target);
+            const QString held = !QFile::exists(target) ? "none"
+                                 : bytes == kOld        ? "kept"
+                                 : bytes == kLong       ? "new"
+                                                        : "changed";
+            QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+            files.removeOne("filler");
+            return QStringList{reported, held, files.join(' ')}.join(" | ");
+        });
+        if (!result.skipped.isEmpty())
+            QSKIP(qPrintable(result.skipped));
+        QFETCH(QString, outcome);
+        QCOMPARE(result.output, outcome + " | " + kApp + ".ini");
+    }
+
+    // While one store holds an update, another store's write waits, then builds on its result.
+    void updateLocksOutASecondWriter()
+    {
+        std::promise<void> inside;
+        std::thread first([&] {
+            QtSettingsStore store(m_dir->path());
+            store.update(kApp, [&] {
+                store.write(kApp, "Data", "a", "1");
+                inside.set_value();
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                store.write(kApp, "Data", "b", "2");
+            });
+        });
+        inside.get_future().wait();
+        QtSettingsStore(m_dir->path()).write(kApp, "Data", "c", "3");
+        first.join();
+        QCOMPARE(sorted(QtSettingsStore(m_dir->path()).keyValues(kApp, "Data")),
+                 (Pairs{{"a", "1"}, {"b", "2"}, {"c", "3"}}));
+    }
+
+    // A file that is a link is saved where it leads; a pipe in a file's place is not waited on.
+    void linksAndPipes()
+    {
+        const QString real = m_dir->filePath("real.ini");
+        writeFile(real, "[Data]\nNumber=1\n");
+        QVERIFY(QFile::link(real, path()));
+        QtSettingsStore store(m_dir->path());
+        store.write(kApp, "Data", "Number", "2");
+        QVERIFY(QFileInfo(path()).isSymLink());
+        QCOMPARE(fileBytes(real), "[Data]\nNumber=2\n");
+
+        QVERIFY(mkfifo(qPrintable(m_dir->filePath("Pipe.ini")), 0600) == 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Pipe.ini: it is not a file$"));
+        QCOMPARE(store.read("Pipe", "Data", "Number", "-"), "-");
+        QVERIFY_THROWS_EXCEPTION(StoreError, store.write("Pipe", "Data", "Number", "1"));
+    }
+
+private:
+    QString path() const { return m_dir->filePath(kApp + QStringLiteral(".ini")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+BRIVOLA_TEST_MAIN(TestSettingsFiles)
+#include "tst_settings_files.moc"
