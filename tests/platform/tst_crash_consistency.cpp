@@ -3,14 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <csignal>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <cstdio>
 
 namespace {
 
@@ -29,8 +27,12 @@ constexpr int kKills = 50;
 constexpr int kDamagedEvery = 10;       // every so many runs start on a damaged file
 constexpr int kRoundMilliseconds = 150; // a round of saving takes about as long
 
-// Saves until killed; writes a byte to the pipe after each save.
-[[noreturn]] void saveForever(const QString& folder, int firstRound, int saved)
+// Saves until killed, in a process of its own (this program started again, so that no thread
+// of the test is copied into it); writes a byte to standard output after each save.
+constexpr char kSaveForever[] = "--save-forever";
+constexpr int kFirstSaveMs = 60000; // a slow build on a busy machine still makes it
+
+[[noreturn]] void saveForever(const QString& folder, int firstRound)
 {
     QtSettingsStore store(folder);
     for (int round = firstRound;; ++round) {
@@ -42,8 +44,8 @@ constexpr int kRoundMilliseconds = 150; // a round of saving takes about as long
                 store.write(kApp, "Data", QString::number(i) + 'A', value + 'A');
             }
         });
-        if (::write(saved, "s", 1) != 1)
-            _exit(1);
+        if (std::fputc('s', stdout) == EOF || std::fflush(stdout) != 0)
+            std::exit(1);
     }
 }
 
@@ -87,22 +89,17 @@ private slots:
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
             }
             const bool afterSave = run % 2 == 1;
-            int saved[2];
-            QVERIFY(pipe(saved) == 0);
-            const pid_t child = fork();
-            if (child == 0)
-                saveForever(m_dir.path(), run * 1000, saved[1]);
-            ::close(saved[1]);
-            pollfd firstSave{saved[0], POLLIN, 0};
-            char byte = 0;
-            const bool started = !afterSave || (::poll(&firstSave, 1, 10000) == 1 &&
-                                                ::read(saved[0], &byte, 1) == 1);
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {kSaveForever, m_dir.path(), QString::number(run * 1000)});
+            QVERIFY(child.waitForStarted());
+            const bool started = !afterSave || child.waitForReadyRead(kFirstSaveMs);
             QThread::msleep(
                 random.bounded(afterSave ? kRoundMilliseconds : 2 * kRoundMilliseconds));
-            ::kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-            ::close(saved[0]);
-            QVERIFY2(started, "no save within 10 s");
+            child.kill();
+            child.waitForFinished();
+            QVERIFY2(started, "no save within a minute");
 
             if (lastRound < 0 && !QFile::exists(path()))
                 continue; // killed before the first save of all
@@ -131,5 +128,13 @@ private:
     QTemporaryDir m_dir;
 };
 
-BRIVOLA_TEST_MAIN(TestCrashConsistency)
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && qstrcmp(argv[1], kSaveForever) == 0)
+        saveForever(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    EngineSetup::configure();
+    QApplication application(argc, argv);
+    TestCrashConsistency test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_crash_consistency.moc"
