@@ -27,7 +27,7 @@ private slots:
         QCOMPARE(clock.caption(), caption);
     }
 
-    // The frame's test covers whole tilings; here, what is left over goes to the last window.
+    // Tiles cover the area; what is left over goes to the last window.
     void tiling_data()
     {
         QTest::addColumn<int>("count");

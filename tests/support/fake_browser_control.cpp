@@ -28,23 +28,6 @@ void FakeBrowserControl::GoForward()
     show(history[++position]);
 }
 
-void FakeBrowserControl::GoHome()
-{
-    calls.append(QStringLiteral("GoHome"));
-    visit(kHomePage);
-}
-
-void FakeBrowserControl::GoSearch()
-{
-    calls.append(QStringLiteral("GoSearch"));
-    visit(kSearchPage);
-}
-
-void FakeBrowserControl::Refresh()
-{
-    calls.append(QStringLiteral("Refresh"));
-}
-
 void FakeBrowserControl::Stop()
 {
     calls.append(QStringLiteral("Stop"));

@@ -17,9 +17,9 @@ public:
     void Navigate(const QString& address) override;
     void GoBack() override;
     void GoForward() override;
-    void GoHome() override;
-    void GoSearch() override;
-    void Refresh() override;
+    void GoHome() override { record(QStringLiteral("GoHome"), QStringLiteral("home:")); }
+    void GoSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
+    void Refresh() override { calls.append(QStringLiteral("Refresh")); }
     void Stop() override;
     QString LocationName() const override { return title; }
     QString LocationURL() const override { return address; }
@@ -46,10 +46,12 @@ public:
     QStringList history; // addresses visited, in order
     int position = -1;   // the current entry of the history
 
-    inline static const QString kHomePage = QStringLiteral("home:");
-    inline static const QString kSearchPage = QStringLiteral("search:");
-
 private:
+    void record(const QString& call, const QString& page)
+    {
+        calls.append(call);
+        visit(page);
+    }
     void visit(const QString& page);
     void show(const QString& page);
 };
@@ -64,7 +66,7 @@ public:
     State state() const override { return now; }
     QString failure() const override { return why; }
     void cancel() override { progress(received, State::Cancelled); }
-    void openFolder() override { ++foldersOpened; }
+    void openFolder() override {}
     // Moves the download on and tells its followers.
     void progress(qint64 bytes, State state = State::Running, const QString& reason = {});
 
@@ -72,7 +74,6 @@ public:
     qint64 total = 2048;
     State now = State::Running;
     QString why;
-    int foldersOpened = 0;
 };
 
 class FakeBrowserProfile : public BrowserProfile {

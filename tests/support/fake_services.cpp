@@ -2,8 +2,6 @@
 
 #include "core/errors.h"
 
-#include <QLocale>
-
 MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, Buttons buttons,
                                         const QString& title)
 {
@@ -26,23 +24,6 @@ int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QString
     return chosen.isEmpty() ? defaultChoice : chosen.takeFirst();
 }
 
-static const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-QString FakeClock::longDate(const QDate& date) const
-{
-    return kEnglish.toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
-}
-
-QString FakeClock::mediumTime(const QTime& time) const
-{
-    return kEnglish.toString(time, QStringLiteral("h:mm AP"));
-}
-
-QString FakeClock::timeText(const QTime& time) const
-{
-    return kEnglish.toString(time, QStringLiteral("h:mm:ss AP"));
-}
-
 void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
 {
     if (fails)
@@ -50,23 +31,8 @@ void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
     topmost.append(&window);
 }
 
-void FakePrinter::setFontSize(double points)
+void FakePrinter::check() const
 {
     if (fails)
         throw PrinterError(QStringLiteral("printer failed"));
-    fontSizes.append(points);
-}
-
-void FakePrinter::print(const QString& text)
-{
-    if (fails)
-        throw PrinterError(QStringLiteral("printer failed"));
-    pending.append(text);
-}
-
-void FakePrinter::endDocument()
-{
-    if (fails)
-        throw PrinterError(QStringLiteral("printer failed"));
-    printed.append(std::exchange(pending, {}));
 }

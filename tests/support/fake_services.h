@@ -13,11 +13,13 @@
 #include "widgets/main_frame_link.h"
 
 #include <QList>
+#include <QLocale>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 class FakeMessageBox : public MessageBox {
 public:
@@ -49,11 +51,20 @@ public:
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return current; }
-    QString longDate(const QDate& date) const override;
-    QString mediumTime(const QTime& time) const override;
-    QString timeText(const QTime& time) const override;
+    QString longDate(const QDate& date) const override
+    {
+        return english(date, "dddd, MMMM d, yyyy");
+    }
+    QString mediumTime(const QTime& time) const override { return english(time, "h:mm AP"); }
+    QString timeText(const QTime& time) const override { return english(time, "h:mm:ss AP"); }
 
     QDateTime current{QDate(1998, 4, 19), QTime(15, 45, 7)};
+
+private:
+    template <class Value> static QString english(const Value& value, const QString& format)
+    {
+        return QLocale(QLocale::English, QLocale::UnitedStates).toString(value, format);
+    }
 };
 
 class FakeProgramInfo : public ProgramInfo {
@@ -79,14 +90,29 @@ public:
 // A printer that keeps the documents it was sent.
 class FakePrinter : public Printer {
 public:
-    void setFontSize(double points) override;
-    void print(const QString& text) override;
-    void endDocument() override;
+    void setFontSize(double points) override
+    {
+        check();
+        fontSizes.append(points);
+    }
+    void print(const QString& text) override
+    {
+        check();
+        pending.append(text);
+    }
+    void endDocument() override
+    {
+        check();
+        printed.append(std::exchange(pending, {}));
+    }
 
     QList<double> fontSizes;    // every size set, in order
     QStringList pending;        // lines printed since the last document ended
     QList<QStringList> printed; // every document sent, as its lines
     bool fails = false;         // every call raises PrinterError
+
+private:
+    void check() const;
 };
 
 // The main frame as a window it opened sees it: whether it takes input, the browser windows

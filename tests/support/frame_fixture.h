@@ -25,8 +25,4 @@ struct FrameFixture {
     }
 
     QList<QMdiSubWindow*> children() const { return frame->mdiArea->subWindowList(); }
-    FakeBrowserControl* control(qsizetype index) const
-    {
-        return fakes.browsers->controls().value(index);
-    }
 };
