@@ -14,41 +14,41 @@ using namespace InternetSettings;
 class TestInternetOptions : public QObject {
     Q_OBJECT
 private slots:
-    // The stored addresses show; OK stores what was typed; "clear" empties the profile.
+    // The stored addresses show; a text that is no address, or a store that cannot be written,
+    // keeps the dialog open with a note that says why; OK stores what was typed; "clear" empties
+    // the profile.
     void showsAndStoresTheAddresses()
     {
         FakeSettingsStore settings;
         FakeBrowserProfile profile;
-        settings.write(Texts::kProgramStore, kSection, kHomePageKey, "http://home.test/");
-        InternetOptionsDialog dialog(settings, profile);
-        QCOMPARE(dialog.findChild<QLineEdit*>("homePage")->text(), "http://home.test/");
-        QCOMPARE(dialog.findChild<QLineEdit*>("searchPage")->text(), kDefaultSearchPage);
-        dialog.findChild<QLineEdit*>("homePage")->setText(" example.org ");
-        dialog.accept();
-        QCOMPARE(dialog.result(), QDialog::Accepted);
-        QCOMPARE(homePage(settings), "example.org");
-        dialog.findChild<QPushButton*>("clearBrowsingData")->click();
-        QCOMPARE(profile.clears, 1);
-    }
-
-    // A text that is no address, or a store that cannot be written, keeps the dialog open
-    // with a note that says why.
-    void refusalsKeepTheDialogOpen()
-    {
-        FakeSettingsStore settings;
-        FakeBrowserProfile profile;
+        const auto stored = [&settings](const QString& key) {
+            return settings.read(Texts::kProgramStore, "Internet Settings", key, "-");
+        };
+        settings.write(Texts::kProgramStore, "Internet Settings", "Home Page", "http://home.test/");
         InternetOptionsDialog dialog(settings, profile);
         dialog.show();
-        dialog.findChild<QLineEdit*>("searchPage")->setText("   ");
+        auto* home = dialog.findChild<QLineEdit*>("homePage");
+        auto* search = dialog.findChild<QLineEdit*>("searchPage");
+        QCOMPARE(home->text(), "http://home.test/");
+        QCOMPARE(search->text(), kDefaultSearchPage);
+        search->setText("   ");
         dialog.accept();
-        QVERIFY(dialog.isVisible() && settings.writes == 0);
-        dialog.findChild<QLineEdit*>("searchPage")->setText("search.test");
+        QVERIFY(dialog.isVisible() && settings.writes == 1);
+        home->setText(" example.org ");
+        search->setText("search.test");
         settings.saveFails = true;
         dialog.accept();
-        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.isVisible() && stored("Home Page") == "http://home.test/");
         const QString note = dialog.findChild<QLabel*>("note")->text();
         QVERIFY2(note.contains("memory:Brivola") && note.contains("No space left on device"),
                  qPrintable(note));
+        settings.saveFails = false;
+        dialog.accept();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(stored("Home Page"), "example.org");
+        QCOMPARE(stored("Search Page"), "search.test");
+        dialog.findChild<QPushButton*>("clearBrowsingData")->click();
+        QCOMPARE(profile.clears, 1);
     }
 };
 

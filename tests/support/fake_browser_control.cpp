@@ -12,22 +12,6 @@ void FakeBrowserControl::Navigate(const QString& page)
     visit(page);
 }
 
-void FakeBrowserControl::GoBack()
-{
-    calls.append(QStringLiteral("GoBack"));
-    if (position <= 0)
-        throw BrowserError(QStringLiteral("no earlier page"));
-    show(history[--position]);
-}
-
-void FakeBrowserControl::GoForward()
-{
-    calls.append(QStringLiteral("GoForward"));
-    if (position + 1 >= history.size())
-        throw BrowserError(QStringLiteral("no later page"));
-    show(history[++position]);
-}
-
 void FakeBrowserControl::Stop()
 {
     calls.append(QStringLiteral("Stop"));
@@ -35,10 +19,13 @@ void FakeBrowserControl::Stop()
         throw BrowserError(QStringLiteral("stop failed"));
 }
 
-void FakeBrowserControl::findText(const QString& text, bool backward)
+void FakeBrowserControl::step(const QString& call, int by)
 {
-    calls.append(QStringLiteral("findText ") + text +
-                 (backward ? QStringLiteral(" backward") : QString()));
+    calls.append(call);
+    if (position + by < 0 || position + by >= history.size())
+        throw BrowserError(QStringLiteral("no page there"));
+    position += by;
+    show(history[position]);
 }
 
 void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pageTitle)
@@ -91,9 +78,8 @@ BrowserControl* FakeBrowserProfile::createBrowser(QWidget* parent)
 QList<FakeBrowserControl*> FakeBrowserProfile::controls() const
 {
     QList<FakeBrowserControl*> alive;
-    for (const auto& control : m_created) {
+    for (const auto& control : m_created)
         if (control)
             alive.append(control);
-    }
     return alive;
 }

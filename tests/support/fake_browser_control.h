@@ -15,8 +15,8 @@ public:
     using BrowserControl::BrowserControl;
 
     void Navigate(const QString& address) override;
-    void GoBack() override;
-    void GoForward() override;
+    void GoBack() override { step(QStringLiteral("GoBack"), -1); }
+    void GoForward() override { step(QStringLiteral("GoForward"), 1); }
     void GoHome() override { record(QStringLiteral("GoHome"), QStringLiteral("home:")); }
     void GoSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
     void Refresh() override { calls.append(QStringLiteral("Refresh")); }
@@ -25,7 +25,10 @@ public:
     QString LocationURL() const override { return address; }
     void setLeavingUnasked(bool) override {}
     void setGuarded(bool on) override { guarded = on; }
-    void findText(const QString& text, bool backward) override;
+    void findText(const QString& text, bool backward) override
+    {
+        calls.append("findText " + text + (backward ? " backward" : ""));
+    }
     double zoomFactor() const override { return zoom; }
     void setZoomFactor(double factor) override { zoom = factor; }
     void printPage() override { calls.append(QStringLiteral("printPage")); }
@@ -52,6 +55,7 @@ private:
         calls.append(call);
         visit(page);
     }
+    void step(const QString& call, int by); // through the history
     void visit(const QString& page);
     void show(const QString& page);
 };

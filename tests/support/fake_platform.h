@@ -15,11 +15,6 @@ public:
 
     // Hands the fakes to an App; the pointers below stay valid while it lives.
     PlatformServices services();
-    // A real store, say, in place of the fake one, for the next services().
-    void useSettings(std::unique_ptr<SettingsStore> store)
-    {
-        m_services.settings = std::move(store);
-    }
 
 private:
     PlatformServices m_services; // first: the pointers below are made into it

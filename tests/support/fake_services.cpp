@@ -3,11 +3,10 @@
 #include "core/errors.h"
 
 MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, Buttons buttons,
-                                        const QString& title)
+                                        const QString&)
 {
     parents.append(parent);
     prompts.append(prompt);
-    titles.append(title);
     if (whileShown)
         whileShown();
     if (buttons == Buttons::Ok)

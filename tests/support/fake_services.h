@@ -31,7 +31,6 @@ public:
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
-    QStringList titles;
     QList<Answer> answers;         // given in turn to Yes/No questions; No when none is left
     QList<QStringList> choiceSets; // the choices of every question, in order
     QList<int> defaults;           // the default choice of every question
@@ -51,10 +50,7 @@ public:
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return current; }
-    QString longDate(const QDate& date) const override
-    {
-        return english(date, "dddd, MMMM d, yyyy");
-    }
+    QString longDate(const QDate& day) const override { return english(day, "dddd, MMMM d, yyyy"); }
     QString mediumTime(const QTime& time) const override { return english(time, "h:mm AP"); }
     QString timeText(const QTime& time) const override { return english(time, "h:mm:ss AP"); }
 
@@ -71,11 +67,11 @@ class FakeProgramInfo : public ProgramInfo {
 public:
     QString commandLine() const override { return line; }
     QString programDirectory() const override { return directory; }
-    QSize screenSizeTwips(const QWidget*) const override { return screen; }
+    // 1024 by 768 pixels at 96 dots per inch
+    QSize screenSizeTwips(const QWidget*) const override { return {15360, 11520}; }
 
     QString line;
     QString directory = QStringLiteral("/opt/brivola");
-    QSize screen{15360, 11520}; // 1024 by 768 pixels at 96 dots per inch
 };
 
 // A window system that remembers which windows it was asked to keep on top.
@@ -90,11 +86,7 @@ public:
 // A printer that keeps the documents it was sent.
 class FakePrinter : public Printer {
 public:
-    void setFontSize(double points) override
-    {
-        check();
-        fontSizes.append(points);
-    }
+    void setFontSize(double) override { check(); }
     void print(const QString& text) override
     {
         check();
@@ -106,7 +98,6 @@ public:
         printed.append(std::exchange(pending, {}));
     }
 
-    QList<double> fontSizes;    // every size set, in order
     QStringList pending;        // lines printed since the last document ended
     QList<QStringList> printed; // every document sent, as its lines
     bool fails = false;         // every call raises PrinterError
@@ -115,15 +106,13 @@ private:
     void check() const;
 };
 
-// The main frame as a window it opened sees it: whether it takes input, the browser windows
-// asked for, and the shared save dialog.
+// The main frame as a window it opened sees it: whether it takes input, and the shared save dialog.
 class FakeFrameLink : public MainFrameLink {
 public:
     void setFrameEnabled(bool enabled) override { this->enabled = enabled; }
-    void openBrowser(const QString& address) override { opened.append(address); }
+    void openBrowser(const QString&) override {}
     FileDialog& fileDialog() override { return dialog; }
 
     bool enabled = true;
-    QStringList opened;
     FakeFileDialog dialog;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// An App over fakes, or over a store the test gives, with its main frame shown at a fixed size.
+// An App over fakes, some of which the test may replace, with its main frame shown at a fixed size.
 
 #include "shell/app.h"
 #include "shell/main_frame.h"
@@ -9,16 +9,19 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <functional>
+
 struct FrameFixture {
     FakePlatform fakes;
     std::unique_ptr<App> app;
     MDIForm1* frame;
 
-    explicit FrameFixture(std::unique_ptr<SettingsStore> store = {})
+    explicit FrameFixture(const std::function<void(PlatformServices&)>& replace = {})
     {
-        if (store)
-            fakes.useSettings(std::move(store));
-        app = std::make_unique<App>(fakes.services());
+        PlatformServices services = fakes.services();
+        if (replace)
+            replace(services);
+        app = std::make_unique<App>(std::move(services));
         frame = &app->mdiForm1();
         frame->setGeometry(0, 0, 1024, 768);
         frame->show();

@@ -8,9 +8,8 @@
 
 template <class Window> Window* loadedWindow()
 {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* window = qobject_cast<Window*>(widget))
             return window;
-    }
     return nullptr;
 }
