@@ -1,5 +1,4 @@
 #include "core/manual.h"
-#include "shell/manual_file.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 
@@ -11,10 +10,8 @@ class TestManual : public QObject {
 private slots:
     void pathRules()
     {
-        QCOMPARE(Manual::path("C:\\", '\\'), "C:\\caching.htm");
-        QCOMPARE(Manual::path("C:\\A", '\\'), "C:\\A\\Manual.htm"); // not beside the folder
         QCOMPARE(Manual::path("/", '/'), "/caching.htm");
-        QCOMPARE(Manual::path("/opt", '/'), "/opt/Manual.htm");
+        QCOMPARE(Manual::path("/opt", '/'), "/opt/Manual.htm"); // in the folder, not beside it
     }
 
     void f1WritesTheManualWhereItCan()
@@ -27,21 +24,6 @@ private slots:
         qputenv("XDG_DATA_HOME", "/dev/null"); // no data directory either
         openTwice(missing, QString());
         qputenv("XDG_DATA_HOME", dataHome);
-    }
-
-    // An installed copy (its desktop entry where installing puts it) never writes beside itself,
-    // even where it could, as root.
-    void installedCopyWritesToTheDataFolder()
-    {
-        QTemporaryDir prefix;
-        const QDir programs(prefix.filePath("bin"));
-        const QString entry = programs.filePath(BRIVOLA_DESKTOP_ENTRY_FROM_PROGRAMS);
-        QVERIFY(QDir().mkpath(QFileInfo(entry).path()) && programs.mkpath("."));
-        QVERIFY(QFile(entry).open(QIODevice::WriteOnly));
-        const QString written = writeManual("page", programs.path());
-        QCOMPARE(written, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-                              "/Manual.htm");
-        QVERIFY(!programs.exists("Manual.htm"));
     }
 
 private:
