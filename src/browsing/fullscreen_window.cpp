@@ -83,7 +83,12 @@ void Form1::connectBrowser()
     connect(WebBrowser1, &BrowserControl::NewWindow2, this, &Form1::WebBrowser1_NewWindow2);
     connect(WebBrowser1, &BrowserControl::ProgressChange, this, &Form1::WebBrowser1_ProgressChange);
     connect(WebBrowser1, &BrowserControl::TitleChange, this, &Form1::WebBrowser1_TitleChange);
-    connect(WebBrowser1, &BrowserControl::NewDocument, this, [this] { m_documentLeft = true; });
+    connect(WebBrowser1, &BrowserControl::NewDocument, this, [this] {
+        m_documentLeft = true;
+        m_loading = true;
+    });
+    connect(WebBrowser1, &BrowserControl::ProgressChange, this,
+            [this](int progress, int progressMax) { m_loading = progress < progressMax; });
 }
 
 void Form1::Form_Load()
@@ -243,6 +248,8 @@ void Form1::refuseRestricted(const QString& title)
     WebBrowser1->setLeavingUnasked(true);
     m_refusalCheck->start();
     m_documentLeft = false;
+    m_refusedWhileLoading = m_loading;
+    m_refusedAddress = WebBrowser1->LocationURL();
     bool replaced = false;
     for (qsizetype i = 0; i < refusals; ++i) {
         WebBrowser1->Stop();
@@ -257,10 +264,17 @@ void Form1::refuseRestricted(const QString& title)
 void Form1::endRefusal()
 {
     m_refusalCheck->stop();
-    if (!m_documentLeft || showsRefusedPage())
+    if ((!m_documentLeft && !refusedPageStopped()) || showsRefusedPage())
         keepRefusedPageAway(); // leaving stays unasked until the empty page is there
     else
         WebBrowser1->setLeavingUnasked(false);
+}
+
+// A page refused while it still loads may never have shown (its first title is its address):
+// once that address is gone again, stopping it has left it.
+bool Form1::refusedPageStopped() const
+{
+    return m_refusedWhileLoading && WebBrowser1->LocationURL() != m_refusedAddress;
 }
 
 bool Form1::showsRefusedPage() const

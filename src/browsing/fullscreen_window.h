@@ -65,6 +65,7 @@ public slots:
     void WebBrowser1_TitleChange(const QString& text);
     // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
     void endRefusal();
+    bool refusedPageStopped() const;
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.
@@ -98,4 +99,7 @@ private:
     QTimer* m_refusalCheck;
     bool m_refusalShown = false; // a refusal's box is open
     bool m_documentLeft = false; // a new document started loading since the refusal
+    bool m_loading = false;      // a document started loading and has not come in whole
+    bool m_refusedWhileLoading = false;
+    QString m_refusedAddress;
 };
