@@ -14,18 +14,16 @@ QString sectionKey(const QString& application, const QString& section)
 QString FakeSettingsStore::read(const QString& application, const QString& section,
                                 const QString& key, const QString& fallback) const
 {
-    const auto values = m_sections.value(sectionKey(application, section)).values;
-    return values.value(key.toCaseFolded(), {key, fallback}).second;
+    return m_sections.value(sectionKey(application, section))
+        .value(key.toCaseFolded(), {key, fallback})
+        .second;
 }
 
 void FakeSettingsStore::write(const QString& application, const QString& section,
                               const QString& key, const QString& value)
 {
     failIfAsked(application);
-    Section& entry = m_sections[sectionKey(application, section)];
-    if (entry.name.isEmpty())
-        entry.name = section;
-    auto& stored = entry.values[key.toCaseFolded()];
+    auto& stored = m_sections[sectionKey(application, section)][key.toCaseFolded()];
     if (stored.first.isEmpty())
         stored.first = key;
     stored.second = value;
@@ -54,7 +52,7 @@ void FakeSettingsStore::update(const QString&, const std::function<void()>& chan
 QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,
                                                                 const QString& section) const
 {
-    return m_sections.value(sectionKey(application, section)).values.values();
+    return m_sections.value(sectionKey(application, section)).values();
 }
 
 QString FakeSettingsStore::location(const QString& application) const

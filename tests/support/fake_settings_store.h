@@ -24,9 +24,6 @@ public:
 private:
     void failIfAsked(const QString& application) const;
 
-    struct Section {
-        QString name;
-        QMap<QString, std::pair<QString, QString>> values; // folded key -> key, value
-    };
+    using Section = QMap<QString, std::pair<QString, QString>>; // folded key -> key, value
     QMap<QString, Section> m_sections; // folded "application/section" -> section
 };

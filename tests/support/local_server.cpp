@@ -10,8 +10,7 @@
 #include <QTcpSocket>
 
 LocalServer::LocalServer(Security security)
-    : m_server(security == Security::SelfSigned ? new QSslServer(this) : new QTcpServer(this)),
-      m_security(security)
+    : m_server(security == Security::SelfSigned ? new QSslServer(this) : new QTcpServer(this))
 {
     if (security == Security::SelfSigned)
         makeCertificate();
@@ -32,19 +31,19 @@ void LocalServer::makeCertificate()
                       {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
                        "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
                        "-out", certificate});
-    QFile keyFile(key);
-    QFile certificateFile(certificate);
-    keyFile.open(QIODevice::ReadOnly);
-    certificateFile.open(QIODevice::ReadOnly);
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Rsa));
-    configuration.setLocalCertificate(QSslCertificate(certificateFile.readAll()));
+    configuration.setPrivateKey(QSslKey(bytes(key), QSsl::Rsa));
+    configuration.setLocalCertificate(QSslCertificate(bytes(certificate)));
     static_cast<QSslServer*>(m_server)->setSslConfiguration(configuration);
 }
 
 QUrl LocalServer::url(const QString& path) const
 {
-    const QString scheme = m_security == Security::SelfSigned ? "https" : "http";
+    const QString scheme = qobject_cast<QSslServer*>(m_server) ? "https" : "http";
     return QUrl(
         QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(path));
 }

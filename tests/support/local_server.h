@@ -16,19 +16,14 @@ public:
     struct Response {
         QByteArray body;
         QByteArray contentType = "text/html; charset=utf-8";
-        QList<QByteArray> headers; // "Name: value" lines
+        QList<QByteArray> headers = {}; // "Name: value" lines
     };
 
     enum class Security { Plain, SelfSigned };
     explicit LocalServer(Security security = Security::Plain);
 
     void set(const QString& path, const Response& response) { m_responses[path] = response; }
-    void setPage(const QString& path, const QByteArray& html)
-    {
-        Response page;
-        page.body = html;
-        set(path, page);
-    }
+    void setPage(const QString& path, const QByteArray& html) { set(path, {html}); }
     QUrl url(const QString& path) const;
 
 private:
@@ -37,6 +32,5 @@ private:
 
     QTemporaryDir m_keys;
     QTcpServer* m_server;
-    Security m_security;
     QHash<QString, Response> m_responses;
 };
