@@ -80,9 +80,10 @@ QWidget* downloadRow(Download* download, QWidget* parent)
         if (followed)
             followed->cancel();
     });
-    QObject::connect(folder, &QPushButton::clicked, row, [followed] {
-        if (followed)
-            followed->openFolder();
+    QObject::connect(folder, &QPushButton::clicked, row, [followed, bytes] {
+        if (followed && !followed->openFolder())
+            bytes->setText(QObject::tr("No program here shows folders; the file is in %1")
+                               .arg(followed->folder()));
     });
     update();
     return row;

@@ -22,8 +22,8 @@ public:
     virtual QString failure() const = 0;
     // Stops a running download; nothing of the file is left behind.
     virtual void cancel() = 0;
-    // Shows the folder in the desktop's file manager.
-    virtual void openFolder() = 0;
+    // Shows the folder in the desktop's file manager; false when the desktop has none.
+    virtual bool openFolder() = 0;
 
 signals:
     // The bytes or the state changed.

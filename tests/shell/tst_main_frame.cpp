@@ -137,6 +137,8 @@ private slots:
         QCOMPARE(cancel->isEnabled(), state == Download::State::Running);
         cancel->click();
         QCOMPARE(download.now == Download::State::Cancelled, state == Download::State::Running);
+        window->findChild<QPushButton*>("openFolder")->click();
+        QVERIFY(window->findChild<QLabel*>("bytes")->text().endsWith("/downloads"));
     }
 };
 

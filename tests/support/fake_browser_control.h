@@ -70,7 +70,7 @@ public:
     State state() const override { return now; }
     QString failure() const override { return why; }
     void cancel() override { progress(received, State::Cancelled); }
-    void openFolder() override {}
+    bool openFolder() override { return false; } // as on a desktop without a file manager
     // Moves the download on and tells its followers.
     void progress(qint64 bytes, State state = State::Running, const QString& reason = {});
 

@@ -31,9 +31,9 @@ void WebEngineDownload::cancel()
         m_request->cancel();
 }
 
-void WebEngineDownload::openFolder()
+bool WebEngineDownload::openFolder()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder));
 }
 
 void WebEngineDownload::follow()

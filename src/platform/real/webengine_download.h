@@ -21,7 +21,7 @@ public:
     State state() const override { return m_state; }
     QString failure() const override { return m_failure; }
     void cancel() override;
-    void openFolder() override;
+    bool openFolder() override;
 
 private:
     void follow();
