@@ -33,7 +33,8 @@ sleep 0.5
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# run_brivola CASE: the milestones of one start, as "run<TAB>milestone<TAB>ms since launch".
+# run_brivola CASE RUN LAST: the milestones of one start, as "run<TAB>milestone<TAB>ms since
+# launch", once both LAST and the frame are there (the page may come before the frame shows).
 run_brivola() {
     local case=$1 run=$2 last=$3 log=$work/$1-$2.log launched
     local profile=$work/$case-$run
@@ -47,7 +48,7 @@ run_brivola() {
         xvfb-run -a -s "-screen 0 1280x1024x24" "$program" >"$log" 2>&1 &
     local runner=$!
     for _ in $(seq 300); do
-        grep -q "milestone \"$last\"" "$log" && break
+        grep -q "milestone \"$last\"" "$log" && grep -q 'milestone "frame shown"' "$log" && break
         sleep 0.1
     done
     pkill -P "$runner" -f "$program" 2>/dev/null || pkill -f "$program" || true
