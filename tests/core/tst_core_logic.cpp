@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QProcess>
+#include <QRandomGenerator>
 
 using CommandLine::Request;
 using Positions = QList<qsizetype>;
@@ -108,6 +109,31 @@ private slots:
     }
 
     // Against Qt's proleptic Gregorian calendar, where 1 BC, the grid's year 0, is year -1.
+    // The matcher against a plain search, on words and titles of two letters, where entries
+    // overlap and share their ends the most.
+    void restrictionMatchesAgreeWithPlainSearch()
+    {
+        QRandomGenerator random(1998);
+        const auto text = [&random](int longest) {
+            QString letters;
+            for (int i = random.bounded(longest + 1); i > 0; --i)
+                letters += QChar(u'a' + random.bounded(2));
+            return letters;
+        };
+        for (int round = 0; round < 2000; ++round) {
+            QStringList entries;
+            for (int i = random.bounded(1, 8); i > 0; --i)
+                entries.append(text(4));
+            const QString title = text(12);
+            QList<qsizetype> expected;
+            for (qsizetype i = 0; i < entries.size(); ++i) {
+                if (!title.isEmpty() && title.contains(entries[i]))
+                    expected.append(i);
+            }
+            QCOMPARE(RestrictionList(entries).matches(title), expected);
+        }
+    }
+
     void everyMonthMatchesTheCalendar()
     {
         for (int year = 0; year <= kLastYear; ++year) {
