@@ -3,12 +3,11 @@
 #include "support/test_main.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
-#include <regex>
-#include <string>
 
 namespace {
 
@@ -75,16 +74,14 @@ QString anyUnits(Generator& random)
 // the C library reads it; and whether it is the whole text.
 std::pair<double, bool> reference(const QString& text)
 {
-    static const std::regex kDecimal(R"([+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?)");
+    static const QRegularExpression kDecimal(R"(^[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?)");
     static const locale_t kC = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    std::string compact = QString(text).remove(QRegularExpression("[ \t\n]")).toStdString();
-    std::smatch match;
-    if (!std::regex_search(compact, match, kDecimal, std::regex_constants::match_continuous))
+    const QString compact = QString(text).remove(QRegularExpression("[ \t\n]"));
+    const QRegularExpressionMatch match = kDecimal.match(compact);
+    if (!match.hasMatch())
         return {0.0, false};
-    std::string number = match.str();
-    std::replace_if(
-        number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    return {strtod_l(number.c_str(), nullptr, kC), match.length() == qsizetype(compact.size())};
+    const QByteArray number = match.captured().toLatin1().replace('d', 'e').replace('D', 'e');
+    return {strtod_l(number.constData(), nullptr, kC), match.capturedLength() == compact.size()};
 }
 
 // Lines much like those of settings files, spelled by hand or by QSettings, and broken.
