@@ -52,35 +52,35 @@ SubstringMatcher::SubstringMatcher(const QStringList& words)
     m_wordsHere.reserve(static_cast<std::size_t>(words.size()));
     m_nodes.push_back(Node());
     m_units.push_back(0);
-    // Breadth first: each node covers the run of sorted words that begin with its text.
+    // Breadth first, a level at a time: each node covers the run of sorted words that begin
+    // with its text. Only two levels' runs are kept at once.
     struct Run {
         int first;
         int last;
     };
-    std::vector<Run> runs{{0, static_cast<int>(words.size())}};
-    runs.reserve(most);
-    for (std::size_t node = 0, depth = 0, levelEnd = 1; node < m_nodes.size(); ++node) {
-        if (node == levelEnd) {
-            ++depth;
-            levelEnd = m_nodes.size();
+    std::vector<Run> level{{0, static_cast<int>(words.size())}};
+    std::vector<Run> next;
+    for (std::size_t node = 0, depth = 0; !level.empty(); ++depth) {
+        for (const Run& run : level) {
+            int at = run.first;
+            m_nodes[node].firstWord = static_cast<int>(m_wordsHere.size());
+            // Words as long as the node's text end here; the shorter sort first.
+            for (; at < run.last && sorted.length(at) == depth; ++at)
+                m_wordsHere.push_back(sorted.positions[static_cast<std::size_t>(at)]);
+            m_nodes[node++].firstChild = static_cast<int>(m_nodes.size());
+            while (at < run.last) {
+                const char16_t unit = sorted.unit(at, depth);
+                int end = at + 1;
+                while (end < run.last && sorted.unit(end, depth) == unit)
+                    ++end;
+                m_nodes.push_back(Node());
+                m_units.push_back(unit);
+                next.push_back({at, end});
+                at = end;
+            }
         }
-        const Run run = runs[node];
-        int at = run.first;
-        m_nodes[node].firstWord = static_cast<int>(m_wordsHere.size());
-        // Words as long as the node's text end here; the shorter sort first.
-        for (; at < run.last && sorted.length(at) == depth; ++at)
-            m_wordsHere.push_back(sorted.positions[static_cast<std::size_t>(at)]);
-        m_nodes[node].firstChild = static_cast<int>(m_nodes.size());
-        while (at < run.last) {
-            const char16_t unit = sorted.unit(at, depth);
-            int end = at + 1;
-            while (end < run.last && sorted.unit(end, depth) == unit)
-                ++end;
-            m_nodes.push_back(Node());
-            m_units.push_back(unit);
-            runs.push_back({at, end});
-            at = end;
-        }
+        level.swap(next);
+        next.clear();
     }
     Node closing;
     closing.firstChild = static_cast<int>(m_nodes.size());
