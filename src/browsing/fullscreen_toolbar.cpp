@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -160,10 +161,12 @@ void Form2::setTop(double twips)
     move(x(), area.y() + Twips::toPixels(twips));
 }
 
+// The address is selected, so that what the user types replaces it.
 void Form2::focusAddressBox()
 {
     activateWindow();
-    Combo1->setFocus();
+    Combo1->setFocus(Qt::ShortcutFocusReason);
+    Combo1->lineEdit()->selectAll();
 }
 
 void Form2::setLampColor(const QColor& color)

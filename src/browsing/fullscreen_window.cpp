@@ -177,7 +177,7 @@ void Form1::showToolbar()
 {
     Form2& bar = toolbar();
     bar.show();
-    bar.activateWindow();
+    bar.focusAddressBox();
     ignoreFailure([&] { m_windowSystem.makeTopmost(bar, *this); });
 }
 

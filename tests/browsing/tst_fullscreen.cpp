@@ -10,6 +10,7 @@
 #include "widgets/mouse_label.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWebEngineView>
@@ -62,12 +63,15 @@ private slots:
         QCOMPARE(f.fakes.windowSystem->topmost, QList<QPointer<QWidget>>{&bar});
         QTest::mouseClick(w.Picture1, Qt::LeftButton);
         QVERIFY(!bar.isVisible());
-        // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus.
+        // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus
+        // with the address selected, so that typing replaces it.
         f.fakes.windowSystem->fails = true;
+        bar.Combo1->setEditText("http://earlier.test/");
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), bar.Combo1); // access keys act a moment later
+        QCOMPARE(bar.Combo1->lineEdit()->selectedText(), "http://earlier.test/");
         QVERIFY(w.focusWidget() != w.Command1); // the hidden button never holds the focus
         QTest::keyClick(bar.Combo1, Qt::Key_Q, Qt::AltModifier); // in the toolbar, Alt+Q hides it
         QTRY_VERIFY(!bar.isVisible());
