@@ -87,8 +87,6 @@ void Form1::connectBrowser()
         m_documentLeft = true;
         m_loading = true;
     });
-    connect(WebBrowser1, &BrowserControl::ProgressChange, this,
-            [this](int progress, int progressMax) { m_loading = progress < progressMax; });
 }
 
 void Form1::Form_Load()
@@ -201,8 +199,9 @@ void Form1::WebBrowser1_NewWindow2(bool* cancel)
     *cancel = true;
 }
 
-void Form1::WebBrowser1_ProgressChange(int, int)
+void Form1::WebBrowser1_ProgressChange(int progress, int progressMax)
 {
+    m_loading = progress < progressMax;
     toolbar().setLampColor(kLampRed);
     enable(Timer1);
 }

@@ -65,7 +65,6 @@ public slots:
     void WebBrowser1_TitleChange(const QString& text);
     // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
     void endRefusal();
-    bool refusedPageStopped() const;
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.
@@ -88,6 +87,7 @@ private:
     void refuseRestricted(const QString& title);
     void leaveRefusedPage(bool& replaced);
     bool showsRefusedPage() const;
+    bool refusedPageStopped() const;
     void keepRefusedPageAway();
 
     const SettingsStore& m_settings;
