@@ -54,8 +54,7 @@ QWidget* fillWith(QWidget* content, QWidget* window)
 WebEngineBrowser::WebEngineBrowser(WebEngineProfile& profile, const SettingsStore& settings,
                                    QWidget* parent)
     : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)),
-      m_page(new EnginePage(profile, m_view)),
-      m_leaveFullScreen(new QShortcut(Qt::Key_Escape, m_view))
+      m_page(new EnginePage(profile, m_view)), m_leaveFullScreen(escapeLeavesFullScreen(m_view))
 {
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
@@ -65,8 +64,6 @@ WebEngineBrowser::WebEngineBrowser(WebEngineProfile& profile, const SettingsStor
     m_page->action(QWebEnginePage::DownloadLinkToDisk)->setText(tr("Save link as..."));
     m_leaveFullScreen->setContext(Qt::WidgetWithChildrenShortcut);
     m_leaveFullScreen->setEnabled(false);
-    connect(m_leaveFullScreen, &QShortcut::activated, m_page,
-            [this] { m_page->triggerAction(QWebEnginePage::ExitFullScreen); });
     connectEngineEvents();
 }
 
@@ -240,12 +237,19 @@ void WebEngineBrowser::answerFullScreen(QWebEngineFullScreenRequest request)
     m_fullScreen = fillWith(view, new QWidget(this, Qt::Window));
     m_fullScreen->setObjectName(QStringLiteral("pageFullScreen"));
     m_fullScreen->setWindowTitle(m_page->title());
-    auto* leave = new QShortcut(Qt::Key_Escape, m_fullScreen);
-    connect(leave, &QShortcut::activated, m_page,
-            [this] { m_page->triggerAction(QWebEnginePage::ExitFullScreen); });
+    escapeLeavesFullScreen(m_fullScreen);
     view->setPage(m_page);
     m_fullScreen->showFullScreen();
     view->setFocus();
+}
+
+// Esc in the scope asks the page to leave its full screen.
+QShortcut* WebEngineBrowser::escapeLeavesFullScreen(QWidget* scope)
+{
+    auto* shortcut = new QShortcut(Qt::Key_Escape, scope);
+    connect(shortcut, &QShortcut::activated, this,
+            [this] { m_page->triggerAction(QWebEnginePage::ExitFullScreen); });
+    return shortcut;
 }
 
 void WebEngineBrowser::leavePageFullScreen()

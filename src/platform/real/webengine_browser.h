@@ -44,6 +44,7 @@ private:
     void showContextMenu(const QPoint& position);
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
+    QShortcut* escapeLeavesFullScreen(QWidget* scope);
 
     const SettingsStore& m_settings;
     QWebEngineView* m_view;
