@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
     EngineSetup::configure();
 
     QApplication application(argc, argv);
+    EngineSetup::chooseCompositing();
     // The desktop shell matches the windows to the installed desktop entry of this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));
     QApplication::setWindowIcon(programIcon());

@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
         return 2;
     EngineSetup::configure();
     QApplication application(argc, argv);
+    EngineSetup::chooseCompositing();
     QWebEngineView view;
     view.resize(1024, 700);
     view.show();

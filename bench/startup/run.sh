@@ -48,7 +48,7 @@ run_brivola() {
         xvfb-run -a -s "-screen 0 1280x1024x24" "$program" >"$log" 2>&1 &
     local runner=$!
     for _ in $(seq 300); do
-        grep -q "milestone \"$last\"" "$log" && grep -q 'milestone "frame shown"' "$log" && break
+        grep -qs "milestone \"$last\"" "$log" && grep -qs 'milestone "frame shown"' "$log" && break
         sleep 0.1
     done
     pkill -P "$runner" -f "$program" 2>/dev/null || pkill -f "$program" || true

@@ -112,6 +112,7 @@ int main(int argc, char* argv[])
         return 2;
     EngineSetup::configure();
     QApplication application(argc, argv);
+    EngineSetup::chooseCompositing();
     const QString mode = QString::fromLocal8Bit(argv[1]);
     const QString page = QString::fromLocal8Bit(argv[2]);
     return mode == QLatin1String("bare") ? bare(page) : brivola(page);

@@ -12,6 +12,7 @@
     {                                                                                              \
         EngineSetup::configure();                                                                  \
         QApplication application(argc, argv);                                                      \
+        EngineSetup::chooseCompositing();                                                          \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

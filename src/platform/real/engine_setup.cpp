@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QQuickWindow>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -34,6 +38,24 @@ bool runsAsRoot()
 #endif
 }
 
+// Mesa's software renderers name themselves so; a context that cannot be made counts too.
+bool openGLRunsInSoftware()
+{
+    QOpenGLContext context;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!context.create() || !context.makeCurrent(&surface))
+        return true;
+    const QByteArray renderer(
+        reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));
+    context.doneCurrent();
+    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer"}) {
+        if (renderer.contains(software))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool displayAvailable()
@@ -62,6 +84,18 @@ void configure()
     // The engine reports its graphics set-up at every start; that is noise to the user.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void chooseCompositing()
+{
+    // A renderer the user chose stands.
+    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") ||
+        !qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
+        return;
+    // Composing through a software OpenGL costs more time and memory than painting, and Qt 6.4
+    // keeps the OpenGL buffers of every page closed inside the frame.
+    if (openGLRunsInSoftware())
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
 } // namespace EngineSetup

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the web engine needs before the application object exists.
+// What the web engine needs before the application object exists, and before its first page.
 
 namespace EngineSetup {
 
@@ -8,5 +8,9 @@ namespace EngineSetup {
 bool displayAvailable();
 // Engine switches for the environment: no sandbox as root, no GPU without a display server.
 void configure();
+// After the application object, before the first page: how pages reach the screen. Through
+// OpenGL where a graphics card draws; where OpenGL itself runs in software (a virtual machine,
+// a headless display), pages are painted in software instead, as Chromium does there.
+void chooseCompositing();
 
 } // namespace EngineSetup
