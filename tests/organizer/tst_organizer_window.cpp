@@ -2,6 +2,7 @@
 #include "organizer/named_list_page.h"
 #include "organizer/organizer_window.h"
 #include "platform/real/qt_settings_store.h"
+#include "support/files.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "support/windows.h"
@@ -109,12 +110,11 @@ private slots:
     {
         Fixture f;
         f.clock.current = QDateTime(QDate(1998, 4, 9), QTime(9, 0));
-        QFile file(f.dir.filePath(Texts::kOrganizerStore + ".ini"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Data]\nNumber=2.5\n0=3/1/1998\n0A=entry A\n1=4/9/1998\n"
-                   "1A=\"entry B,\\nis today\"\n[Phone]\nNumber=3 entries\n0=\xc3\x89mile  ::  3\n"
-                   "1=zoe  ::  1\n2=Eve  ::  2\n[URL]\nURLS=-1\n0=never read  ::  x\n");
-        file.close();
+        QVERIFY(writeFile(
+            f.dir.filePath(Texts::kOrganizerStore + ".ini"),
+            "[Data]\nNumber=2.5\n0=3/1/1998\n0A=entry A\n1=4/9/1998\n"
+            "1A=\"entry B,\\nis today\"\n[Phone]\nNumber=3 entries\n0=\xc3\x89mile  ::  3\n"
+            "1=zoe  ::  1\n2=Eve  ::  2\n[URL]\nURLS=-1\n0=never read  ::  x\n"));
         auto organizer = f.open();
         QCOMPARE(organizer->agenda.Sch1, (QStringList{"4/9/1998", "3/1/1998"}));
         QCOMPARE(organizer->Text5->toPlainText(), "entry B,\nis today");

@@ -1,6 +1,7 @@
 #include "core/errors.h"
 #include "platform/real/qt_settings_store.h"
 #include "platform/text_file.h"
+#include "support/files.h"
 #include "support/forked_child.h"
 #include "support/test_main.h"
 
@@ -27,19 +28,6 @@ const QByteArray kOld = "[Data]\nNumber=1\n";
 // Longer than the file size limit, shorter than a file's buffer: a text file fails only when
 // its buffer goes to disk.
 const QString kLong(2 * ForkedChild::kFileSizeLimit, QLatin1Char('n'));
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 // What the program read through QSettings: a list (unquoted commas) joined with ", ". QSettings
 // keeps what it last wrote to a file in memory, so it reads a copy.
