@@ -35,23 +35,18 @@ template <class Dialog> void whenShown(const std::function<void(Dialog&)>& answe
 class TestRealPlatform : public QObject {
     Q_OBJECT
 private slots:
-    // A plain box is the prompt, OK and the title, without an icon; a question has its icon.
+    // A box shows over the window given, with the buttons asked for; the one clicked answers.
     void messageBoxes()
     {
         QWidget parent;
         QtMessageBox real;
         MessageBox& boxes = real; // the defaults are the interface's
         whenShown<QMessageBox>([&](QMessageBox& box) {
-            QCOMPARE(box.icon(), QMessageBox::NoIcon);
-            QCOMPARE(box.windowTitle(), "Brivola 2.0");
             QCOMPARE(box.parentWidget(), &parent);
             box.button(QMessageBox::Ok)->click();
         });
         QCOMPARE(boxes.show(&parent, "Printer Error"), MessageBox::Answer::Ok);
-        whenShown<QMessageBox>([](QMessageBox& box) {
-            QCOMPARE(box.icon(), QMessageBox::Question);
-            box.button(QMessageBox::Yes)->click();
-        });
+        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         QCOMPARE(boxes.show(&parent, "Are you sure", MessageBox::Buttons::YesNo, "Clear"),
                  MessageBox::Answer::Yes);
     }
