@@ -4,6 +4,7 @@
 #include "platform/real/qt_message_box.h"
 #include "platform/real/qt_printer.h"
 #include "platform/real/system_clock.h"
+#include "support/files.h"
 #include "support/test_main.h"
 
 #include <QDir>
@@ -115,9 +116,8 @@ private slots:
         QTemporaryDir root;
         for (const QString& file : files) {
             const QString path = root.filePath("sys/class/power_supply/" + file.section('=', 0, 0));
-            QFile out(path);
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()) && out.open(QIODevice::WriteOnly));
-            out.write(file.section('=', 1).toUtf8() + '\n');
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+                    writeFile(path, file.section('=', 1).toUtf8() + '\n'));
         }
         const PowerStatusRecord power = LinuxSystemInfo(root.path()).powerStatus();
         QTEST((QList<quint32>{power.ACLineStatus, power.BatteryFlag, power.BatteryLifePercent,
