@@ -1,6 +1,7 @@
 #include "admin/restrictions_tool.h"
 #include "core/restriction_list.h"
 #include "platform/real/qt_settings_store.h"
+#include "support/files.h"
 #include "support/forked_child.h"
 #include "support/test_main.h"
 
@@ -35,7 +36,7 @@ private slots:
     {
         QFETCH(QByteArray, section);
         QFETCH(QString, listed);
-        writeFile("[Restrictions]\n" + section);
+        QVERIFY(writeFile(m_dir->filePath("Brivola.ini"), "[Restrictions]\n" + section));
         QCOMPARE(run({"list"}), 0);
         QCOMPARE(m_out, listed);
     }
@@ -53,8 +54,9 @@ private slots:
 
         // Removing takes every copy, letter case ignored; the list's keys are rewritten, others
         // kept.
-        writeFile(
-            "[Other]\nHome=x\n\n[Restrictions]\nNumber=4\n0=Casino\n1=dice\n3=CASINO\nNote=z\n");
+        QVERIFY(writeFile(
+            m_dir->filePath("Brivola.ini"),
+            "[Other]\nHome=x\n\n[Restrictions]\nNumber=4\n0=Casino\n1=dice\n3=CASINO\nNote=z\n"));
         QCOMPARE(run({"remove", "casino"}), 0);
         QCOMPARE(fileText(), "[Other]\nHome=x\n\n[Restrictions]\nNumber=2\n0=dice\n1=\nNote=z\n");
         // The empty entry, which refuses every page, is removed by its name: the empty word.
@@ -111,28 +113,6 @@ private slots:
         QCOMPARE(m_out, "casino\n");
     }
 
-    // The installed program on the user's settings file, with words its syntax could garble.
-    void runsAsAProgram()
-    {
-        const auto tool = [&](const QStringList& arguments) {
-            const auto process = startTool(arguments);
-            process->waitForFinished(30000);
-            return std::pair(process->exitCode(),
-                             QString::fromUtf8(process->readAllStandardOutput()));
-        };
-        const QStringList words = {"Casino night", "a, b",          "x=y",
-                                   ";no comment",  "#tag",          "[Restrictions]",
-                                   "  pad  ",      "say \"no\" \\", "σίσυφος"};
-        for (const QString& word : words)
-            QCOMPARE(tool({"add", word}).first, 0);
-        QCOMPARE(tool({"list"}), std::pair(0, words.join('\n') + '\n'));
-        QCOMPARE(tool({"frobnicate"}).first, 2);
-        const auto help = tool({"--help"}); // it says where the list is kept
-        QVERIFY(help.first == 0 && help.second.contains(m_dir->filePath("brivola/Brivola.ini")));
-        QtSettingsStore store(m_dir->filePath(QStringLiteral("brivola")));
-        QCOMPARE(Restrictions::read(store), words);
-    }
-
     // Programs adding at the same time take turns: none loses another's word.
     void concurrentAddsKeepEveryWord()
     {
@@ -140,7 +120,8 @@ private slots:
         std::vector<std::unique_ptr<QProcess>> processes;
         for (int i = 0; i < 20; ++i) {
             words.append(QStringLiteral("word%1").arg(i, 2, 10, QLatin1Char('0')));
-            processes.push_back(startTool({"add", words.last()}));
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->start(BRIVOLA_RESTRICTIONS_TOOL, {"add", words.last()});
         }
         for (const auto& process : processes)
             QVERIFY(process->waitForFinished(30000) && process->exitCode() == 0);
@@ -152,31 +133,16 @@ private slots:
 
 private:
     // On real files: the user's in the test's folder, the machine's in "system" below it.
-    int run(const QStringList& arguments, const QString& folder = QString())
+    int run(const QStringList& arguments)
     {
         m_out = m_err = QString();
         QTextStream out(&m_out);
         QTextStream err(&m_err);
-        QtSettingsStore store(folder.isNull() ? m_dir->path() : folder);
+        QtSettingsStore store(m_dir->path());
         QtSettingsStore system(m_dir->filePath(QStringLiteral("system")));
         return RestrictionsTool::run(arguments, store, system, out, err);
     }
-    QString fileText() const
-    {
-        QFile file(m_dir->filePath(QStringLiteral("Brivola.ini")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-    static std::unique_ptr<QProcess> startTool(const QStringList& arguments)
-    {
-        auto process = std::make_unique<QProcess>();
-        process->start(QStringLiteral(BRIVOLA_RESTRICTIONS_TOOL), arguments);
-        return process;
-    }
-    void writeFile(const QByteArray& text)
-    {
-        QFile file(m_dir->filePath(QStringLiteral("Brivola.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-    }
+    QByteArray fileText() const { return fileBytes(m_dir->filePath("Brivola.ini")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_out;

@@ -1,5 +1,7 @@
 #include "browsing/browser_window.h"
 #include "browsing/find_bar.h"
+#include "browsing/internet_options_dialog.h"
+#include "core/internet_settings.h"
 #include "core/shared_texts.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
@@ -7,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -27,7 +30,7 @@ struct BrowserFixture : FrameFixture {
     void enter(const QString& text)
     {
         window->Combo1->setEditText(text);
-        QTest::keyClick(window->Combo1, Qt::Key_Return);
+        QTest::keyClick(window->Combo1, Qt::Key_Enter); // the keypad's; the keys table has Return
     }
 
     QStringList listed() const
@@ -47,14 +50,10 @@ private slots:
     void addressBoxNavigatesAndKeepsASortedList()
     {
         BrowserFixture f;
-        QTest::keyClick(f.window->Combo1, Qt::Key_Enter);
-        QCOMPARE(f.control->calls, QStringList{"Navigate Enter URL"});
-        QCOMPARE(f.fakes.messageBox->prompts.size(), 1); // it is no address
-
         for (const char* text : {"zeta.com", "Alpha.com", " beta.com ", "alpha.com", "zeta.com"})
             f.enter(QLatin1String(text));
         QCOMPARE(f.control->calls.last(), "Navigate zeta.com");
-        QCOMPARE(f.control->calls[3], "Navigate  beta.com "); // exactly as typed
+        QCOMPARE(f.control->calls[2], "Navigate  beta.com "); // exactly as typed
         QCOMPARE(f.listed(),
                  (QStringList{" beta.com ", "Alpha.com", "alpha.com", "zeta.com", "zeta.com"}));
 
@@ -66,7 +65,7 @@ private slots:
         // An address that cannot be reached is said so over the window, and not listed.
         f.control->unreachable.insert(QStringLiteral("bad.place"));
         f.enter(QStringLiteral("bad.place"));
-        QCOMPARE(f.fakes.messageBox->prompts, QStringList(2, Texts::kCannotConnect));
+        QCOMPARE(f.fakes.messageBox->prompts, QStringList{Texts::kCannotConnect});
         QCOMPARE(f.fakes.messageBox->parents.last(), f.window);
         QCOMPARE(f.listed().size(), 5);
         QCOMPARE(f.window->Combo1->currentText(), "bad.place");
@@ -153,6 +152,43 @@ private slots:
         emit f.control->printFinished(true);
         emit f.control->printFinished(false);
         QCOMPARE(f.fakes.messageBox->prompts, QStringList{"The page could not be printed."});
+    }
+
+    // The stored addresses show; a text that is no address, or a store that cannot be written,
+    // keeps the dialog open with a note that says why; OK stores what was typed; "clear" empties
+    // the profile.
+    void internetOptions()
+    {
+        FakeSettingsStore settings;
+        FakeBrowserProfile profile;
+        const auto stored = [&settings](const QString& key) {
+            return settings.read(Texts::kProgramStore, "Internet Settings", key, "-");
+        };
+        settings.write(Texts::kProgramStore, "Internet Settings", "Home Page", "http://home.test/");
+        InternetOptionsDialog dialog(settings, profile);
+        dialog.show();
+        auto* home = dialog.findChild<QLineEdit*>("homePage");
+        auto* search = dialog.findChild<QLineEdit*>("searchPage");
+        QCOMPARE(home->text(), "http://home.test/");
+        QCOMPARE(search->text(), InternetSettings::kDefaultSearchPage);
+        search->setText("   ");
+        dialog.accept();
+        QVERIFY(dialog.isVisible() && settings.writes == 1);
+        home->setText(" example.org ");
+        search->setText("search.test");
+        settings.saveFails = true;
+        dialog.accept();
+        QVERIFY(dialog.isVisible() && stored("Home Page") == "http://home.test/");
+        const QString note = dialog.findChild<QLabel*>("note")->text();
+        QVERIFY2(note.contains("memory:Brivola") && note.contains("No space left on device"),
+                 qPrintable(note));
+        settings.saveFails = false;
+        dialog.accept();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(stored("Home Page"), "example.org");
+        QCOMPARE(stored("Search Page"), "search.test");
+        dialog.findChild<QPushButton*>("clearBrowsingData")->click();
+        QCOMPARE(profile.clears, 1);
     }
 };
 

@@ -265,8 +265,8 @@ private slots:
         QCOMPARE(bar.isVisible(), !(byEnter && !refused)); // Enter hides the toolbar; "Jump!" not
     }
 
-    // Entering from the frame, the toolbar's commands (whose failures show nothing), "Mini",
-    // restoring, "Exit", entering again and closing the window.
+    // Entering from the frame, the toolbar's failing commands (which show nothing), "Mini",
+    // restoring, "Exit", and entering again.
     void leavingAndComingBack()
     {
         Fixture f({QStringLiteral("casino")});
@@ -278,11 +278,10 @@ private slots:
         QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
         QPointer<Form1> w = &f.window();
         QPointer<Form2> bar = &f.showToolbar();
-        f.browser()->stopFails = true;
-        for (MouseLabel* label : {bar->Label1, bar->Label5, bar->Label7, bar->Label13, bar->Label3})
+        f.browser()->stopFails = true; // and nothing lies ahead
+        for (MouseLabel* label : {bar->Label5, bar->Label3})
             QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(f.browser()->calls,
-                 (QStringList{"Refresh", "Stop", "GoHome", "GoSearch", "GoForward"}));
+        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoForward"}));
         QVERIFY(f.fakes.messageBox->prompts.isEmpty());
         QTest::mouseClick(bar->Label11, Qt::LeftButton);
         QTRY_VERIFY(w->isMinimized());
@@ -297,14 +296,12 @@ private slots:
         QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
 
         // The next full-screen mode starts afresh and reads the lists again, the user's and the
-        // machine's; however the window closes, the frame returns.
+        // machine's.
         storeWords(*f.fakes.settings, {"poker"});
         storeWords(*f.fakes.systemSettings, {"dice"});
         f.frame->Command2->click();
         QCOMPARE(f.window().List3.entries(), (QStringList{"poker", "dice"}));
         QVERIFY(f.window().List2.isEmpty());
-        f.window().close();
-        QVERIFY(f.frame->isVisible());
     }
 };
 

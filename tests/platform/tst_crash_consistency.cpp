@@ -1,4 +1,5 @@
 #include "platform/real/qt_settings_store.h"
+#include "support/files.h"
 #include "support/test_main.h"
 
 #include <QDir>
@@ -13,12 +14,6 @@
 namespace {
 
 const QString kApp = QStringLiteral("Orvane Organizer");
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The test saves the organizer's agenda again and again, each round with its own values:
 // every value is the round, a slash and its key.
@@ -85,8 +80,7 @@ private slots:
         for (int run = 0; run < kKills; ++run) {
             if (run % kDamagedEvery == kDamagedEvery - 2 && lastRound >= 0) {
                 damaged = fileBytes(path()) + "not a setting\n";
-                QFile file(path());
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+                QVERIFY(writeFile(path(), damaged));
             }
             const bool afterSave = run % 2 == 1;
             QProcess child;

@@ -4,6 +4,7 @@
 #include "platform/real/qt_message_box.h"
 #include "platform/real/qt_printer.h"
 #include "platform/real/system_clock.h"
+#include "support/files.h"
 #include "support/test_main.h"
 
 #include <QDir>
@@ -35,23 +36,18 @@ template <class Dialog> void whenShown(const std::function<void(Dialog&)>& answe
 class TestRealPlatform : public QObject {
     Q_OBJECT
 private slots:
-    // A plain box is the prompt, OK and the title, without an icon; a question has its icon.
+    // A box shows over the window given, with the buttons asked for; the one clicked answers.
     void messageBoxes()
     {
         QWidget parent;
         QtMessageBox real;
         MessageBox& boxes = real; // the defaults are the interface's
         whenShown<QMessageBox>([&](QMessageBox& box) {
-            QCOMPARE(box.icon(), QMessageBox::NoIcon);
-            QCOMPARE(box.windowTitle(), "Brivola 2.0");
             QCOMPARE(box.parentWidget(), &parent);
             box.button(QMessageBox::Ok)->click();
         });
         QCOMPARE(boxes.show(&parent, "Printer Error"), MessageBox::Answer::Ok);
-        whenShown<QMessageBox>([](QMessageBox& box) {
-            QCOMPARE(box.icon(), QMessageBox::Question);
-            box.button(QMessageBox::Yes)->click();
-        });
+        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         QCOMPARE(boxes.show(&parent, "Are you sure", MessageBox::Buttons::YesNo, "Clear"),
                  MessageBox::Answer::Yes);
     }
@@ -120,9 +116,8 @@ private slots:
         QTemporaryDir root;
         for (const QString& file : files) {
             const QString path = root.filePath("sys/class/power_supply/" + file.section('=', 0, 0));
-            QFile out(path);
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()) && out.open(QIODevice::WriteOnly));
-            out.write(file.section('=', 1).toUtf8() + '\n');
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+                    writeFile(path, file.section('=', 1).toUtf8() + '\n'));
         }
         const PowerStatusRecord power = LinuxSystemInfo(root.path()).powerStatus();
         QTEST((QList<quint32>{power.ACLineStatus, power.BatteryFlag, power.BatteryLifePercent,

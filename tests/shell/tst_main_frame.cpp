@@ -1,6 +1,8 @@
 #include "browsing/browser_window.h"
 #include "browsing/downloads_window.h"
+#include "core/manual.h"
 #include "shell/splash_window.h"
+#include "support/files.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "support/windows.h"
@@ -10,6 +12,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 class TestMainFrame : public QObject {
     Q_OBJECT
@@ -25,7 +29,6 @@ private slots:
         QVERIFY(!loadedWindow<MDIForm1>());
         QTRY_VERIFY_WITH_TIMEOUT(loadedWindow<MDIForm1>(), 5000);
         QVERIFY(!loadedWindow<MDIForm1>()->isVisible());
-        QCOMPARE(fakes.browsers->controls().first()->calls, QStringList{"GoHome"});
         splash->Timer1_Timer();
         QVERIFY(loadedWindow<MDIForm1>()->isVisible());
         QTRY_VERIFY(splash.isNull());
@@ -140,6 +143,48 @@ private slots:
         window->findChild<QPushButton*>("openFolder")->click();
         QVERIFY(window->findChild<QLabel*>("bytes")->text().endsWith("/downloads"));
     }
+
+    // A program in the root folder; in any other, the manual is written as the next test shows.
+    void manualInTheRootFolder() { QCOMPARE(Manual::path("/", '/'), "/caching.htm"); }
+
+    void f1WritesTheManualWhereItCan()
+    {
+        const QString missing = "/nonexistent/bin"; // not writable, even by root
+        openTwice(m_program.path(), m_program.filePath("Manual.htm"));
+        openTwice(missing, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                               "/Manual.htm");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", "/dev/null"); // no data directory either
+        openTwice(missing, QString());
+        qputenv("XDG_DATA_HOME", dataHome);
+    }
+
+private:
+    // F1, then the menu item: two browser windows outside "New Browser"'s count, each sent
+    // straight to the written file, alone in its folder; with no file, to no page.
+    void openTwice(const QString& program, const QString& written)
+    {
+        FrameFixture f;
+        f.fakes.programInfo->directory = program;
+        f.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame));
+        QTest::keyClick(f.frame, Qt::Key_F1);
+        QFile(written).resize(0); // for the second to write again
+        f.frame->mnuManualItem->trigger();
+        QCOMPARE(f.children().size(), 3);
+        QCOMPARE(f.frame->WindowNums, 1);
+        const QStringList calls =
+            written.isEmpty() ? QStringList() : QStringList{"Navigate " + written};
+        QCOMPARE(f.fakes.browsers->controls()[1]->calls, calls);
+        QCOMPARE(f.fakes.browsers->controls()[2]->calls, calls);
+        QVERIFY(f.fakes.messageBox->prompts.isEmpty());
+        if (written.isEmpty())
+            return;
+        QCOMPARE(fileBytes(written), Manual::text().toUtf8() + "\r\n");
+        QCOMPARE(QDir(QFileInfo(written).path()).entryList(QDir::Files), QStringList{"Manual.htm"});
+    }
+
+    QTemporaryDir m_program;
 };
 
 BRIVOLA_TEST_MAIN(TestMainFrame)

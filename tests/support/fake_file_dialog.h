@@ -10,14 +10,13 @@
 
 class FakeFileDialog : public FileDialog {
 public:
-    void setFilter(const QString& text) override { filter = text; }
+    void setFilter(const QString&) override {}
     void setFileName(const QString& path) override { m_fileName = path; }
     // Records the name offered, if asked to, then takes the next answer: a name, or none to cancel.
     void showSave() override;
     bool cancelled() const override { return m_cancelled; }
     QString fileName() const override { return m_fileName; }
 
-    QString filter;
     QStringList* offered = nullptr;        // gets the name pre-filled at each showing
     QList<std::optional<QString>> answers; // cancelled once none is left
 

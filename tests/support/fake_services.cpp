@@ -14,12 +14,10 @@ MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, 
     return answers.isEmpty() ? Answer::No : answers.takeFirst();
 }
 
-int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QStringList& choices,
+int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QStringList&,
                            int defaultChoice, const QString& title)
 {
     show(parent, prompt, Buttons::Ok, title);
-    choiceSets.append(choices);
-    defaults.append(defaultChoice);
     return chosen.isEmpty() ? defaultChoice : chosen.takeFirst();
 }
 

@@ -31,10 +31,8 @@ public:
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
-    QList<Answer> answers;         // given in turn to Yes/No questions; No when none is left
-    QList<QStringList> choiceSets; // the choices of every question, in order
-    QList<int> defaults;           // the default choice of every question
-    QList<int> chosen;             // given in turn to questions
+    QList<Answer> answers; // given in turn to Yes/No questions; No when none is left
+    QList<int> chosen;     // given in turn to questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
 };

@@ -37,18 +37,6 @@ void FakeSettingsStore::deleteSection(const QString& application, const QString&
         throw StoreError(QStringLiteral("no section ") + section);
 }
 
-// Changes that fail leave the store as it was, as a real save does.
-void FakeSettingsStore::update(const QString&, const std::function<void()>& changes)
-{
-    const QMap<QString, Section> before = m_sections;
-    try {
-        changes();
-    } catch (const StoreError&) {
-        m_sections = before;
-        throw;
-    }
-}
-
 QList<std::pair<QString, QString>> FakeSettingsStore::keyValues(const QString& application,
                                                                 const QString& section) const
 {

@@ -1,6 +1,7 @@
 #include "support/local_server.h"
 
-#include <QFile>
+#include "support/files.h"
+
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -31,13 +32,9 @@ void LocalServer::makeCertificate()
                       {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
                        "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
                        "-out", certificate});
-    const auto bytes = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setPrivateKey(QSslKey(bytes(key), QSsl::Rsa));
-    configuration.setLocalCertificate(QSslCertificate(bytes(certificate)));
+    configuration.setPrivateKey(QSslKey(fileBytes(key), QSsl::Rsa));
+    configuration.setLocalCertificate(QSslCertificate(fileBytes(certificate)));
     static_cast<QSslServer*>(m_server)->setSslConfiguration(configuration);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/text_file.h"
+#include "support/files.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "support/windows.h"
@@ -13,43 +13,17 @@
 
 namespace {
 
-// The report of the machine below at the fake clock's time.
+// The report of the machine below at the fake clock's time, as the text box holds it.
 const QString kReport = QStringLiteral(
-    "System Information as of: Sunday, April 19, 1998, 3:45 PM\r\n\r\n"
-    "Windows has been running for: 1 Hours 30 Minutes\r\n\r\n"
-    "<-- Processor Information -->\r\nProcessor Type: 586\r\n# Of Processors: 2\r\n"
-    "Minimum Application Address: 65536\r\nMaximum Application Address: 2147418111\r\n\r\n"
-    "<-- Memory Information -->\r\nMemory Use: 42%\r\n"
-    "Total Physical Memory: 32768 Kilobytes\r\nAvailable Physical Memory: 976.5625 Kilobytes\r\n"
-    "Total Virtual Memory: 6291456 Kilobytes\r\nAvailable Virtual Memory: 2097024 Kilobytes\r\n"
-    "\r\n<-- Power Information -->\r\nAC Power Status:  Status Unknown\r\nBattery Status: \r\n"
-    "Percent Of Battery Charge: 255%\r\nTime Left (min): Status Unknown\r\n");
-
-// System Information over a machine with known records, opened by a fake frame.
-struct SystemFixture {
-    FakeSystemInfo machine;
-    FakeClock clock;
-    FakePrinter printer;
-    FakeMessageBox messages;
-    FakeFrameLink frame;
-    System window{machine, clock, printer, messages, frame};
-
-    SystemFixture()
-    {
-        machine.system = {586, 2, 65536, 2147418111};
-        machine.memory = {42, 33554432, 1000000, 6442450944, 2147352576};
-        machine.power = {255, 9, 255, PowerStatusRecord::kUnknownLifeTime};
-        machine.uptime = 90 * 60 * 1000;
-        window.Command1->click();
-    }
-    QString shown() const { return TextFile::withCrLf(window.txtSystem->toPlainText()); }
-};
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
-}
+    "System Information as of: Sunday, April 19, 1998, 3:45 PM\n\n"
+    "Windows has been running for: 1 Hours 30 Minutes\n\n"
+    "<-- Processor Information -->\nProcessor Type: 586\n# Of Processors: 2\n"
+    "Minimum Application Address: 65536\nMaximum Application Address: 2147418111\n\n"
+    "<-- Memory Information -->\nMemory Use: 42%\n"
+    "Total Physical Memory: 32768 Kilobytes\nAvailable Physical Memory: 976.5625 Kilobytes\n"
+    "Total Virtual Memory: 6291456 Kilobytes\nAvailable Virtual Memory: 2097024 Kilobytes\n"
+    "\n<-- Power Information -->\nAC Power Status:  Status Unknown\nBattery Status: \n"
+    "Percent Of Battery Charge: 255%\nTime Left (min): Status Unknown\n");
 
 } // namespace
 
@@ -73,17 +47,27 @@ private slots:
     // or says "Printer Error".
     void systemReportsAndPrints()
     {
-        SystemFixture f;
-        QCOMPARE(f.shown(), kReport);
-        f.printer.fails = true;
-        f.window.Command2->click();
-        QCOMPARE(f.messages.prompts, QStringList{"Printer Error"});
-        QCOMPARE(f.messages.parents.first(), &f.window);
-        f.printer.fails = false;
-        f.window.Command2->click();
+        FakeSystemInfo machine;
+        machine.system = {586, 2, 65536, 2147418111};
+        machine.memory = {42, 33554432, 1000000, 6442450944, 2147352576};
+        machine.power = {255, 9, 255, PowerStatusRecord::kUnknownLifeTime};
+        machine.uptime = 90 * 60 * 1000;
+        FakeClock clock;
+        FakePrinter printer;
+        FakeMessageBox messages;
+        FakeFrameLink frame;
+        System window(machine, clock, printer, messages, frame);
+        window.Command1->click();
+        QCOMPARE(window.txtSystem->toPlainText(), kReport);
+        printer.fails = true;
+        window.Command2->click();
+        QCOMPARE(messages.prompts, QStringList{"Printer Error"});
+        QCOMPARE(messages.parents.first(), &window);
+        printer.fails = false;
+        window.Command2->click();
         // One document of one print item: the report's line ends start the printed lines.
-        QCOMPARE(f.printer.printed, QList<QStringList>{{f.window.txtSystem->toPlainText()}});
-        QCOMPARE(f.messages.prompts.size(), 1);
+        QCOMPARE(printer.printed, QList<QStringList>{{kReport}});
+        QCOMPARE(messages.prompts.size(), 1);
     }
 
     // Saving replaces the file with the text and one more line end; cancelling or giving no
@@ -103,18 +87,17 @@ private slots:
         note.Text1->setPlainText("Buy milk\nand bread");
         save(path);
         const QByteArray first("Buy milk\r\nand bread\r\n");
-        QCOMPARE(contents(path), first);
+        QCOMPARE(fileBytes(path), first);
         note.Text1->clear();
         using Answer = std::optional<QString>;
         for (const Answer& answer : {Answer(), Answer(QString()), Answer(missing)})
             save(answer);
-        QCOMPARE(contents(path), first);
-        QCOMPARE(frame.dialog.filter, "Text Files (*.txt)|*.txt");
+        QCOMPARE(fileBytes(path), first);
         QCOMPARE(messages.prompts.size(), 1);
         QVERIFY(messages.prompts[0].contains(missing) &&
                 messages.prompts[0].contains("No such file"));
         save(path);
-        QCOMPARE(contents(path), QByteArray("\r\n"));
+        QCOMPARE(fileBytes(path), "\r\n");
     }
 
     // Notes share the frame's one dialog, so the name chosen last is offered again.
