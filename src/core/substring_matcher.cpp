@@ -1,92 +1,127 @@
 #include "core/substring_matcher.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
+#include <ranges>
 #include <unordered_set>
 
-namespace {
+// The words in code unit order, with where each came from; the runs of the nodes are copied
+// from them.
+struct SubstringMatcher::SortedWords {
+    struct Word {
+        quint64 key; // the first four code units, so that most comparisons read no text
+        std::u16string_view units;
+        qsizetype position;
+        auto operator<=>(const Word&) const = default;
+    };
+    std::vector<Word> words;
+    std::size_t allUnits = 0; // the code units of all the words
 
-// The words side by side in one buffer, sorted, with where each came from: scanning them level
-// by level then reads memory in order.
-struct SortedWords {
-    std::u16string units;
-    std::vector<std::size_t> starts; // of each sorted word, and one past the last
-    std::vector<qsizetype> positions;
-
-    explicit SortedWords(const QStringList& words)
+    explicit SortedWords(const QStringList& list)
     {
-        std::vector<std::pair<std::u16string_view, qsizetype>> sorted;
-        sorted.reserve(static_cast<std::size_t>(words.size()));
-        for (qsizetype position = 0; position < words.size(); ++position) {
-            const QString& word = words[position];
-            sorted.emplace_back(std::u16string_view(reinterpret_cast<const char16_t*>(word.utf16()),
-                                                    static_cast<std::size_t>(word.size())),
-                                position);
+        words.reserve(static_cast<std::size_t>(list.size()));
+        for (qsizetype position = 0; position < list.size(); ++position) {
+            const QString& word = list[position];
+            const std::u16string_view text(reinterpret_cast<const char16_t*>(word.utf16()),
+                                           static_cast<std::size_t>(word.size()));
+            words.push_back({keyOf(text), text, position});
+            allUnits += text.size();
         }
-        std::sort(sorted.begin(), sorted.end());
-        starts.reserve(sorted.size() + 1);
-        positions.reserve(sorted.size());
-        for (const auto& [word, position] : sorted) {
-            starts.push_back(units.size());
-            units += word;
-            positions.push_back(position);
-        }
-        starts.push_back(units.size());
+        std::sort(words.begin(), words.end());
     }
 
-    std::size_t length(int word) const { return starts[index(word) + 1] - starts[index(word)]; }
-    char16_t unit(int word, std::size_t at) const { return units[starts[index(word)] + at]; }
-    static std::size_t index(int word) { return static_cast<std::size_t>(word); }
+    // Shorter words have zeros for the units they lack, which keeps the order of the words.
+    static quint64 keyOf(std::u16string_view units)
+    {
+        quint64 key = 0;
+        for (std::size_t at = 0; at < 4; ++at)
+            key = key << 16 | (at < units.size() ? units[at] : 0);
+        return key;
+    }
+
+    const Word& operator[](int word) const { return words[static_cast<std::size_t>(word)]; }
+    std::size_t length(int word) const { return (*this)[word].units.size(); }
+    // The first code units come from the key: splitting the words near the root, where they
+    // branch the most, then reads no text.
+    char16_t unit(int word, std::size_t at) const
+    {
+        const Word& sorted = (*this)[word];
+        return at < 4 ? static_cast<char16_t>(sorted.key >> (48 - 16 * at)) : sorted.units[at];
+    }
+
+    // Where the words from the first on stop having its code unit at a depth they all reach.
+    int sameUnitEnd(int first, int last, std::size_t depth) const
+    {
+        const char16_t head = unit(first, depth);
+        const auto range = std::views::iota(first, last);
+        const auto end = std::ranges::partition_point(
+            range, [&](int word) { return unit(word, depth) == head; });
+        return first + static_cast<int>(end - range.begin());
+    }
+
+    // How many code units two words share, knowing that they share the first `from`.
+    std::size_t sharedLength(int one, int other, std::size_t from) const
+    {
+        const std::u16string_view a = (*this)[one].units.substr(from);
+        const std::u16string_view b = (*this)[other].units.substr(from);
+        return from + static_cast<std::size_t>(
+                          std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+    }
 };
 
-} // namespace
+// The sorted words that begin with a node's text, and the length of that text.
+struct SubstringMatcher::Cover {
+    int first;
+    int last;
+    std::size_t depth;
+};
 
 SubstringMatcher::SubstringMatcher(const QStringList& words)
 {
     const SortedWords sorted(words);
-    // No more nodes than code units, the root and the closing node.
-    const std::size_t most = sorted.units.size() + 2;
+    // Every node but the root ends a word or branches: no more than twice as many as the words.
+    const std::size_t most = 2 * static_cast<std::size_t>(words.size()) + 2;
     m_nodes.reserve(most);
-    m_units.reserve(most);
+    m_heads.reserve(most);
+    m_units.reserve(sorted.allUnits);
     m_wordsHere.reserve(static_cast<std::size_t>(words.size()));
+    std::vector<Cover> covers; // by node
+    covers.reserve(most);
     m_nodes.push_back(Node());
-    m_units.push_back(0);
-    // Breadth first, a level at a time: each node covers the run of sorted words that begin
-    // with its text. Only two levels' runs are kept at once.
-    struct Run {
-        int first;
-        int last;
-    };
-    std::vector<Run> level{{0, static_cast<int>(words.size())}};
-    std::vector<Run> next;
-    for (std::size_t node = 0, depth = 0; !level.empty(); ++depth) {
-        for (const Run& run : level) {
-            int at = run.first;
-            m_nodes[node].firstWord = static_cast<int>(m_wordsHere.size());
-            // Words as long as the node's text end here; the shorter sort first.
-            for (; at < run.last && sorted.length(at) == depth; ++at)
-                m_wordsHere.push_back(sorted.positions[static_cast<std::size_t>(at)]);
-            m_nodes[node++].firstChild = static_cast<int>(m_nodes.size());
-            while (at < run.last) {
-                const char16_t unit = sorted.unit(at, depth);
-                int end = at + 1;
-                while (end < run.last && sorted.unit(end, depth) == unit)
-                    ++end;
-                m_nodes.push_back(Node());
-                m_units.push_back(unit);
-                next.push_back({at, end});
-                at = end;
-            }
-        }
-        level.swap(next);
-        next.clear();
-    }
+    m_heads.push_back(0);
+    covers.push_back({0, static_cast<int>(words.size()), 0});
+    // Breadth first: the nodes added behind the one branched are its children.
+    for (std::size_t node = 0; node < m_nodes.size(); ++node)
+        branch(node, covers[node], sorted, covers);
     Node closing;
     closing.firstChild = static_cast<int>(m_nodes.size());
     closing.firstWord = static_cast<int>(m_wordsHere.size());
+    closing.runStart = static_cast<int>(m_units.size());
     m_nodes.push_back(closing);
-    linkFailures();
+}
+
+// The words ending at a node, and its children: one for each code unit that follows the node's
+// text in its words, reaching as deep as all the words going that way agree.
+void SubstringMatcher::branch(std::size_t node, Cover cover, const SortedWords& sorted,
+                              std::vector<Cover>& covers)
+{
+    int at = cover.first;
+    m_nodes[node].firstWord = static_cast<int>(m_wordsHere.size());
+    // Words as long as the node's text end here; the shorter sort first.
+    for (; at < cover.last && sorted.length(at) == cover.depth; ++at)
+        m_wordsHere.push_back(sorted[at].position);
+    m_nodes[node].firstChild = static_cast<int>(m_nodes.size());
+    while (at < cover.last) {
+        const int end = sorted.sameUnitEnd(at, cover.last, cover.depth);
+        // Sorted, the first and the last of these words share what they all share.
+        const std::size_t depth = sorted.sharedLength(at, end - 1, cover.depth + 1);
+        Node next;
+        next.runStart = static_cast<int>(m_units.size());
+        m_nodes.push_back(next);
+        m_heads.push_back(sorted.unit(at, cover.depth));
+        m_units += sorted[at].units.substr(cover.depth + 1, depth - cover.depth - 1);
+        covers.push_back({at, end, depth});
+        at = end;
+    }
 }
 
 int SubstringMatcher::wordsAt(int node) const
@@ -95,41 +130,31 @@ int SubstringMatcher::wordsAt(int node) const
     return m_nodes[at + 1].firstWord - m_nodes[at].firstWord;
 }
 
+std::u16string_view SubstringMatcher::runOf(int node) const
+{
+    const auto at = static_cast<std::size_t>(node);
+    const auto start = static_cast<std::size_t>(m_nodes[at].runStart);
+    return std::u16string_view(m_units).substr(
+        start, static_cast<std::size_t>(m_nodes[at + 1].runStart) - start);
+}
+
 int SubstringMatcher::child(int node, char16_t unit) const
 {
     const auto at = static_cast<std::size_t>(node);
-    const auto begin = m_units.begin() + m_nodes[at].firstChild;
-    const auto end = m_units.begin() + m_nodes[at + 1].firstChild;
+    const auto begin = m_heads.begin() + m_nodes[at].firstChild;
+    const auto end = m_heads.begin() + m_nodes[at + 1].firstChild;
     const auto found = std::lower_bound(begin, end, unit);
-    return found != end && *found == unit ? static_cast<int>(found - m_units.begin()) : -1;
+    return found != end && *found == unit ? static_cast<int>(found - m_heads.begin()) : -1;
 }
 
-// The state after one more code unit: the deepest node whose text ends the text read so far.
-int SubstringMatcher::step(int state, char16_t unit) const
+// The child whose head and run begin the rest of the text, which then loses them; -1 for none.
+int SubstringMatcher::deeper(int node, std::u16string_view& rest) const
 {
-    int next = child(state, unit);
-    while (next < 0 && state != 0) {
-        state = m_nodes[static_cast<std::size_t>(state)].fail;
-        next = child(state, unit);
-    }
-    return next < 0 ? 0 : next;
-}
-
-// In breadth-first order every node's parent, and the shallower node its link leads to, are
-// linked before it.
-void SubstringMatcher::linkFailures()
-{
-    const std::size_t nodes = m_nodes.size() - 1;
-    for (std::size_t parent = 0; parent < nodes; ++parent) {
-        const int fromFail = m_nodes[parent].fail;
-        for (int node = m_nodes[parent].firstChild; node < m_nodes[parent + 1].firstChild; ++node) {
-            Node& linked = m_nodes[static_cast<std::size_t>(node)];
-            linked.fail = parent == 0 ? 0 : step(fromFail, m_units[static_cast<std::size_t>(node)]);
-            const Node& fail = m_nodes[static_cast<std::size_t>(linked.fail)];
-            linked.nextOutput =
-                linked.fail != 0 && wordsAt(linked.fail) > 0 ? linked.fail : fail.nextOutput;
-        }
-    }
+    const int next = rest.empty() ? -1 : child(node, rest.front());
+    if (next < 0 || !rest.substr(1).starts_with(runOf(next)))
+        return -1;
+    rest.remove_prefix(1 + runOf(next).size());
+    return next;
 }
 
 QList<qsizetype> SubstringMatcher::find(const QString& text) const
@@ -137,24 +162,22 @@ QList<qsizetype> SubstringMatcher::find(const QString& text) const
     if (text.isEmpty() || m_nodes.empty())
         return {};
     std::vector<qsizetype> found;
-    const auto collect = [this, &found](int node) {
+    // A node reached from several places of the text gives its words once.
+    std::unordered_set<int> seen;
+    const auto collect = [this, &found, &seen](int node) {
+        if (wordsAt(node) == 0 || !seen.insert(node).second)
+            return;
         const auto first = m_wordsHere.begin() + m_nodes[static_cast<std::size_t>(node)].firstWord;
         found.insert(found.end(), first, first + wordsAt(node));
     };
-    if (wordsAt(0) > 0)
-        collect(0); // empty words
-    // A node's chain of outputs is the same wherever it is reached: each is walked once.
-    std::unordered_set<int> seen;
-    int state = 0;
-    for (const QChar c : text) {
-        state = step(state, c.unicode());
-        const int nearest =
-            wordsAt(state) > 0 ? state : m_nodes[static_cast<std::size_t>(state)].nextOutput;
-        for (int node = nearest; node > 0 && seen.insert(node).second;
-             node = m_nodes[static_cast<std::size_t>(node)].nextOutput)
+    collect(0); // empty words
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    static_cast<std::size_t>(text.size()));
+    for (std::size_t start = 0; start < units.size(); ++start) {
+        std::u16string_view rest = units.substr(start);
+        for (int node = deeper(0, rest); node > 0; node = deeper(node, rest))
             collect(node);
     }
     std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
     return QList<qsizetype>(found.begin(), found.end());
 }

@@ -73,6 +73,14 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("title");
         QTest::addColumn<Positions>("expected");
+        // Beyond what the comparison with a plain search reaches: entries of more than four
+        // letters that share their beginnings, one inside another, and NUL characters.
+        QTest::newRow("entries alike in their first four letters, one beginning another")
+            << QStringList{"casinos", "casino", "casual", "cash"} << "Casinos, cash"
+            << Positions{0, 1, 3};
+        QTest::newRow("NUL characters in an entry")
+            << QStringList{QString::fromLatin1("a\0b", 3), "a", "ab"}
+            << QString::fromLatin1("xa\0bx", 5) << Positions{0, 1};
         QTest::newRow("Unicode case folding")
             << QStringList{"σίσυφος"} << "Ο ΣΊΣΥΦΟΣ" << Positions{0};
         // Look-alike spellings of a listed word.
