@@ -12,10 +12,9 @@ if [ "${1:-}" = "--sanitize" ]; then
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DBRIVOLA_WERROR="$werror" -DBRIVOLA_SANITIZE=ON -DBRIVOLA_BENCHMARKS=OFF
     cmake --build build-sanitize
-    suppressions=$PWD/tests/sanitizer
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:suppressions=$suppressions/asan.supp"
-    export LSAN_OPTIONS="suppressions=$suppressions/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$suppressions/ubsan.supp"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ctest --test-dir build-sanitize --output-on-failure --parallel 2
     exit
 fi

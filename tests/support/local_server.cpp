@@ -7,7 +7,6 @@
 #include <QSslConfiguration>
 #include <QSslKey>
 #include <QSslServer>
-#include <QSslSocket>
 #include <QTcpSocket>
 
 LocalServer::LocalServer(Security security)
