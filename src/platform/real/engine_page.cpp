@@ -86,9 +86,9 @@ EnginePage::EnginePage(WebEngineProfile& profile, QObject* parent)
     });
 }
 
-QWidget* EnginePage::window() const
+QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 {
-    QWebEngineView* view = QWebEngineView::forPage(this);
+    QWebEngineView* view = QWebEngineView::forPage(page);
     return view ? view->window() : nullptr;
 }
 
@@ -101,7 +101,7 @@ void EnginePage::answerPermission(const QUrl& origin, Feature feature)
             QStringLiteral("%1 wants to %2.")
                 .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
         const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
-        allowed = m_profile.messages().choose(window(), prompt, choices, 1) == 0;
+        allowed = m_profile.messages().choose(windowOf(this), prompt, choices, 1) == 0;
         m_profile.rememberPermission(origin, feature, *allowed);
     }
     setFeaturePermission(origin, feature,
@@ -117,7 +117,7 @@ void EnginePage::answerCertificateError(QWebEngineCertificateError error)
         choices.append(QStringLiteral("Continue anyway"));
     const QString prompt = QStringLiteral("The connection to %1 is not secure.\n\n%2")
                                .arg(error.url().host(), certificateText(error));
-    if (m_profile.messages().choose(window(), prompt, choices, 0) == 1)
+    if (m_profile.messages().choose(windowOf(this), prompt, choices, 0) == 1)
         return error.acceptCertificate();
     error.rejectCertificate();
     if (history()->canGoBack())

@@ -23,6 +23,8 @@ public:
     void setGuarded(bool guarded) { m_guarded = guarded; }
     // Loads the page again; after a stop, the page that stopped.
     void reloadPage();
+    // The window that shows the page, where its questions go; none while no view shows it.
+    static QWidget* windowOf(const QWebEnginePage* page);
 
 protected:
     bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
@@ -34,7 +36,6 @@ private:
     void answerPermission(const QUrl& origin, Feature feature);
     void answerCertificateError(QWebEngineCertificateError error);
     void showStopped(RenderProcessTerminationStatus status, int exitCode);
-    QWidget* window() const;
 
     WebEngineProfile& m_profile;
     bool m_answerUnasked = false;

@@ -1,6 +1,7 @@
 #include "platform/real/webengine_profile.h"
 
 #include "platform/file_dialog.h"
+#include "platform/real/engine_page.h"
 #include "platform/real/webengine_browser.h"
 #include "platform/real/webengine_download.h"
 
@@ -15,7 +16,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace {
 
@@ -130,8 +130,8 @@ void WebEngineProfile::rememberPermission(const QUrl& origin, int feature, bool 
 // folder with the name the site suggests. The engine drops a request not accepted here.
 void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
 {
-    const QWebEngineView* view = QWebEngineView::forPage(request->page());
-    const auto dialog = m_fileDialogs.create(view ? view->window() : QApplication::activeWindow());
+    QWidget* window = EnginePage::windowOf(request->page());
+    const auto dialog = m_fileDialogs.create(window ? window : QApplication::activeWindow());
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     dialog->setFileName(QDir(folder).filePath(request->suggestedFileName()));
     dialog->showSave();
