@@ -187,10 +187,11 @@ void MiniBrowse::createButtons()
 
 void MiniBrowse::connectBrowser()
 {
-    connect(WebBrowser1, &BrowserControl::NewWindow2, this, &MiniBrowse::WebBrowser1_NewWindow2);
-    connect(WebBrowser1, &BrowserControl::StatusTextChange, this,
+    connect(WebBrowser1, &BrowserControl::newWindowRequested, this,
+            &MiniBrowse::WebBrowser1_NewWindow2);
+    connect(WebBrowser1, &BrowserControl::statusTextChanged, this,
             &MiniBrowse::WebBrowser1_StatusTextChange);
-    connect(WebBrowser1, &BrowserControl::TitleChange, this, &MiniBrowse::WebBrowser1_TitleChange);
+    connect(WebBrowser1, &BrowserControl::titleChanged, this, &MiniBrowse::WebBrowser1_TitleChange);
     connect(WebBrowser1, &BrowserControl::printFinished, this, [this](bool printed) {
         if (!printed)
             m_messages.show(this, tr("The page could not be printed."));
@@ -199,12 +200,12 @@ void MiniBrowse::connectBrowser()
 
 void MiniBrowse::goHome()
 {
-    WebBrowser1->GoHome();
+    WebBrowser1->goHome();
 }
 
 void MiniBrowse::navigate(const QString& address)
 {
-    WebBrowser1->Navigate(address);
+    WebBrowser1->navigate(address);
 }
 
 void MiniBrowse::setAddressText(const QString& text)
@@ -214,7 +215,7 @@ void MiniBrowse::setAddressText(const QString& text)
 
 QString MiniBrowse::address() const
 {
-    return WebBrowser1->LocationURL();
+    return WebBrowser1->url();
 }
 
 void MiniBrowse::Form_Load()
@@ -246,7 +247,7 @@ void MiniBrowse::Combo1_KeyDown(int keyCode)
         return;
     const QString text = Combo1->currentText();
     try {
-        WebBrowser1->Navigate(text);
+        WebBrowser1->navigate(text);
         Combo1->insertItem(m_order.insertionRow(*Combo1->model(), text), text);
         Combo1->setEditText(text);
         Combo1->lineEdit()->setSelection(0, static_cast<int>(text.size()));
@@ -257,32 +258,32 @@ void MiniBrowse::Combo1_KeyDown(int keyCode)
 
 void MiniBrowse::Command1_Click()
 {
-    ignoreFailure([this] { WebBrowser1->Stop(); });
+    ignoreFailure([this] { WebBrowser1->stop(); });
 }
 
 void MiniBrowse::Command2_Click()
 {
-    ignoreFailure([this] { WebBrowser1->GoForward(); });
+    ignoreFailure([this] { WebBrowser1->goForward(); });
 }
 
 void MiniBrowse::Command3_Click()
 {
-    ignoreFailure([this] { WebBrowser1->GoBack(); });
+    ignoreFailure([this] { WebBrowser1->goBack(); });
 }
 
 void MiniBrowse::Command4_Click()
 {
-    WebBrowser1->GoHome();
+    WebBrowser1->goHome();
 }
 
 void MiniBrowse::Command5_Click()
 {
-    WebBrowser1->Refresh();
+    WebBrowser1->refresh();
 }
 
 void MiniBrowse::Command6_Click()
 {
-    WebBrowser1->GoSearch();
+    WebBrowser1->goSearch();
 }
 
 void MiniBrowse::Command7_Click()
@@ -292,7 +293,7 @@ void MiniBrowse::Command7_Click()
 
 void MiniBrowse::Command8_Click()
 {
-    ignoreFailure([this] { WebBrowser1->Navigate(QStringLiteral("mailto:")); });
+    ignoreFailure([this] { WebBrowser1->navigate(QStringLiteral("mailto:")); });
 }
 
 void MiniBrowse::Timer1_Timer()
@@ -313,7 +314,7 @@ void MiniBrowse::WebBrowser1_StatusTextChange(const QString&)
 
 void MiniBrowse::WebBrowser1_TitleChange(const QString&)
 {
-    setWindowTitle(WebBrowser1->LocationName());
+    setWindowTitle(WebBrowser1->title());
     noteTitleShown();
 }
 
@@ -321,7 +322,7 @@ void MiniBrowse::WebBrowser1_TitleChange(const QString&)
 void MiniBrowse::noteTitleShown() const
 {
     const QString title = windowTitle();
-    if (isVisible() && title != kFirstCaption && title != WebBrowser1->LocationURL())
+    if (isVisible() && title != kFirstCaption && title != WebBrowser1->url())
         StartupLog::milestone("first title");
 }
 

@@ -197,7 +197,7 @@ void Form2::Combo1_Change()
 void Form2::navigateFromAddressBox()
 {
     const QString text = Combo1->currentText();
-    m_page.Navigate(text);
+    m_page.navigate(text);
     Combo1->addItem(text);
 }
 
@@ -237,13 +237,13 @@ void Form2::Form_MouseMove()
 
 void Form2::Label1_Click()
 {
-    ignoreFailure([this] { m_page.Refresh(); });
+    ignoreFailure([this] { m_page.refresh(); });
 }
 
 void Form2::Label2_Click()
 {
     try {
-        m_page.GoBack();
+        m_page.goBack();
     } catch (const PlatformError&) {
         markFailedArrow(Label2);
     }
@@ -252,7 +252,7 @@ void Form2::Label2_Click()
 void Form2::Label3_Click()
 {
     try {
-        m_page.GoForward();
+        m_page.goForward();
     } catch (const PlatformError&) {
         markFailedArrow(Label3);
     }
@@ -275,7 +275,7 @@ void Form2::Label4_Click()
 
 void Form2::Label5_Click()
 {
-    ignoreFailure([this] { m_page.Stop(); });
+    ignoreFailure([this] { m_page.stop(); });
 }
 
 void Form2::Label6_Click()
@@ -285,7 +285,7 @@ void Form2::Label6_Click()
 
 void Form2::Label7_Click()
 {
-    ignoreFailure([this] { m_page.GoHome(); });
+    ignoreFailure([this] { m_page.goHome(); });
 }
 
 void Form2::Label11_Click()
@@ -296,7 +296,7 @@ void Form2::Label11_Click()
 
 void Form2::Label13_Click()
 {
-    ignoreFailure([this] { m_page.GoSearch(); });
+    ignoreFailure([this] { m_page.goSearch(); });
 }
 
 void Form2::Label2_MouseUp()

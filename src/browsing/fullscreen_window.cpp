@@ -80,10 +80,11 @@ Form1::Form1(BrowserProfile& profile, const SettingsStore& settings,
 
 void Form1::connectBrowser()
 {
-    connect(WebBrowser1, &BrowserControl::NewWindow2, this, &Form1::WebBrowser1_NewWindow2);
-    connect(WebBrowser1, &BrowserControl::ProgressChange, this, &Form1::WebBrowser1_ProgressChange);
-    connect(WebBrowser1, &BrowserControl::TitleChange, this, &Form1::WebBrowser1_TitleChange);
-    connect(WebBrowser1, &BrowserControl::NewDocument, this, [this] {
+    connect(WebBrowser1, &BrowserControl::newWindowRequested, this, &Form1::WebBrowser1_NewWindow2);
+    connect(WebBrowser1, &BrowserControl::progressChanged, this,
+            &Form1::WebBrowser1_ProgressChange);
+    connect(WebBrowser1, &BrowserControl::titleChanged, this, &Form1::WebBrowser1_TitleChange);
+    connect(WebBrowser1, &BrowserControl::documentStarted, this, [this] {
         m_documentLeft = true;
         m_loading = true;
     });
@@ -98,20 +99,20 @@ void Form1::Form_Load()
     try {
         const QString commandLine = m_program.commandLine();
         if (commandLine.isEmpty())
-            WebBrowser1->GoHome();
+            WebBrowser1->goHome();
         else
-            WebBrowser1->Navigate(commandLine);
+            WebBrowser1->navigate(commandLine);
         toolbar().setLeft(300);
         placeToolbarTop();
         Picture1->raise();
     } catch (const PlatformError&) {
-        ignoreFailure([this] { WebBrowser1->GoHome(); });
+        ignoreFailure([this] { WebBrowser1->goHome(); });
     }
 }
 
 void Form1::navigate(const QString& address)
 {
-    WebBrowser1->Navigate(address);
+    WebBrowser1->navigate(address);
 }
 
 void Form1::Form_Resize()
@@ -210,7 +211,7 @@ void Form1::WebBrowser1_TitleChange(const QString& text)
 {
     try {
         refuseRestricted(text);
-        Text1 = WebBrowser1->LocationName();
+        Text1 = WebBrowser1->title();
         if (!List2.isEmpty()) {
             if (List2.contains(Text1))
                 return;
@@ -232,7 +233,7 @@ void Form1::WebBrowser1_TitleChange(const QString& text)
 // is empty.
 void Form1::refuseRestricted(const QString& title)
 {
-    if (WebBrowser1->LocationURL() == kRefusedPage) {
+    if (WebBrowser1->url() == kRefusedPage) {
         endRefusal();
         return;
     }
@@ -248,10 +249,10 @@ void Form1::refuseRestricted(const QString& title)
     m_refusalCheck->start();
     m_documentLeft = false;
     m_refusedWhileLoading = m_loading;
-    m_refusedAddress = WebBrowser1->LocationURL();
+    m_refusedAddress = WebBrowser1->url();
     bool replaced = false;
     for (qsizetype i = 0; i < refusals; ++i) {
-        WebBrowser1->Stop();
+        WebBrowser1->stop();
         leaveRefusedPage(replaced);
         const QScopedValueRollback shown(m_refusalShown, true);
         m_messages.show(this, kRefusedMessage);
@@ -273,20 +274,19 @@ void Form1::endRefusal()
 // once that address is gone again, stopping it has left it.
 bool Form1::refusedPageStopped() const
 {
-    return m_refusedWhileLoading && WebBrowser1->LocationURL() != m_refusedAddress;
+    return m_refusedWhileLoading && WebBrowser1->url() != m_refusedAddress;
 }
 
 bool Form1::showsRefusedPage() const
 {
-    return WebBrowser1->LocationURL() != kRefusedPage &&
-           (!List3.matches(WebBrowser1->LocationName()).isEmpty() ||
-            !List3.matches(WebBrowser1->LocationURL()).isEmpty());
+    return WebBrowser1->url() != kRefusedPage && (!List3.matches(WebBrowser1->title()).isEmpty() ||
+                                                  !List3.matches(WebBrowser1->url()).isEmpty());
 }
 
 void Form1::keepRefusedPageAway()
 {
-    ignoreFailure([this] { WebBrowser1->Stop(); });
-    WebBrowser1->Navigate(kRefusedPage);
+    ignoreFailure([this] { WebBrowser1->stop(); });
+    WebBrowser1->navigate(kRefusedPage);
 }
 
 // Goes back; on the first page of the window, where there is no going back, the empty page
@@ -295,13 +295,13 @@ void Form1::leaveRefusedPage(bool& replaced)
 {
     if (!replaced) {
         try {
-            WebBrowser1->GoBack();
+            WebBrowser1->goBack();
             return;
         } catch (const BrowserError&) {
             replaced = true;
         }
     }
-    WebBrowser1->Navigate(kRefusedPage); // again after a later Stop, which may have cut it off
+    WebBrowser1->navigate(kRefusedPage); // again after a later stop, which may have cut it off
 }
 
 void Form1::changeEvent(QEvent* event)

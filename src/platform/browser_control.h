@@ -1,6 +1,6 @@
 #pragma once
 
-// The embeddable web browser every browser window holds as WebBrowser1.
+// The embeddable web browser that every browser window, and the full-screen window, holds.
 
 #include <QString>
 #include <QWidget>
@@ -12,16 +12,16 @@ public:
 
     // Operations that cannot be done raise BrowserError: an address the control refuses (see
     // AddressRules), going back or forward with no page to go to.
-    virtual void Navigate(const QString& address) = 0;
-    virtual void GoBack() = 0;
-    virtual void GoForward() = 0;
-    virtual void GoHome() = 0;
-    virtual void GoSearch() = 0;
-    virtual void Refresh() = 0;
-    virtual void Stop() = 0;
+    virtual void navigate(const QString& address) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void goHome() = 0;
+    virtual void goSearch() = 0;
+    virtual void refresh() = 0;
+    virtual void stop() = 0;
 
-    virtual QString LocationName() const = 0; // the current page's title
-    virtual QString LocationURL() const = 0;  // the current page's address
+    virtual QString title() const = 0; // the current page's title
+    virtual QString url() const = 0;   // the current page's address
 
     // While set, the page can neither keep the user from leaving it nor hold them with its own
     // dialogs: its questions are answered without being shown.
@@ -42,14 +42,14 @@ public:
     virtual void printPage() = 0;
 
 signals:
-    void TitleChange(const QString& text);
-    void StatusTextChange(const QString& text);
-    void ProgressChange(int progress, int progressMax);
+    void titleChanged(const QString& text);
+    void statusTextChanged(const QString& text);
+    void progressChanged(int progress, int progressMax);
     // A new document starts loading: not a move within the page shown, as "#" links and a
     // page's own history entries are.
-    void NewDocument();
+    void documentStarted();
     // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
-    void NewWindow2(bool* cancel);
+    void newWindowRequested(bool* cancel);
     // The current match's number (from 1; 0 for none) and the number of matches.
     void findResult(int current, int total);
     void printFinished(bool printed);

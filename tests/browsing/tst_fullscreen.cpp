@@ -109,7 +109,7 @@ private slots:
         for (const QString& page : pages)
             f.browser()->showPage(page, page);
         QCOMPARE(f.browser()->calls, calls);
-        QCOMPARE(f.browser()->address, shown);
+        QCOMPARE(f.browser()->currentAddress, shown);
         QCOMPARE(f.fakes.messageBox->prompts,
                  QStringList(calls.count("Stop"), Form1::kRefusedMessage));
     }
@@ -122,7 +122,7 @@ private slots:
         f.browser()->showPage("quiet", "A quiet page");
         f.browser()->calls.clear();
         f.browser()->showPage("http://casino.test/", "http://casino.test/"); // the address first
-        emit f.browser()->TitleChange(QStringLiteral("Casino Night"));       // then its title
+        emit f.browser()->titleChanged(QStringLiteral("Casino Night"));      // then its title
         QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack"}));
         f.browser()->showPage("quiet", "A quiet page"); // back on the earlier page
         QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
@@ -131,7 +131,7 @@ private slots:
         f.browser()->calls.clear();
         f.fakes.messageBox->whileShown = [&f] {
             for (const char* title : {"Casino 1", "Casino 2"})
-                emit f.browser()->TitleChange(QLatin1String(title));
+                emit f.browser()->titleChanged(QLatin1String(title));
         };
         f.browser()->showPage("http://flood.test/", "Casino 0");
         const QString away = "Navigate " + kEmptyPage;
@@ -185,10 +185,10 @@ private slots:
         app.form1().show();
         BrowserControl* browser = app.form1().WebBrowser1;
         const auto titled = [browser](const QString& title) {
-            return QTest::qWaitFor([&] { return browser->LocationName() == title; }, 20000);
+            return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
         };
         QVERIFY(titled("A quiet page"));
-        browser->Navigate(server.url(path).toString());
+        browser->navigate(server.url(path).toString());
         if (!click.isEmpty()) {
             // The title comes once the page's handlers are set; the page may take clicks only
             // once it has drawn itself, so the test clicks until it answers.
@@ -197,13 +197,13 @@ private slots:
             QVERIFY(QTest::qWaitFor(
                 [&] {
                     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
-                    return QTest::qWaitFor([&] { return browser->LocationName() != click; }, 1000);
+                    return QTest::qWaitFor([&] { return browser->title() != click; }, 1000);
                 },
                 20000));
         }
         QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts.size(), 1, 20000);
         const QString end = replaced ? kEmptyPage : server.url("/first").toString();
-        QTRY_COMPARE_WITH_TIMEOUT(browser->LocationURL(), end, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), end, 20000);
         QTest::qWait(300);
         QCOMPARE(fakes.messageBox->prompts.size(), 1);
     }
@@ -291,7 +291,7 @@ private slots:
         QTest::mouseClick(bar->Label6, Qt::LeftButton); // "Exit"
         QVERIFY(f.frame->isVisible());
         QCOMPARE(f.children(), children);
-        emit w->WebBrowser1->ProgressChange(1, 100); // heard by the closed window before deletion
+        emit w->WebBrowser1->progressChanged(1, 100); // heard by the closed window before deletion
         QTRY_VERIFY(w.isNull() && bar.isNull());
         QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
 

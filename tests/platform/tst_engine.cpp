@@ -33,11 +33,11 @@ struct Engine {
     QWebEnginePage* page() const { return browser->findChild<QWebEngineView*>()->page(); }
     bool shows(const QString& title) const
     {
-        return QTest::qWaitFor([&] { return browser->LocationName() == title; }, kLoadTimeout);
+        return QTest::qWaitFor([&] { return browser->title() == title; }, kLoadTimeout);
     }
     bool open(const QUrl& url, const QString& title)
     {
-        browser->Navigate(url.toString());
+        browser->navigate(url.toString());
         return shows(title);
     }
 };
@@ -71,13 +71,13 @@ private slots:
     {
         const QString data = QStringLiteral("data:text/html,<title>Data</title>");
         Engine e;
-        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate("Enter URL"));
-        e.browser->Navigate(data);
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("Enter URL"));
+        e.browser->navigate(data);
         QVERIFY(e.shows("Data"));
         e.browser->setGuarded(true);
-        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate(data));
-        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->Navigate("javascript:document.title=1"));
-        e.browser->Navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate(data));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("javascript:document.title=1"));
+        e.browser->navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));
         QTest::qWait(500);
     }
 
@@ -85,14 +85,14 @@ private slots:
     void refusedNewWindowOpensNothing()
     {
         Engine e;
-        connect(e.browser.get(), &BrowserControl::NewWindow2, this,
+        connect(e.browser.get(), &BrowserControl::newWindowRequested, this,
                 [](bool* cancel) { *cancel = true; });
-        QSignalSpy requests(e.browser.get(), &BrowserControl::NewWindow2);
+        QSignalSpy requests(e.browser.get(), &BrowserControl::newWindowRequested);
         const int windowsBefore = QApplication::topLevelWidgets().size();
         QVERIFY(e.open(m_server.url("/opener"), "Opener"));
         QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, kLoadTimeout);
         QTest::qWait(300);
-        QCOMPARE(e.browser->LocationName(), "Opener");
+        QCOMPARE(e.browser->title(), "Opener");
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
 
@@ -123,7 +123,7 @@ private slots:
         const QString target = folder.filePath("mine.bin");
         e.dialogs.answers = {save ? std::optional(target) : std::nullopt};
         QSignalSpy started(e.profile.get(), &BrowserProfile::downloadStarted);
-        e.browser->Navigate(m_server.url("/get").toString());
+        e.browser->navigate(m_server.url("/get").toString());
         QTRY_COMPARE_WITH_TIMEOUT(e.dialogs.offered.size(), 1, kLoadTimeout);
         const QString downloads =
             QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
@@ -187,9 +187,9 @@ private slots:
         Engine e(guarded);
         e.messages.chosen = choices;
         QSignalSpy loaded(e.page(), &QWebEnginePage::loadFinished);
-        e.browser->Navigate(server.url("/").toString());
+        e.browser->navigate(server.url("/").toString());
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), kLoadTimeout);
-        QTRY_COMPARE(e.browser->LocationName() == "Secret", shown);
+        QTRY_COMPARE(e.browser->title() == "Secret", shown);
         QCOMPARE(e.messages.prompts.size(), guarded ? 0 : 1);
         if (!guarded) // it names the site and what is wrong
             QVERIFY2(e.messages.prompts[0].contains("127.0.0.1") &&
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(e.open(m_server.url("/target"), "Target"));
         ::kill(static_cast<pid_t>(e.page()->renderProcessPid()), SIGKILL);
         QVERIFY(e.shows("This page stopped"));
-        QCOMPARE(e.browser->LocationURL(), m_server.url("/target").toString());
+        QCOMPARE(e.browser->url(), m_server.url("/target").toString());
         e.page()->runJavaScript("document.querySelector('a').click()");
         QVERIFY(e.shows("Target"));
     }

@@ -3,7 +3,7 @@
 #include "core/address_rules.h"
 #include "core/errors.h"
 
-void FakeBrowserControl::Navigate(const QString& page)
+void FakeBrowserControl::navigate(const QString& page)
 {
     calls.append(QStringLiteral("Navigate ") + page);
     const QString refusal = AddressRules::refusal(AddressRules::cleaned(page), guarded);
@@ -12,7 +12,7 @@ void FakeBrowserControl::Navigate(const QString& page)
     visit(page);
 }
 
-void FakeBrowserControl::Stop()
+void FakeBrowserControl::stop()
 {
     calls.append(QStringLiteral("Stop"));
     if (stopFails)
@@ -30,16 +30,16 @@ void FakeBrowserControl::step(const QString& call, int by)
 
 void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pageTitle)
 {
-    if (pageAddress != address)
+    if (pageAddress != currentAddress)
         visit(pageAddress);
-    title = pageTitle;
-    emit TitleChange(pageTitle);
+    currentTitle = pageTitle;
+    emit titleChanged(pageTitle);
 }
 
 bool FakeBrowserControl::requestNewWindow()
 {
     bool cancel = false;
-    emit NewWindow2(&cancel);
+    emit newWindowRequested(&cancel);
     return cancel;
 }
 
@@ -54,10 +54,10 @@ void FakeBrowserControl::visit(const QString& page)
 // Another address than the current one outside its "#" part is another document.
 void FakeBrowserControl::show(const QString& page)
 {
-    const bool newDocument = page.section('#', 0, 0) != address.section('#', 0, 0);
-    address = page;
+    const bool newDocument = page.section('#', 0, 0) != currentAddress.section('#', 0, 0);
+    currentAddress = page;
     if (newDocument)
-        emit NewDocument();
+        emit documentStarted();
 }
 
 void FakeDownload::progress(qint64 bytes, State state, const QString& reason)

@@ -14,15 +14,15 @@ class FakeBrowserControl : public BrowserControl {
 public:
     using BrowserControl::BrowserControl;
 
-    void Navigate(const QString& address) override;
-    void GoBack() override { step(QStringLiteral("GoBack"), -1); }
-    void GoForward() override { step(QStringLiteral("GoForward"), 1); }
-    void GoHome() override { record(QStringLiteral("GoHome"), QStringLiteral("home:")); }
-    void GoSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
-    void Refresh() override { calls.append(QStringLiteral("Refresh")); }
-    void Stop() override;
-    QString LocationName() const override { return title; }
-    QString LocationURL() const override { return address; }
+    void navigate(const QString& address) override;
+    void goBack() override { step(QStringLiteral("GoBack"), -1); }
+    void goForward() override { step(QStringLiteral("GoForward"), 1); }
+    void goHome() override { record(QStringLiteral("GoHome"), QStringLiteral("home:")); }
+    void goSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
+    void refresh() override { calls.append(QStringLiteral("Refresh")); }
+    void stop() override;
+    QString title() const override { return currentTitle; }
+    QString url() const override { return currentAddress; }
     void setLeavingUnasked(bool) override {}
     void setGuarded(bool on) override { guarded = on; }
     void findText(const QString& text, bool backward) override
@@ -33,19 +33,19 @@ public:
     void setZoomFactor(double factor) override { zoom = factor; }
     void printPage() override { calls.append(QStringLiteral("printPage")); }
 
-    // A page arrives: address and title change, and TitleChange is raised with the title. A
+    // A page arrives: address and title change, and titleChanged is raised with the title. A
     // page at another address than the current one (a link followed) joins the history.
     void showPage(const QString& pageAddress, const QString& pageTitle);
-    // Raises NewWindow2 and tells whether the handler cancelled it.
+    // Raises newWindowRequested and tells whether the handler cancelled it.
     bool requestNewWindow();
 
     QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
-    QSet<QString> unreachable; // addresses that Navigate refuses with BrowserError
-    bool stopFails = false;    // Stop raises BrowserError
+    QSet<QString> unreachable; // addresses that navigate() refuses with BrowserError
+    bool stopFails = false;    // stop() raises BrowserError
     bool guarded = false;
     double zoom = 1;
-    QString title;
-    QString address;
+    QString currentTitle;
+    QString currentAddress;
     QStringList history; // addresses visited, in order
     int position = -1;   // the current entry of the history
 

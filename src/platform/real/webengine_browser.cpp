@@ -75,14 +75,14 @@ WebEngineBrowser::~WebEngineBrowser()
 
 void WebEngineBrowser::connectEngineEvents()
 {
-    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserControl::TitleChange);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserControl::titleChanged);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
-        emit NewDocument();
-        emit StatusTextChange(m_page->url().toString());
+        emit documentStarted();
+        emit statusTextChanged(m_page->url().toString());
     });
     connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        emit StatusTextChange(m_page->url().toString());
-        emit ProgressChange(progress, 100);
+        emit statusTextChanged(m_page->url().toString());
+        emit progressChanged(progress, 100);
     });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok)
@@ -90,11 +90,11 @@ void WebEngineBrowser::connectEngineEvents()
         if (m_page->zoomFactor() != m_zoomFactor)
             m_page->setZoomFactor(m_zoomFactor);
     });
-    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::StatusTextChange);
+    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::statusTextChanged);
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) {
                 bool cancel = false;
-                emit NewWindow2(&cancel);
+                emit newWindowRequested(&cancel);
                 if (!cancel)
                     m_page->load(request.requestedUrl());
             });
@@ -114,7 +114,7 @@ void WebEngineBrowser::connectEngineEvents()
     });
 }
 
-void WebEngineBrowser::Navigate(const QString& typed)
+void WebEngineBrowser::navigate(const QString& typed)
 {
     const QString address = AddressRules::cleaned(typed);
     if (const QString refusal = AddressRules::refusal(address, m_guarded); !refusal.isEmpty())
@@ -127,46 +127,46 @@ void WebEngineBrowser::Navigate(const QString& typed)
         QDesktopServices::openUrl(url); // without a handler for it, nothing happens
 }
 
-void WebEngineBrowser::GoBack()
+void WebEngineBrowser::goBack()
 {
     if (!m_page->history()->canGoBack())
         throw BrowserError(QStringLiteral("There is no earlier page"));
     m_page->triggerAction(QWebEnginePage::Back);
 }
 
-void WebEngineBrowser::GoForward()
+void WebEngineBrowser::goForward()
 {
     if (!m_page->history()->canGoForward())
         throw BrowserError(QStringLiteral("There is no later page"));
     m_page->triggerAction(QWebEnginePage::Forward);
 }
 
-void WebEngineBrowser::GoHome()
+void WebEngineBrowser::goHome()
 {
-    Navigate(InternetSettings::homePage(m_settings));
+    navigate(InternetSettings::homePage(m_settings));
 }
 
-void WebEngineBrowser::GoSearch()
+void WebEngineBrowser::goSearch()
 {
-    Navigate(InternetSettings::searchPage(m_settings));
+    navigate(InternetSettings::searchPage(m_settings));
 }
 
-void WebEngineBrowser::Refresh()
+void WebEngineBrowser::refresh()
 {
     m_page->reloadPage();
 }
 
-void WebEngineBrowser::Stop()
+void WebEngineBrowser::stop()
 {
     m_page->triggerAction(QWebEnginePage::Stop);
 }
 
-QString WebEngineBrowser::LocationName() const
+QString WebEngineBrowser::title() const
 {
     return m_page->title();
 }
 
-QString WebEngineBrowser::LocationURL() const
+QString WebEngineBrowser::url() const
 {
     return m_page->url().toString();
 }

@@ -23,15 +23,15 @@ public:
                      QWidget* parent = nullptr);
     ~WebEngineBrowser() override;
 
-    void Navigate(const QString& address) override;
-    void GoBack() override;
-    void GoForward() override;
-    void GoHome() override;
-    void GoSearch() override;
-    void Refresh() override;
-    void Stop() override;
-    QString LocationName() const override;
-    QString LocationURL() const override;
+    void navigate(const QString& address) override;
+    void goBack() override;
+    void goForward() override;
+    void goHome() override;
+    void goSearch() override;
+    void refresh() override;
+    void stop() override;
+    QString title() const override;
+    QString url() const override;
     void setLeavingUnasked(bool unasked) override;
     void setGuarded(bool guarded) override;
     void findText(const QString& text, bool backward) override;

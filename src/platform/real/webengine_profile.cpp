@@ -98,7 +98,7 @@ BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
 {
     auto* browser = new WebEngineBrowser(*this, m_settings, parent);
     if (m_warmPage)
-        connect(browser, &BrowserControl::ProgressChange, m_warmPage,
+        connect(browser, &BrowserControl::progressChanged, m_warmPage,
                 [page = m_warmPage](int progress, int progressMax) {
                     if (progress == progressMax)
                         page->deleteLater();
