@@ -5,7 +5,7 @@
 #include "organizer/organizer_window.h"
 #include "shell/main_frame.h"
 #include "tools/about_box.h"
-#include "tools/system_window.h"
+#include "tools/system_info_window.h"
 
 #include <QGuiApplication>
 

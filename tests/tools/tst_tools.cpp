@@ -3,8 +3,8 @@
 #include "support/test_main.h"
 #include "support/windows.h"
 #include "tools/about_box.h"
-#include "tools/quick_note.h"
-#include "tools/system_window.h"
+#include "tools/quick_note_window.h"
+#include "tools/system_info_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

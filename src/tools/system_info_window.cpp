@@ -1,4 +1,4 @@
-#include "tools/system_window.h"
+#include "tools/system_info_window.h"
 
 #include "core/errors.h"
 #include "core/shared_texts.h"

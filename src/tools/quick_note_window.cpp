@@ -1,4 +1,4 @@
-#include "tools/quick_note.h"
+#include "tools/quick_note_window.h"
 
 #include "core/errors.h"
 #include "core/shared_texts.h"
