@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     App app(realPlatform());
-    auto* splash = new frmSplash(app);
+    auto* splash = new SplashWindow(app);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
     StartupLog::milestone("splash shown");

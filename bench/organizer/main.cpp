@@ -46,8 +46,8 @@ void fillStore(const QString& directory)
     store.update(Texts::kOrganizerStore, [&] {
         Agenda agenda;
         for (int i = 0; i < kAgendaEntries; ++i) {
-            agenda.Sch1.append(dateText(1 + i % 12, 1 + i % 28, i % 3001));
-            agenda.Sch2.append(QStringLiteral("Appointment number %1\nwith a second line").arg(i));
+            agenda.dates.append(dateText(1 + i % 12, 1 + i % 28, i % 3001));
+            agenda.texts.append(QStringLiteral("Appointment number %1\nwith a second line").arg(i));
         }
         agenda.save(store);
         QStringList phones;
@@ -79,7 +79,7 @@ void measure(const QString& directory, Times& times)
     NoFrame frame;
     QElapsedTimer timer;
     timer.start();
-    auto* organizer = new Calender1(store, messages, printer, clock, frame);
+    auto* organizer = new OrganizerWindow(store, messages, printer, clock, frame);
     organizer->setAttribute(Qt::WA_DeleteOnClose);
     organizer->show();
     QApplication::processEvents();

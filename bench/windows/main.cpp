@@ -84,12 +84,12 @@ int brivola(const QString& page)
     services.settings->write(Texts::kProgramStore, InternetSettings::kSection,
                              InternetSettings::kHomePageKey, QUrl::fromLocalFile(page).toString());
     App app(std::move(services));
-    MDIForm1& frame = app.mdiForm1();
+    MainFrame& frame = app.mainFrame();
     frame.showMaximized();
     settle();
     const double one = pssMegabytes();
     for (int i = 0; i < kWindows; ++i)
-        frame.cmdBrowser_Click();
+        frame.openNewBrowser();
     settle();
     const double opened = pssMegabytes();
     const QList<QMdiSubWindow*> windows = frame.mdiArea->subWindowList();

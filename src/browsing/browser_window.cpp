@@ -51,91 +51,92 @@ QToolButton* pictureButton(const char* name, int left, int width, const QString&
 
 } // namespace
 
-MiniBrowse::MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& shell,
-                       const ProgramInfo& program, QWidget* parent)
-    : QWidget(parent), Picture2(new QWidget(this)), Combo1(new QComboBox(Picture2)),
-      Line1(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, Picture2)),
-      Command3(pictureButton("Command3", 4320, 495, QStringLiteral("Go Backward"),
-                             themedIcon(QStringLiteral("go-previous"), QStyle::SP_ArrowBack),
-                             Picture2)),
-      Command1(pictureButton("Command1", 4800, 495, QStringLiteral("Stop Loading Page"),
-                             themedIcon(QStringLiteral("process-stop"), QStyle::SP_BrowserStop),
-                             Picture2)),
-      Command2(pictureButton("Command2", 5280, 495, QStringLiteral("Go Foreward"),
-                             themedIcon(QStringLiteral("go-next"), QStyle::SP_ArrowForward),
-                             Picture2)),
-      Command4(pictureButton(
-          "Command4", 5760, 495, QStringLiteral("Go Home"),
-          themedIcon(QStringLiteral("go-home"), QStringLiteral(":/icons/home.svg")), Picture2)),
-      Command5(pictureButton("Command5", 6240, 495, QStringLiteral("Reload Page"),
-                             themedIcon(QStringLiteral("view-refresh"), QStyle::SP_BrowserReload),
-                             Picture2)),
-      Command6(pictureButton(
-          "Command6", 6720, 495, QStringLiteral("Search the Web"),
+BrowserWindow::BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shell& shell,
+                             const ProgramInfo& program, QWidget* parent)
+    : QWidget(parent), buttonPanel(new QWidget(this)), addressBox(new QComboBox(buttonPanel)),
+      loadingBar(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, buttonPanel)),
+      backButton(pictureButton("backButton", 4320, 495, QStringLiteral("Go Backward"),
+                               themedIcon(QStringLiteral("go-previous"), QStyle::SP_ArrowBack),
+                               buttonPanel)),
+      stopButton(pictureButton("stopButton", 4800, 495, QStringLiteral("Stop Loading Page"),
+                               themedIcon(QStringLiteral("process-stop"), QStyle::SP_BrowserStop),
+                               buttonPanel)),
+      forwardButton(pictureButton("forwardButton", 5280, 495, QStringLiteral("Go Foreward"),
+                                  themedIcon(QStringLiteral("go-next"), QStyle::SP_ArrowForward),
+                                  buttonPanel)),
+      homeButton(pictureButton(
+          "homeButton", 5760, 495, QStringLiteral("Go Home"),
+          themedIcon(QStringLiteral("go-home"), QStringLiteral(":/icons/home.svg")), buttonPanel)),
+      reloadButton(pictureButton(
+          "reloadButton", 6240, 495, QStringLiteral("Reload Page"),
+          themedIcon(QStringLiteral("view-refresh"), QStyle::SP_BrowserReload), buttonPanel)),
+      searchButton(pictureButton(
+          "searchButton", 6720, 495, QStringLiteral("Search the Web"),
           themedIcon(QStringLiteral("system-search"), QStringLiteral(":/icons/search.svg")),
-          Picture2)),
-      Command7(pictureButton("Command7", 7320, 495, QStringLiteral("Change IE4 Settings"),
-                             themedIcon(QStringLiteral("preferences-system-network"),
-                                        QStringLiteral(":/icons/settings.svg")),
-                             Picture2)),
-      Command8(pictureButton(
-          "Command8", 7800, 615, QStringLiteral("Send E-mail"),
-          themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")), Picture2)),
-      Timer1(new QTimer(this)), WebBrowser1(profile.createBrowser(this)),
-      findBar(new FindBar(*WebBrowser1, this)), m_messages(messages), m_shell(shell),
-      m_program(program)
+          buttonPanel)),
+      settingsButton(pictureButton("settingsButton", 7320, 495,
+                                   QStringLiteral("Change IE4 Settings"),
+                                   themedIcon(QStringLiteral("preferences-system-network"),
+                                              QStringLiteral(":/icons/settings.svg")),
+                                   buttonPanel)),
+      mailButton(
+          pictureButton("mailButton", 7800, 615, QStringLiteral("Send E-mail"),
+                        themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")),
+                        buttonPanel)),
+      loadingBarTimer(new QTimer(this)), browser(profile.createBrowser(this)),
+      findBar(new FindBar(*browser, this)), m_messages(messages), m_shell(shell), m_program(program)
 {
-    setObjectName(QStringLiteral("MiniBrowse"));
+    setObjectName(QStringLiteral("BrowserWindow"));
     setProperty("Tag", QStringLiteral("Browser"));
     setWindowTitle(kFirstCaption);
     setWindowIcon(programIcon());
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(Twips::rect(0, 0, kPanelWidth, kPanelHeight));
-    setBackground(Picture2, kLightGrey);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    buttonPanel->setGeometry(Twips::rect(0, 0, kPanelWidth, kPanelHeight));
+    setBackground(buttonPanel, kLightGrey);
+    loadingBar->setObjectName(QStringLiteral("loadingBar"));
+    loadingBarTimer->setObjectName(QStringLiteral("loadingBarTimer"));
+    browser->setObjectName(QStringLiteral("browser"));
 
     createAddressBox();
     createButtons();
     connectBrowser();
     createShortcuts();
-    connect(findBar, &FindBar::opened, this, &MiniBrowse::Form_Resize);
+    connect(findBar, &FindBar::opened, this, &BrowserWindow::layOutContents);
     connect(findBar, &FindBar::closed, this, [this] {
-        Form_Resize();
-        WebBrowser1->setFocus();
+        layOutContents();
+        browser->setFocus();
     });
 
-    Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, &MiniBrowse::Timer1_Timer);
-    Timer1->start();
+    loadingBarTimer->setInterval(200);
+    connect(loadingBarTimer, &QTimer::timeout, this, &BrowserWindow::resetLoadingBar);
+    loadingBarTimer->start();
 }
 
-void MiniBrowse::createAddressBox()
+void BrowserWindow::createAddressBox()
 {
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(Twips::rect(0, 0, 4335, 360));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert); // Enter adds to the list in sorted order
-    Combo1->setCompleter(nullptr);                // Enter passes the text exactly as typed
-    Combo1->setFont(msSansSerif(9.75, true));
-    setBackground(Combo1, Qt::black);
-    setTextColor(Combo1, QColor(255, 255, 192));
-    Combo1->setEditText(kFirstAddressText);
-    onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
-    Combo1->installEventFilter(this);
+    addressBox->setObjectName(QStringLiteral("addressBox"));
+    addressBox->setGeometry(Twips::rect(0, 0, 4335, 360));
+    addressBox->setEditable(true);
+    addressBox->setInsertPolicy(QComboBox::NoInsert); // Enter adds to the list in sorted order
+    addressBox->setCompleter(nullptr);                // Enter passes the text exactly as typed
+    addressBox->setFont(msSansSerif(9.75, true));
+    setBackground(addressBox, Qt::black);
+    setTextColor(addressBox, QColor(255, 255, 192));
+    addressBox->setEditText(kFirstAddressText);
+    onKeyDown(addressBox, [this](int code) { handleAddressKey(code); });
+    addressBox->installEventFilter(this);
 }
 
 // While the box holds its first text, taking the focus selects it, so typing replaces it.
-bool MiniBrowse::eventFilter(QObject* watched, QEvent* event)
+bool BrowserWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && Combo1->currentText() == kFirstAddressText)
-        QTimer::singleShot(0, Combo1->lineEdit(), &QLineEdit::selectAll);
+    if (event->type() == QEvent::FocusIn && addressBox->currentText() == kFirstAddressText)
+        QTimer::singleShot(0, addressBox->lineEdit(), &QLineEdit::selectAll);
     return QWidget::eventFilter(watched, event);
 }
 
 // Window-wide keys, and Esc only in the page: the address box and the panel keep theirs.
-void MiniBrowse::createShortcuts()
+void BrowserWindow::createShortcuts()
 {
     const auto bind = [this](QWidget* scope, QKeyCombination keys, auto handler) {
         auto* shortcut = new QShortcut(keys, scope);
@@ -143,88 +144,86 @@ void MiniBrowse::createShortcuts()
         connect(shortcut, &QShortcut::activated, this, handler);
     };
     bind(this, Qt::CTRL | Qt::Key_F, [this] { findBar->open(); });
-    bind(this, Qt::CTRL | Qt::Key_L, &MiniBrowse::focusAddressBox);
+    bind(this, Qt::CTRL | Qt::Key_L, &BrowserWindow::focusAddressBox);
     bind(this, Qt::CTRL | Qt::Key_Plus, [this] { zoomBy(1); });
     bind(this, Qt::CTRL | Qt::Key_Equal, [this] { zoomBy(1); });
     bind(this, Qt::CTRL | Qt::Key_Minus, [this] { zoomBy(-1); });
-    bind(this, Qt::CTRL | Qt::Key_0, [this] { WebBrowser1->setZoomFactor(1); });
-    bind(this, Qt::CTRL | Qt::Key_P, [this] { WebBrowser1->printPage(); });
-    bind(this, Qt::ALT | Qt::Key_Left, &MiniBrowse::Command3_Click);
-    bind(this, Qt::ALT | Qt::Key_Right, &MiniBrowse::Command2_Click);
-    bind(this, QKeyCombination(Qt::Key_F5), &MiniBrowse::Command5_Click);
-    bind(WebBrowser1, QKeyCombination(Qt::Key_Escape), &MiniBrowse::Command1_Click);
+    bind(this, Qt::CTRL | Qt::Key_0, [this] { browser->setZoomFactor(1); });
+    bind(this, Qt::CTRL | Qt::Key_P, [this] { browser->printPage(); });
+    bind(this, Qt::ALT | Qt::Key_Left, &BrowserWindow::goBack);
+    bind(this, Qt::ALT | Qt::Key_Right, &BrowserWindow::goForward);
+    bind(this, QKeyCombination(Qt::Key_F5), &BrowserWindow::reload);
+    bind(browser, QKeyCombination(Qt::Key_Escape), &BrowserWindow::stopLoading);
 }
 
-void MiniBrowse::focusAddressBox()
+void BrowserWindow::focusAddressBox()
 {
-    Combo1->setFocus(Qt::ShortcutFocusReason);
-    Combo1->lineEdit()->selectAll();
+    addressBox->setFocus(Qt::ShortcutFocusReason);
+    addressBox->lineEdit()->selectAll();
 }
 
-void MiniBrowse::zoomBy(int steps)
+void BrowserWindow::zoomBy(int steps)
 {
-    const double now = WebBrowser1->zoomFactor();
+    const double now = browser->zoomFactor();
     const bool larger = steps > 0;
     double next = larger ? kZoomSteps.back() : kZoomSteps.front();
     for (const double zoom : kZoomSteps) {
         if (larger ? zoom > now + 0.001 && zoom < next : zoom < now - 0.001 && zoom > next)
             next = zoom;
     }
-    WebBrowser1->setZoomFactor(next);
+    browser->setZoomFactor(next);
 }
 
-void MiniBrowse::createButtons()
+void BrowserWindow::createButtons()
 {
-    connect(Command1, &QToolButton::clicked, this, &MiniBrowse::Command1_Click);
-    connect(Command2, &QToolButton::clicked, this, &MiniBrowse::Command2_Click);
-    connect(Command3, &QToolButton::clicked, this, &MiniBrowse::Command3_Click);
-    connect(Command4, &QToolButton::clicked, this, &MiniBrowse::Command4_Click);
-    connect(Command5, &QToolButton::clicked, this, &MiniBrowse::Command5_Click);
-    connect(Command6, &QToolButton::clicked, this, &MiniBrowse::Command6_Click);
-    connect(Command7, &QToolButton::clicked, this, &MiniBrowse::Command7_Click);
-    connect(Command8, &QToolButton::clicked, this, &MiniBrowse::Command8_Click);
+    connect(stopButton, &QToolButton::clicked, this, &BrowserWindow::stopLoading);
+    connect(forwardButton, &QToolButton::clicked, this, &BrowserWindow::goForward);
+    connect(backButton, &QToolButton::clicked, this, &BrowserWindow::goBack);
+    connect(homeButton, &QToolButton::clicked, this, &BrowserWindow::goHome);
+    connect(reloadButton, &QToolButton::clicked, this, &BrowserWindow::reload);
+    connect(searchButton, &QToolButton::clicked, this, &BrowserWindow::searchWeb);
+    connect(settingsButton, &QToolButton::clicked, this, &BrowserWindow::showInternetOptions);
+    connect(mailButton, &QToolButton::clicked, this, &BrowserWindow::sendMail);
 }
 
-void MiniBrowse::connectBrowser()
+void BrowserWindow::connectBrowser()
 {
-    connect(WebBrowser1, &BrowserControl::newWindowRequested, this,
-            &MiniBrowse::WebBrowser1_NewWindow2);
-    connect(WebBrowser1, &BrowserControl::statusTextChanged, this,
-            &MiniBrowse::WebBrowser1_StatusTextChange);
-    connect(WebBrowser1, &BrowserControl::titleChanged, this, &MiniBrowse::WebBrowser1_TitleChange);
-    connect(WebBrowser1, &BrowserControl::printFinished, this, [this](bool printed) {
+    connect(browser, &BrowserControl::newWindowRequested, this, &BrowserWindow::refuseNewWindow);
+    connect(browser, &BrowserControl::statusTextChanged, this, &BrowserWindow::flashLoadingBar);
+    connect(browser, &BrowserControl::titleChanged, this, &BrowserWindow::showTitle);
+    connect(browser, &BrowserControl::printFinished, this, [this](bool printed) {
         if (!printed)
             m_messages.show(this, tr("The page could not be printed."));
     });
 }
 
-void MiniBrowse::goHome()
+void BrowserWindow::goHome()
 {
-    WebBrowser1->goHome();
+    browser->goHome();
 }
 
-void MiniBrowse::navigate(const QString& address)
+void BrowserWindow::navigate(const QString& address)
 {
-    WebBrowser1->navigate(address);
+    browser->navigate(address);
 }
 
-void MiniBrowse::setAddressText(const QString& text)
+void BrowserWindow::setAddressText(const QString& text)
 {
-    Combo1->setEditText(text);
+    addressBox->setEditText(text);
 }
 
-QString MiniBrowse::address() const
+QString BrowserWindow::address() const
 {
-    return WebBrowser1->url();
+    return browser->url();
 }
 
-void MiniBrowse::Form_Load()
+void BrowserWindow::takeFirstSize()
 {
     const QSize screen = m_program.screenSizeTwips(this);
     setOuterSizeTwips(this, QSize(screen.width() * 3 / 4, screen.height() * 3 / 4));
 }
 
-void MiniBrowse::Form_Resize()
+void BrowserWindow::layOutContents()
 {
     if (isMinimizedWindow(this))
         return;
@@ -237,107 +236,102 @@ void MiniBrowse::Form_Resize()
         page.setTop(page.top() + findBar->height());
         page.setHeight(std::max(0, page.height()));
     }
-    WebBrowser1->setGeometry(page);
-    Picture2->move(Twips::toPixels((outer.width() - kPanelWidth) / 2.0), Picture2->y());
+    browser->setGeometry(page);
+    buttonPanel->move(Twips::toPixels((outer.width() - kPanelWidth) / 2.0), buttonPanel->y());
 }
 
-void MiniBrowse::Combo1_KeyDown(int keyCode)
+void BrowserWindow::handleAddressKey(int keyCode)
 {
     if (keyCode != kEnterKeyCode)
         return;
-    const QString text = Combo1->currentText();
+    const QString text = addressBox->currentText();
     try {
-        WebBrowser1->navigate(text);
-        Combo1->insertItem(m_order.insertionRow(*Combo1->model(), text), text);
-        Combo1->setEditText(text);
-        Combo1->lineEdit()->setSelection(0, static_cast<int>(text.size()));
+        browser->navigate(text);
+        addressBox->insertItem(m_order.insertionRow(*addressBox->model(), text), text);
+        addressBox->setEditText(text);
+        addressBox->lineEdit()->setSelection(0, static_cast<int>(text.size()));
     } catch (const PlatformError&) {
         m_messages.show(this, Texts::kCannotConnect);
     }
 }
 
-void MiniBrowse::Command1_Click()
+void BrowserWindow::stopLoading()
 {
-    ignoreFailure([this] { WebBrowser1->stop(); });
+    ignoreFailure([this] { browser->stop(); });
 }
 
-void MiniBrowse::Command2_Click()
+void BrowserWindow::goForward()
 {
-    ignoreFailure([this] { WebBrowser1->goForward(); });
+    ignoreFailure([this] { browser->goForward(); });
 }
 
-void MiniBrowse::Command3_Click()
+void BrowserWindow::goBack()
 {
-    ignoreFailure([this] { WebBrowser1->goBack(); });
+    ignoreFailure([this] { browser->goBack(); });
 }
 
-void MiniBrowse::Command4_Click()
+void BrowserWindow::reload()
 {
-    WebBrowser1->goHome();
+    browser->refresh();
 }
 
-void MiniBrowse::Command5_Click()
+void BrowserWindow::searchWeb()
 {
-    WebBrowser1->refresh();
+    browser->goSearch();
 }
 
-void MiniBrowse::Command6_Click()
-{
-    WebBrowser1->goSearch();
-}
-
-void MiniBrowse::Command7_Click()
+void BrowserWindow::showInternetOptions()
 {
     m_shell.ControlPanelItem(Shell::kInternetOptions);
 }
 
-void MiniBrowse::Command8_Click()
+void BrowserWindow::sendMail()
 {
-    ignoreFailure([this] { WebBrowser1->navigate(QStringLiteral("mailto:")); });
+    ignoreFailure([this] { browser->navigate(QStringLiteral("mailto:")); });
 }
 
-void MiniBrowse::Timer1_Timer()
+void BrowserWindow::resetLoadingBar()
 {
-    Line1->setColor(kDarkBlue);
+    loadingBar->setColor(kDarkBlue);
 }
 
-void MiniBrowse::WebBrowser1_NewWindow2(bool* cancel)
+void BrowserWindow::refuseNewWindow(bool* cancel)
 {
     *cancel = true;
 }
 
-void MiniBrowse::WebBrowser1_StatusTextChange(const QString&)
+void BrowserWindow::flashLoadingBar(const QString&)
 {
-    Line1->setColor(kRed);
-    enable(Timer1);
+    loadingBar->setColor(kRed);
+    enable(loadingBarTimer);
 }
 
-void MiniBrowse::WebBrowser1_TitleChange(const QString&)
+void BrowserWindow::showTitle(const QString&)
 {
-    setWindowTitle(WebBrowser1->title());
+    setWindowTitle(browser->title());
     noteTitleShown();
 }
 
 // Start-up is measured until a page's own title is on screen, not merely its address.
-void MiniBrowse::noteTitleShown() const
+void BrowserWindow::noteTitleShown() const
 {
     const QString title = windowTitle();
-    if (isVisible() && title != kFirstCaption && title != WebBrowser1->url())
+    if (isVisible() && title != kFirstCaption && title != browser->url())
         StartupLog::milestone("first title");
 }
 
-void MiniBrowse::showEvent(QShowEvent* event)
+void BrowserWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!m_loaded) {
         m_loaded = true;
-        Form_Load();
+        takeFirstSize();
     }
     noteTitleShown();
 }
 
-void MiniBrowse::resizeEvent(QResizeEvent* event)
+void BrowserWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    layOutContents();
 }

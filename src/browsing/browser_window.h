@@ -19,28 +19,28 @@ class QTimer;
 class QToolButton;
 class Shell;
 
-class MiniBrowse : public QWidget {
+class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
     inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
     inline static const QString kFirstAddressText = QStringLiteral("Enter URL");
 
-    MiniBrowse(BrowserProfile& profile, MessageBox& messages, Shell& shell,
-               const ProgramInfo& program, QWidget* parent = nullptr);
+    BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shell& shell,
+                  const ProgramInfo& program, QWidget* parent = nullptr);
 
-    QWidget* const Picture2;
-    QComboBox* const Combo1;
-    LineShape* const Line1;
-    QToolButton* const Command3;
-    QToolButton* const Command1;
-    QToolButton* const Command2;
-    QToolButton* const Command4;
-    QToolButton* const Command5;
-    QToolButton* const Command6;
-    QToolButton* const Command7;
-    QToolButton* const Command8;
-    QTimer* const Timer1;
-    BrowserControl* const WebBrowser1;
+    QWidget* const buttonPanel;
+    QComboBox* const addressBox;
+    LineShape* const loadingBar;
+    QToolButton* const backButton;
+    QToolButton* const stopButton;
+    QToolButton* const forwardButton;
+    QToolButton* const homeButton;
+    QToolButton* const reloadButton;
+    QToolButton* const searchButton;
+    QToolButton* const settingsButton;
+    QToolButton* const mailButton;
+    QTimer* const loadingBarTimer;
+    BrowserControl* const browser;
     // Under the panel while open (Ctrl+F).
     FindBar* const findBar;
 
@@ -56,30 +56,28 @@ public:
     void zoomBy(int steps);
 
 public slots:
-    void Form_Load();
-    void Form_Resize();
-    void Combo1_KeyDown(int keyCode);
+    void takeFirstSize();
+    void layOutContents();
+    void handleAddressKey(int keyCode);
     // "Stop Loading Page"
-    void Command1_Click();
+    void stopLoading();
     // "Go Foreward"
-    void Command2_Click();
+    void goForward();
     // "Go Backward"
-    void Command3_Click();
-    // "Go Home"
-    void Command4_Click();
+    void goBack();
     // "Reload Page"
-    void Command5_Click();
+    void reload();
     // "Search the Web"
-    void Command6_Click();
+    void searchWeb();
     // "Change IE4 Settings": the Internet options
-    void Command7_Click();
+    void showInternetOptions();
     // "Send E-mail"
-    void Command8_Click();
+    void sendMail();
     // The loading bar back to dark blue.
-    void Timer1_Timer();
-    void WebBrowser1_NewWindow2(bool* cancel);
-    void WebBrowser1_StatusTextChange(const QString& text);
-    void WebBrowser1_TitleChange(const QString& text);
+    void resetLoadingBar();
+    void refuseNewWindow(bool* cancel);
+    void flashLoadingBar(const QString& text);
+    void showTitle(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -59,149 +59,156 @@ MouseLabel* leftAligned(const char* name, const QString& caption, const QRect& g
 
 } // namespace
 
-Form2::Form2(BrowserControl& page, MessageBox& messages, const ProgramInfo& program)
+FullScreenToolbar::FullScreenToolbar(BrowserControl& page, MessageBox& messages,
+                                     const ProgramInfo& program)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      Shape1(new RectangleShape(kBlue, 3, this)), Command1(new QPushButton(tr("&Q"), this)),
-      Combo1(new QComboBox(this)),
-      Label4(centred("Label4", QStringLiteral("Jump!"), Twips::rect(4560, 120, 1215, 525),
-                     msSansSerif(24), this)),
-      Label13(centred("Label13", QStringLiteral("Search"), Twips::rect(4680, 600, 855, 285),
-                      msSansSerif(12, true), this)),
-      Label7(centred("Label7", QStringLiteral("Home"), Twips::rect(6000, 60, 855, 285),
-                     msSansSerif(12, true), this)),
-      Label2(centred("Label2", kBack, Twips::rect(5850, 255, 255, 375), msSansSerif(24), this)),
-      Label5(centred("Label5", QStringLiteral("Stop"), Twips::rect(6105, 360, 615, 345),
-                     msSansSerif(12, true), this)),
-      Label3(centred("Label3", kForward, Twips::rect(6720, 255, 255, 375), msSansSerif(24), this)),
-      Label1(centred("Label1", QStringLiteral("Refresh"), Twips::rect(5895, 660, 1095, 270),
-                     msSansSerif(12, true), this)),
-      Label11(leftAligned("Label11", QStringLiteral("Mini"), Twips::rect(7440, 120, 585, 375),
-                          msSansSerif(13.5), this)),
-      Label6(leftAligned("Label6", QStringLiteral("Exit"), Twips::rect(7440, 495, 540, 375),
-                         msSansSerif(13.5), this)),
-      Timer2(new QTimer(this)), Timer3(new QTimer(this)), m_page(page), m_messages(messages),
-      m_program(program)
+      lamp(new RectangleShape(kBlue, 3, this)), hideButton(new QPushButton(tr("&Q"), this)),
+      addressBox(new QComboBox(this)),
+      jumpLabel(centred("jumpLabel", QStringLiteral("Jump!"), Twips::rect(4560, 120, 1215, 525),
+                        msSansSerif(24), this)),
+      searchLabel(centred("searchLabel", QStringLiteral("Search"), Twips::rect(4680, 600, 855, 285),
+                          msSansSerif(12, true), this)),
+      homeLabel(centred("homeLabel", QStringLiteral("Home"), Twips::rect(6000, 60, 855, 285),
+                        msSansSerif(12, true), this)),
+      backLabel(
+          centred("backLabel", kBack, Twips::rect(5850, 255, 255, 375), msSansSerif(24), this)),
+      stopLabel(centred("stopLabel", QStringLiteral("Stop"), Twips::rect(6105, 360, 615, 345),
+                        msSansSerif(12, true), this)),
+      forwardLabel(centred("forwardLabel", kForward, Twips::rect(6720, 255, 255, 375),
+                           msSansSerif(24), this)),
+      refreshLabel(centred("refreshLabel", QStringLiteral("Refresh"),
+                           Twips::rect(5895, 660, 1095, 270), msSansSerif(12, true), this)),
+      miniLabel(leftAligned("miniLabel", QStringLiteral("Mini"), Twips::rect(7440, 120, 585, 375),
+                            msSansSerif(13.5), this)),
+      exitLabel(leftAligned("exitLabel", QStringLiteral("Exit"), Twips::rect(7440, 495, 540, 375),
+                            msSansSerif(13.5), this)),
+      pressFeedbackTimer(new QTimer(this)), arrowsTimer(new QTimer(this)), m_page(page),
+      m_messages(messages), m_program(program)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("FullScreenToolbar"));
     setFixedSize(Twips::toPixels(QSize(8130, 1125)));
     setBackground(this, Qt::black);
-    setMouseTracking(true); // Form_MouseMove over the background
+    setMouseTracking(true); // hoverBackground over the background
 
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(Twips::rect(0, 0, 8115, 1095));
-    Shape1->lower();
+    lamp->setObjectName(QStringLiteral("lamp"));
+    lamp->setGeometry(Twips::rect(0, 0, 8115, 1095));
+    lamp->lower();
     // The button only serves its access key; the address box covers it and takes the focus.
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips::rect(720, 480, 855, 195));
-    Command1->setFocusPolicy(Qt::NoFocus);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    hideButton->setObjectName(QStringLiteral("hideButton"));
+    hideButton->setGeometry(Twips::rect(720, 480, 855, 195));
+    hideButton->setFocusPolicy(Qt::NoFocus);
+    connect(hideButton, &QPushButton::clicked, this, &FullScreenToolbar::hideToolbar);
 
     createAddressBox();
     restAllLabels();
     connectLabels();
 
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(250);
-    connect(Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
-    Timer2->start();
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(1000);
-    connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
-    Timer3->start();
+    pressFeedbackTimer->setObjectName(QStringLiteral("pressFeedbackTimer"));
+    pressFeedbackTimer->setInterval(250);
+    connect(pressFeedbackTimer, &QTimer::timeout, this, &FullScreenToolbar::endPressFeedback);
+    pressFeedbackTimer->start();
+    arrowsTimer->setObjectName(QStringLiteral("arrowsTimer"));
+    arrowsTimer->setInterval(1000);
+    connect(arrowsTimer, &QTimer::timeout, this, &FullScreenToolbar::restoreArrows);
+    arrowsTimer->start();
 }
 
-void Form2::createAddressBox()
+void FullScreenToolbar::createAddressBox()
 {
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert); // Enter and "Jump!" add to the list
-    Combo1->setCompleter(nullptr);                // the text stays exactly as typed
-    Combo1->setFont(msSansSerif(13.5));
-    setBackground(Combo1, Qt::black);
-    setTextColor(Combo1, kCyan);
+    addressBox->setObjectName(QStringLiteral("addressBox"));
+    addressBox->setEditable(true);
+    addressBox->setInsertPolicy(QComboBox::NoInsert); // Enter and "Jump!" add to the list
+    addressBox->setCompleter(nullptr);                // the text stays exactly as typed
+    addressBox->setFont(msSansSerif(13.5));
+    setBackground(addressBox, Qt::black);
+    setTextColor(addressBox, kCyan);
     const QRect geometry = Twips::rect(120, 240, 4215, 0);
-    Combo1->setGeometry(geometry.x(), geometry.y(), geometry.width(), Combo1->sizeHint().height());
-    onKeyDown(Combo1, [this](int code) { Combo1_KeyDown(code); });
-    connect(Combo1, &QComboBox::editTextChanged, this, &Form2::Combo1_Change);
+    addressBox->setGeometry(geometry.x(), geometry.y(), geometry.width(),
+                            addressBox->sizeHint().height());
+    onKeyDown(addressBox, [this](int code) { handleAddressKey(code); });
+    connect(addressBox, &QComboBox::editTextChanged, this, &FullScreenToolbar::applyQuickLink);
 }
 
-void Form2::connectLabels()
+void FullScreenToolbar::connectLabels()
 {
     for (MouseLabel* label : labels())
-        connect(label, &MouseLabel::mouseMoved, this, [this, label] { Label_MouseMove(label); });
-    for (MouseLabel* label : {Label1, Label2, Label3, Label4, Label5, Label7, Label13})
-        connect(label, &MouseLabel::mousePressed, this, [this, label] { Label_MouseDown(label); });
-    connect(Label2, &MouseLabel::mouseReleased, this, &Form2::Label2_MouseUp);
-    connect(Label3, &MouseLabel::mouseReleased, this, &Form2::Label3_MouseUp);
-    connect(Label1, &MouseLabel::clicked, this, &Form2::Label1_Click);
-    connect(Label2, &MouseLabel::clicked, this, &Form2::Label2_Click);
-    connect(Label3, &MouseLabel::clicked, this, &Form2::Label3_Click);
-    connect(Label4, &MouseLabel::clicked, this, &Form2::Label4_Click);
-    connect(Label5, &MouseLabel::clicked, this, &Form2::Label5_Click);
-    connect(Label6, &MouseLabel::clicked, this, &Form2::Label6_Click);
-    connect(Label7, &MouseLabel::clicked, this, &Form2::Label7_Click);
-    connect(Label11, &MouseLabel::clicked, this, &Form2::Label11_Click);
-    connect(Label13, &MouseLabel::clicked, this, &Form2::Label13_Click);
+        connect(label, &MouseLabel::mouseMoved, this, [this, label] { hoverLabel(label); });
+    for (MouseLabel* label :
+         {refreshLabel, backLabel, forwardLabel, jumpLabel, stopLabel, homeLabel, searchLabel})
+        connect(label, &MouseLabel::mousePressed, this, [this, label] { pressLabel(label); });
+    connect(backLabel, &MouseLabel::mouseReleased, this, &FullScreenToolbar::restoreBackCaption);
+    connect(forwardLabel, &MouseLabel::mouseReleased, this,
+            &FullScreenToolbar::restoreForwardCaption);
+    connect(refreshLabel, &MouseLabel::clicked, this, &FullScreenToolbar::refresh);
+    connect(backLabel, &MouseLabel::clicked, this, &FullScreenToolbar::goBack);
+    connect(forwardLabel, &MouseLabel::clicked, this, &FullScreenToolbar::goForward);
+    connect(jumpLabel, &MouseLabel::clicked, this, &FullScreenToolbar::jump);
+    connect(stopLabel, &MouseLabel::clicked, this, &FullScreenToolbar::stopLoading);
+    connect(exitLabel, &MouseLabel::clicked, this, &FullScreenToolbar::leaveFullScreen);
+    connect(homeLabel, &MouseLabel::clicked, this, &FullScreenToolbar::goHome);
+    connect(miniLabel, &MouseLabel::clicked, this, &FullScreenToolbar::minimise);
+    connect(searchLabel, &MouseLabel::clicked, this, &FullScreenToolbar::searchWeb);
 }
 
-QList<MouseLabel*> Form2::labels() const
+QList<MouseLabel*> FullScreenToolbar::labels() const
 {
-    return {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label11, Label13};
+    return {refreshLabel, backLabel, forwardLabel, jumpLabel,  stopLabel,
+            exitLabel,    homeLabel, miniLabel,    searchLabel};
 }
 
-void Form2::setLeft(double twips)
+void FullScreenToolbar::setLeft(double twips)
 {
     const QRect area = screen() ? screen()->geometry() : QRect();
     move(area.x() + Twips::toPixels(twips), y());
 }
 
-void Form2::setTop(double twips)
+void FullScreenToolbar::setTop(double twips)
 {
     const QRect area = screen() ? screen()->geometry() : QRect();
     move(x(), area.y() + Twips::toPixels(twips));
 }
 
 // The address is selected, so that what the user types replaces it.
-void Form2::focusAddressBox()
+void FullScreenToolbar::focusAddressBox()
 {
     activateWindow();
-    Combo1->setFocus(Qt::ShortcutFocusReason);
-    Combo1->lineEdit()->selectAll();
+    addressBox->setFocus(Qt::ShortcutFocusReason);
+    addressBox->lineEdit()->selectAll();
 }
 
-void Form2::setLampColor(const QColor& color)
+void FullScreenToolbar::setLampColor(const QColor& color)
 {
-    Shape1->setBorderColor(color);
+    lamp->setBorderColor(color);
 }
 
-void Form2::restAllLabels()
+void FullScreenToolbar::restAllLabels()
 {
     for (MouseLabel* label : labels())
-        setTextColor(label, label == Label6 || label == Label11 ? kRed : kYellow);
+        setTextColor(label, label == exitLabel || label == miniLabel ? kRed : kYellow);
 }
 
-void Form2::Combo1_Change()
+void FullScreenToolbar::applyQuickLink()
 {
     restAllLabels();
-    const QString text = Combo1->currentText();
+    const QString text = addressBox->currentText();
     const std::pair<const char*, const QString&> quickLinks[] = {
         {"Sports", kSportsSite}, {"Search", kSearchPortal}, {"News", kNewsSite}};
     for (const auto& [keyword, address] : quickLinks) {
         if (text.startsWith(QLatin1String(keyword), Qt::CaseInsensitive)) {
-            Combo1->setEditText(address); // runs this handler again, which finds no keyword
+            addressBox->setEditText(address); // runs this handler again, which finds no keyword
             return;
         }
     }
 }
 
-void Form2::navigateFromAddressBox()
+void FullScreenToolbar::navigateFromAddressBox()
 {
-    const QString text = Combo1->currentText();
+    const QString text = addressBox->currentText();
     m_page.navigate(text);
-    Combo1->addItem(text);
+    addressBox->addItem(text);
 }
 
-void Form2::Combo1_KeyDown(int keyCode)
+void FullScreenToolbar::handleAddressKey(int keyCode)
 {
     if (keyCode != kEnterKeyCode)
         return;
@@ -213,58 +220,53 @@ void Form2::Combo1_KeyDown(int keyCode)
     }
 }
 
-void Form2::Command1_Click()
+void FullScreenToolbar::hideToolbar()
 {
     if (isVisible())
         hide();
 }
 
-void Form2::Form_Resize()
+void FullScreenToolbar::centreHorizontally()
 {
     const double screenWidth = m_program.screenSizeTwips(this).width();
     setLeft((screenWidth - outerSizeTwips(this).width()) / 2.0);
 }
 
-void Form2::Form_GotFocus()
-{
-    Form_Resize();
-}
-
-void Form2::Form_MouseMove()
+void FullScreenToolbar::hoverBackground()
 {
     restAllLabels();
 }
 
-void Form2::Label1_Click()
+void FullScreenToolbar::refresh()
 {
     ignoreFailure([this] { m_page.refresh(); });
 }
 
-void Form2::Label2_Click()
+void FullScreenToolbar::goBack()
 {
     try {
         m_page.goBack();
     } catch (const PlatformError&) {
-        markFailedArrow(Label2);
+        markFailedArrow(backLabel);
     }
 }
 
-void Form2::Label3_Click()
+void FullScreenToolbar::goForward()
 {
     try {
         m_page.goForward();
     } catch (const PlatformError&) {
-        markFailedArrow(Label3);
+        markFailedArrow(forwardLabel);
     }
 }
 
-void Form2::markFailedArrow(MouseLabel* arrow)
+void FullScreenToolbar::markFailedArrow(MouseLabel* arrow)
 {
     arrow->setText(kFailed);
-    enable(Timer3);
+    enable(arrowsTimer);
 }
 
-void Form2::Label4_Click()
+void FullScreenToolbar::jump()
 {
     try {
         navigateFromAddressBox();
@@ -273,83 +275,83 @@ void Form2::Label4_Click()
     }
 }
 
-void Form2::Label5_Click()
+void FullScreenToolbar::stopLoading()
 {
     ignoreFailure([this] { m_page.stop(); });
 }
 
-void Form2::Label6_Click()
+void FullScreenToolbar::leaveFullScreen()
 {
     emit exitRequested();
 }
 
-void Form2::Label7_Click()
+void FullScreenToolbar::goHome()
 {
     ignoreFailure([this] { m_page.goHome(); });
 }
 
-void Form2::Label11_Click()
+void FullScreenToolbar::minimise()
 {
     emit minimiseRequested();
     hide();
 }
 
-void Form2::Label13_Click()
+void FullScreenToolbar::searchWeb()
 {
     ignoreFailure([this] { m_page.goSearch(); });
 }
 
-void Form2::Label2_MouseUp()
+void FullScreenToolbar::restoreBackCaption()
 {
-    Label2->setText(kBack);
+    backLabel->setText(kBack);
 }
 
-void Form2::Label3_MouseUp()
+void FullScreenToolbar::restoreForwardCaption()
 {
-    Label3->setText(kForward);
+    forwardLabel->setText(kForward);
 }
 
-void Form2::Label_MouseMove(MouseLabel* label)
+void FullScreenToolbar::hoverLabel(MouseLabel* label)
 {
     restAllLabels();
     setTextColor(label, kBlue);
 }
 
-void Form2::Label_MouseDown(MouseLabel* label)
+void FullScreenToolbar::pressLabel(MouseLabel* label)
 {
     setTextColor(label, kDarkRed);
-    enable(Timer2);
+    enable(pressFeedbackTimer);
 }
 
-void Form2::Timer2_Timer()
+void FullScreenToolbar::endPressFeedback()
 {
     restAllLabels();
-    Timer2->stop();
+    pressFeedbackTimer->stop();
 }
 
-void Form2::Timer3_Timer()
+void FullScreenToolbar::restoreArrows()
 {
-    Label2->setText(kBack);
-    Label3->setText(kForward);
-    Timer3->stop();
+    backLabel->setText(kBack);
+    forwardLabel->setText(kForward);
+    arrowsTimer->stop();
 }
 
 // The toolbar gets the focus when its window becomes the active one.
-void Form2::changeEvent(QEvent* event)
+void FullScreenToolbar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_GotFocus();
+        centreHorizontally();
 }
 
-void Form2::mouseMoveEvent(QMouseEvent* event)
+void FullScreenToolbar::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    Form_MouseMove();
+    hoverBackground();
 }
 
-void Form2::resizeEvent(QResizeEvent* event)
+void FullScreenToolbar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    centreHorizontally();
 }

@@ -15,7 +15,7 @@ class QPushButton;
 class QTimer;
 class RectangleShape;
 
-class Form2 : public QWidget {
+class FullScreenToolbar : public QWidget {
     Q_OBJECT
 public:
     // The quick-link keywords' addresses.
@@ -24,22 +24,22 @@ public:
     inline static const QString kNewsSite = QStringLiteral("https://www.reuters.com/");
 
     // The toolbar steers the full-screen window's page.
-    Form2(BrowserControl& page, MessageBox& messages, const ProgramInfo& program);
+    FullScreenToolbar(BrowserControl& page, MessageBox& messages, const ProgramInfo& program);
 
-    RectangleShape* const Shape1;
-    QPushButton* const Command1;
-    QComboBox* const Combo1;
-    MouseLabel* const Label4;
-    MouseLabel* const Label13;
-    MouseLabel* const Label7;
-    MouseLabel* const Label2;
-    MouseLabel* const Label5;
-    MouseLabel* const Label3;
-    MouseLabel* const Label1;
-    MouseLabel* const Label11;
-    MouseLabel* const Label6;
-    QTimer* const Timer2;
-    QTimer* const Timer3;
+    RectangleShape* const lamp;
+    QPushButton* const hideButton;
+    QComboBox* const addressBox;
+    MouseLabel* const jumpLabel;
+    MouseLabel* const searchLabel;
+    MouseLabel* const homeLabel;
+    MouseLabel* const backLabel;
+    MouseLabel* const stopLabel;
+    MouseLabel* const forwardLabel;
+    MouseLabel* const refreshLabel;
+    MouseLabel* const miniLabel;
+    MouseLabel* const exitLabel;
+    QTimer* const pressFeedbackTimer;
+    QTimer* const arrowsTimer;
 
     // The nine labels that act as buttons.
     QList<MouseLabel*> labels() const;
@@ -53,41 +53,40 @@ public:
 
 public slots:
     // Quick-link keywords, on every change of the address box's text.
-    void Combo1_Change();
-    void Combo1_KeyDown(int keyCode);
+    void applyQuickLink();
+    void handleAddressKey(int keyCode);
     // "&Q": hide the toolbar.
-    void Command1_Click();
-    void Form_Resize();
-    void Form_GotFocus();
-    void Form_MouseMove();
+    void hideToolbar();
+    void centreHorizontally();
+    void hoverBackground();
     // "Refresh"
-    void Label1_Click();
+    void refresh();
     // "<": back
-    void Label2_Click();
+    void goBack();
     // ">": forward
-    void Label3_Click();
+    void goForward();
     // "Jump!": navigate to the address box's text
-    void Label4_Click();
+    void jump();
     // "Stop"
-    void Label5_Click();
+    void stopLoading();
     // "Exit": leave full-screen mode
-    void Label6_Click();
+    void leaveFullScreen();
     // "Home"
-    void Label7_Click();
+    void goHome();
     // "Mini": minimise the full-screen window
-    void Label11_Click();
+    void minimise();
     // "Search"
-    void Label13_Click();
-    void Label2_MouseUp();
-    void Label3_MouseUp();
+    void searchWeb();
+    void restoreBackCaption();
+    void restoreForwardCaption();
     // The mouse-move handler of every label: hover feedback.
-    void Label_MouseMove(MouseLabel* label);
+    void hoverLabel(MouseLabel* label);
     // The mouse-down handler of the labels that give press feedback.
-    void Label_MouseDown(MouseLabel* label);
+    void pressLabel(MouseLabel* label);
     // End of the labels' press feedback.
-    void Timer2_Timer();
+    void endPressFeedback();
     // The arrows' captions restored.
-    void Timer3_Timer();
+    void restoreArrows();
 
 signals:
     // "Exit": the user leaves full-screen mode.

@@ -12,7 +12,7 @@
 
 class BrowserControl;
 class BrowserProfile;
-class Form2;
+class FullScreenToolbar;
 class MessageBox;
 class MouseLabel;
 class ProgramInfo;
@@ -22,9 +22,9 @@ class SettingsStore;
 class WindowSystem;
 
 // The toolbar, loaded for the page it steers.
-using ToolbarWindow = GlobalWindow<Form2, BrowserControl&>;
+using ToolbarWindow = GlobalWindow<FullScreenToolbar, BrowserControl&>;
 
-class Form1 : public QWidget {
+class FullScreenWindow : public QWidget {
     Q_OBJECT
 public:
     // Shown in place of a refused page that has no earlier page to go back to.
@@ -33,36 +33,37 @@ public:
         QStringLiteral("That page violates parental rules");
 
     // Loading reads the restriction lists, the user's and the machine's, and loads the toolbar.
-    Form1(BrowserProfile& profile, const SettingsStore& settings,
-          const SettingsStore& systemSettings, MessageBox& messages, const ProgramInfo& program,
-          WindowSystem& windowSystem, ToolbarWindow& toolbar);
+    FullScreenWindow(BrowserProfile& profile, const SettingsStore& settings,
+                     const SettingsStore& systemSettings, MessageBox& messages,
+                     const ProgramInfo& program, WindowSystem& windowSystem,
+                     ToolbarWindow& toolbar);
 
-    QPushButton* const Command1;
-    BrowserControl* const WebBrowser1;
-    MouseLabel* const Picture1;
-    QTimer* const Timer1;
+    QPushButton* const toolbarButton;
+    BrowserControl* const browser;
+    MouseLabel* const revealStrip;
+    QTimer* const lampTimer;
     // The restriction words, the user's list then the machine's, read at every load.
-    RestrictionList List3;
+    RestrictionList restrictions;
     // The titles seen in this window, in order of arrival.
-    QStringList List2;
+    QStringList titlesSeen;
     // The current page's title.
-    QString Text1;
+    QString currentTitle;
 
     // The main frame hands over the page the user was reading.
     void navigate(const QString& address);
 
 public slots:
-    void Form_Load();
-    void Form_Resize();
+    void load();
+    void fitScreen();
     // "&Q": show the toolbar, or give its address box the focus.
-    void Command1_Click();
+    void summonToolbar();
     // The strip along the top edge: show or hide the toolbar.
-    void Picture1_Click();
+    void toggleToolbar();
     // The toolbar's lamp back to blue.
-    void Timer1_Timer();
-    void WebBrowser1_NewWindow2(bool* cancel);
-    void WebBrowser1_ProgressChange(int progress, int progressMax);
-    void WebBrowser1_TitleChange(const QString& text);
+    void resetLamp();
+    void refuseNewWindow(bool* cancel);
+    void showProgress(int progress, int progressMax);
+    void checkTitle(const QString& text);
     // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
     void endRefusal();
 
@@ -82,7 +83,7 @@ private:
     void placeBrowser();
     void placeStrip();
     void placeToolbarTop();
-    Form2& toolbar();
+    FullScreenToolbar& toolbar();
     void showToolbar();
     void refuseRestricted(const QString& title);
     void leaveRefusedPage(bool& replaced);

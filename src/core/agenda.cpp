@@ -29,29 +29,29 @@ QString dateText(int month, int day, int year)
 void Agenda::load(const SettingsStore& store)
 {
     const int count = exactCount(store, kAgendaSection, kCountKey, QStringLiteral("1"));
-    Sch1 = readReversed(store, count, {});
-    Sch2 = readReversed(store, count, kTextSuffix);
+    dates = readReversed(store, count, {});
+    texts = readReversed(store, count, kTextSuffix);
 }
 
 void Agenda::save(SettingsStore& store) const
 {
-    const auto count = Sch1.size();
+    const auto count = dates.size();
     store.write(Texts::kOrganizerStore, kAgendaSection, kCountKey, QString::number(count));
     for (qsizetype i = 0; i < count; ++i)
-        store.write(Texts::kOrganizerStore, kAgendaSection, QString::number(i), Sch1[i]);
+        store.write(Texts::kOrganizerStore, kAgendaSection, QString::number(i), dates[i]);
     for (qsizetype i = 0; i < count; ++i)
         store.write(Texts::kOrganizerStore, kAgendaSection, QString::number(i) + kTextSuffix,
-                    Sch2[i]);
+                    texts[i]);
 }
 
 void Agenda::addFront(const QString& date)
 {
-    Sch1.prepend(date);
-    Sch2.prepend(QString());
+    dates.prepend(date);
+    texts.prepend(QString());
 }
 
 void Agenda::clear()
 {
-    Sch1.clear();
-    Sch2.clear();
+    dates.clear();
+    texts.clear();
 }

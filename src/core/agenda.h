@@ -1,6 +1,6 @@
 #pragma once
 
-// The day agenda in memory: entry i is the date text Sch1[i] with the agenda text Sch2[i];
+// The day agenda in memory: entry i is the date text dates[i] with the agenda text texts[i];
 // new entries go to the front.
 
 #include <QStringList>
@@ -14,8 +14,8 @@ QString dateText(int month, int day, int year);
 
 class Agenda {
 public:
-    QStringList Sch1;
-    QStringList Sch2;
+    QStringList dates;
+    QStringList texts;
 
     // Loads the stored entries in reverse order; a store without them gives one empty entry.
     // Raises DamagedStoreError when the stored count is not a number of entries.
@@ -24,7 +24,7 @@ public:
     void save(SettingsStore& store) const;
 
     // The position of the first entry for the date, or -1.
-    int find(const QString& date) const { return static_cast<int>(Sch1.indexOf(date)); }
+    int find(const QString& date) const { return static_cast<int>(dates.indexOf(date)); }
     // A new entry for the date with an empty text, at the front.
     void addFront(const QString& date);
     void clear();

@@ -51,45 +51,47 @@ std::array<QLabel*, 7> weekdayHeadings(QWidget* page)
                                                {"Sun", 240, 495}}};
     std::array<QLabel*, 7> labels{};
     for (std::size_t i = 0; i < headings.size(); ++i) {
-        labels[i] = placed(new QLabel(QLatin1String(headings[i].text), page), "Label1",
+        labels[i] = placed(new QLabel(QLatin1String(headings[i].text), page), "weekdayLabel",
                            headings[i].left, 120, headings[i].width, 255);
-        labels[i]->setProperty("Index", static_cast<int>(i));
+        labels[i]->setProperty("index", static_cast<int>(i));
     }
     return labels;
 }
 
 // Six rows of seven day buttons, Sunday to Saturday; button index = 7 x row + column.
-std::array<QPushButton*, kDayButtons> dayButtons(QWidget* page)
+std::array<QPushButton*, kDayButtons> createDayButtons(QWidget* page)
 {
     std::array<QPushButton*, kDayButtons> buttons{};
     for (int index = 0; index < kDayButtons; ++index) {
         const int row = index / 7;
         const int column = index % 7;
         buttons[index] =
-            button({}, "Command1", 240 + 360 * column, 360 + 240 * row, 375, 255, page);
-        buttons[index]->setProperty("Index", index);
+            button({}, "dayButton", 240 + 360 * column, 360 + 240 * row, 375, 255, page);
+        buttons[index]->setProperty("index", index);
     }
     return buttons;
 }
 
-NamedListPage* phonePage(MessageBox& messages, QWidget* window)
+NamedListPage* createPhonePage(MessageBox& messages, QWidget* window)
 {
-    return placed(new NamedListPage(messages,
-                                    {"List1", "Command3", QStringLiteral("Remove Number"), "Label3",
-                                     "Text1", "Label4", QStringLiteral("Number"), "Text2",
-                                     "Command2", QStringLiteral("Add Number")},
-                                    window),
-                  "Picture2", 0, 360, 4695, 3855);
+    return placed(
+        new NamedListPage(messages,
+                          {"phones", "removeNumber", QStringLiteral("Remove Number"),
+                           "phoneNameLabel", "phoneName", "numberLabel", QStringLiteral("Number"),
+                           "number", "addNumber", QStringLiteral("Add Number")},
+                          window),
+        "phonePage", 0, 360, 4695, 3855);
 }
 
-NamedListPage* favouritesPage(MessageBox& messages, QWidget* window)
+NamedListPage* createFavoritesPage(MessageBox& messages, QWidget* window)
 {
-    return placed(new NamedListPage(messages,
-                                    {"List2", "Command4", QStringLiteral("Remove URL"), "Label7",
-                                     "Text4", "Label6", QStringLiteral("URL"), "Text3", "Command5",
-                                     QStringLiteral("Add URL")},
-                                    window),
-                  "Picture3", 0, 360, 4695, 4095);
+    return placed(
+        new NamedListPage(messages,
+                          {"favorites", "removeUrl", QStringLiteral("Remove URL"),
+                           "favoriteNameLabel", "favoriteName", "urlLabel", QStringLiteral("URL"),
+                           "url", "addUrl", QStringLiteral("Add URL")},
+                          window),
+        "favoritesPage", 0, 360, 4695, 4095);
 }
 
 void setBold(QWidget* widget, bool bold)
@@ -107,35 +109,39 @@ const QStringList kMonths{
 
 } // namespace
 
-Calender1::Calender1(SettingsStore& settings, MessageBox& messages, Printer& printer,
-                     const Clock& clock, MainFrameLink& frame)
+OrganizerWindow::OrganizerWindow(SettingsStore& settings, MessageBox& messages, Printer& printer,
+                                 const Clock& clock, MainFrameLink& frame)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      cmdCalender(button(QStringLiteral("Calender"), "cmdCalender", 0, 0, 1335, 375, this)),
-      Command8(button(QStringLiteral("Internet Favorites"), "Command8", 1320, 0, 1695, 375, this)),
-      cmdPhone(button(QStringLiteral("Phone Numbers"), "cmdPhone", 3000, 0, 1695, 375, this)),
-      Command7(button(QStringLiteral("&Done"), "Command7", 1680, 4560, 1455, 375, this)),
-      Timer1(new QTimer(this)), Picture1(placed(new QWidget(this), "Picture1", 0, 360, 4815, 3975)),
-      Label1(weekdayHeadings(Picture1)), Command1(dayButtons(Picture1)),
-      Combo1(placed(new QComboBox(Picture1), "Combo1", 3000, 600, 1455, 315)),
-      Combo2(placed(new QComboBox(Picture1), "Combo2", 3000, 1080, 1455, 315)),
-      Command6(button(QStringLiteral("Print Agenda"), "Command6", 3120, 1800, 1335, 375, Picture1)),
-      Label5(
-          placed(new QLabel(QStringLiteral("Agenda"), Picture1), "Label5", 240, 1920, 1455, 255)),
-      Text5(placed(new QPlainTextEdit(Picture1), "Text5", 240, 2160, 4215, 1455)),
-      cmnClear(button(QStringLiteral("Clear Appointments"), "cmnClear", 1560, 3600, 1695, 375,
-                      Picture1)),
-      Picture2(phonePage(messages, this)), Picture3(favouritesPage(messages, this)),
-      m_settings(settings), m_messages(messages), m_printer(printer), m_clock(clock), m_frame(frame)
+      calendarButton(button(QStringLiteral("Calender"), "calendarButton", 0, 0, 1335, 375, this)),
+      favoritesButton(button(QStringLiteral("Internet Favorites"), "favoritesButton", 1320, 0, 1695,
+                             375, this)),
+      phoneButton(button(QStringLiteral("Phone Numbers"), "phoneButton", 3000, 0, 1695, 375, this)),
+      doneButton(button(QStringLiteral("&Done"), "doneButton", 1680, 4560, 1455, 375, this)),
+      frontTimer(new QTimer(this)),
+      calendarPage(placed(new QWidget(this), "calendarPage", 0, 360, 4815, 3975)),
+      weekdayLabels(weekdayHeadings(calendarPage)), dayButtons(createDayButtons(calendarPage)),
+      monthBox(placed(new QComboBox(calendarPage), "monthBox", 3000, 600, 1455, 315)),
+      yearBox(placed(new QComboBox(calendarPage), "yearBox", 3000, 1080, 1455, 315)),
+      printButton(button(QStringLiteral("Print Agenda"), "printButton", 3120, 1800, 1335, 375,
+                         calendarPage)),
+      agendaLabel(placed(new QLabel(QStringLiteral("Agenda"), calendarPage), "agendaLabel", 240,
+                         1920, 1455, 255)),
+      agendaText(placed(new QPlainTextEdit(calendarPage), "agendaText", 240, 2160, 4215, 1455)),
+      clearButton(button(QStringLiteral("Clear Appointments"), "clearButton", 1560, 3600, 1695, 375,
+                         calendarPage)),
+      phonePage(createPhonePage(messages, this)),
+      favoritesPage(createFavoritesPage(messages, this)), m_settings(settings),
+      m_messages(messages), m_printer(printer), m_clock(clock), m_frame(frame)
 {
     createWindow();
     createCalendarPage();
     connectControls();
-    Form_Load();
+    load();
 }
 
-void Calender1::createWindow()
+void OrganizerWindow::createWindow()
 {
-    setObjectName(QStringLiteral("Calender1"));
+    setObjectName(QStringLiteral("OrganizerWindow"));
     setWindowTitle(Texts::kOrganizerStore);
     setFont(msSansSerif(8));
     QPalette grey = palette();
@@ -145,43 +151,45 @@ void Calender1::createWindow()
     setFixedSize(Twips::toPixels(QSize(4680, 4980)));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    Picture2->hide();
-    Picture3->hide();
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    Timer1->start();
+    phonePage->hide();
+    favoritesPage->hide();
+    frontTimer->setObjectName(QStringLiteral("frontTimer"));
+    frontTimer->setInterval(500);
+    frontTimer->start();
 }
 
-void Calender1::createCalendarPage()
+void OrganizerWindow::createCalendarPage()
 {
-    Combo1->addItems(kMonths);
-    Text5->setFont(arial(9.75, true));
-    Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    monthBox->addItems(kMonths);
+    agendaText->setFont(arial(9.75, true));
+    agendaText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void Calender1::connectControls()
+void OrganizerWindow::connectControls()
 {
-    connect(cmdCalender, &QPushButton::clicked, this, &Calender1::cmdCalender_Click);
-    connect(cmdPhone, &QPushButton::clicked, this, &Calender1::cmdPhone_Click);
-    connect(Command8, &QPushButton::clicked, this, &Calender1::Command8_Click);
-    connect(Command7, &QPushButton::clicked, this, &Calender1::Command7_Click);
-    connect(Timer1, &QTimer::timeout, this, &Calender1::Timer1_Timer);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &Calender1::Combo1_Click);
-    connect(Combo2, &QComboBox::currentIndexChanged, this, &Calender1::Combo2_Click);
+    connect(calendarButton, &QPushButton::clicked, this, &OrganizerWindow::showCalendarPage);
+    connect(phoneButton, &QPushButton::clicked, this, &OrganizerWindow::showPhonePage);
+    connect(favoritesButton, &QPushButton::clicked, this, &OrganizerWindow::showFavoritesPage);
+    connect(doneButton, &QPushButton::clicked, this, &OrganizerWindow::closeOrganizer);
+    connect(frontTimer, &QTimer::timeout, this, &OrganizerWindow::keepInFront);
+    connect(monthBox, &QComboBox::currentIndexChanged, this, &OrganizerWindow::showChosenMonth);
+    connect(yearBox, &QComboBox::currentIndexChanged, this, &OrganizerWindow::showChosenYear);
     for (int index = 0; index < kDayButtons; ++index)
-        connect(Command1[index], &QPushButton::clicked, this,
-                [this, index] { Command1_Click(index); });
-    connect(Text5, &QPlainTextEdit::textChanged, this, &Calender1::Text5_Change);
-    connect(cmnClear, &QPushButton::clicked, this, &Calender1::cmnClear_Click);
-    connect(Command6, &QPushButton::clicked, this, &Calender1::Command6_Click);
-    connect(Picture2->addButton, &QPushButton::clicked, this, &Calender1::Command2_Click);
-    connect(Picture2->removeButton, &QPushButton::clicked, this, &Calender1::Command3_Click);
-    connect(Picture3->addButton, &QPushButton::clicked, this, &Calender1::Command5_Click);
-    connect(Picture3->removeButton, &QPushButton::clicked, this, &Calender1::Command4_Click);
-    connect(Picture3->list, &QListWidget::itemDoubleClicked, this, &Calender1::List2_DblClick);
+        connect(dayButtons[index], &QPushButton::clicked, this,
+                [this, index] { selectDay(index); });
+    connect(agendaText, &QPlainTextEdit::textChanged, this, &OrganizerWindow::keepAgendaText);
+    connect(clearButton, &QPushButton::clicked, this, &OrganizerWindow::clearAgenda);
+    connect(printButton, &QPushButton::clicked, this, &OrganizerWindow::printAgenda);
+    connect(phonePage->addButton, &QPushButton::clicked, this, &OrganizerWindow::addNumber);
+    connect(phonePage->removeButton, &QPushButton::clicked, this, &OrganizerWindow::removeNumber);
+    connect(favoritesPage->addButton, &QPushButton::clicked, this, &OrganizerWindow::addFavorite);
+    connect(favoritesPage->removeButton, &QPushButton::clicked, this,
+            &OrganizerWindow::removeFavorite);
+    connect(favoritesPage->list, &QListWidget::itemDoubleClicked, this,
+            &OrganizerWindow::openFavorite);
 }
 
-void Calender1::Form_Load()
+void OrganizerWindow::load()
 {
     // Everything stored is read first, so that a damaged store stops the load before the frame
     // is disabled, and no half-loaded organizer is ever saved.
@@ -192,147 +200,147 @@ void Calender1::Form_Load()
     QStringList favourites = loadNamedList(store, kFavouritesPlace);
 
     m_frame.setFrameEnabled(false);
-    Loading = true;
+    loading = true;
     agenda = std::move(storedAgenda);
     fillYears();
     const QDate today = m_clock.now().date();
-    Combo1->setCurrentIndex(today.month() - 1);
-    Combo2->setCurrentIndex(today.year());
+    monthBox->setCurrentIndex(today.month() - 1);
+    yearBox->setCurrentIndex(today.year());
     const MonthGrid grid = fillDayButtons();
     const int todayButton = today.day() + grid.firstColumn - 1;
     if (todayButton >= 0 && todayButton < kDayButtons)
-        setBold(Command1[todayButton], true);
-    SelectedDay = QString::number(today.day());
+        setBold(dayButtons[todayButton], true);
+    selectedDay = QString::number(today.day());
     selectEntry(selectedDate());
-    Picture2->setEntries(std::move(phones));
-    Picture3->setEntries(std::move(favourites));
-    Loading = false;
+    phonePage->setEntries(std::move(phones));
+    favoritesPage->setEntries(std::move(favourites));
+    loading = false;
 }
 
-void Calender1::fillYears()
+void OrganizerWindow::fillYears()
 {
     QStringList years;
     years.reserve(kLastYear + 1);
     for (int year = 0; year <= kLastYear; ++year)
         years.append(QLatin1Char(' ') + QString::number(year));
-    Combo2->addItems(years);
+    yearBox->addItems(years);
 }
 
-MonthGrid Calender1::fillDayButtons()
+MonthGrid OrganizerWindow::fillDayButtons()
 {
-    const MonthGrid grid = FillMonthGrid(Combo1->currentIndex() + 1, Combo2->currentIndex());
+    const MonthGrid grid = FillMonthGrid(monthBox->currentIndex() + 1, yearBox->currentIndex());
     for (int index = 0; index < kDayButtons; ++index)
-        Command1[index]->setText(grid.captions[index]);
+        dayButtons[index]->setText(grid.captions[index]);
     return grid;
 }
 
-void Calender1::unboldDays()
+void OrganizerWindow::unboldDays()
 {
-    for (QPushButton* day : Command1)
+    for (QPushButton* day : dayButtons)
         setBold(day, false);
 }
 
-QString Calender1::selectedDate() const
+QString OrganizerWindow::selectedDate() const
 {
-    return dateText(Combo1->currentIndex() + 1, SelectedDay.toInt(), Combo2->currentIndex());
+    return dateText(monthBox->currentIndex() + 1, selectedDay.toInt(), yearBox->currentIndex());
 }
 
 // Shows the first entry for the date, making an empty one at the front when there is none.
-void Calender1::selectEntry(const QString& date)
+void OrganizerWindow::selectEntry(const QString& date)
 {
     int found = agenda.find(date);
     if (found < 0) {
         agenda.addFront(date);
         found = 0;
     }
-    AgendaIndex = found;
-    showAgendaText(agenda.Sch2[found]);
+    agendaIndex = found;
+    showAgendaText(agenda.texts[found]);
 }
 
-void Calender1::unselectDay()
+void OrganizerWindow::unselectDay()
 {
-    Text5->setEnabled(false);
+    agendaText->setEnabled(false);
     showAgendaText({});
 }
 
 // Only the user's changes of the box reach the agenda lists.
-void Calender1::showAgendaText(const QString& text)
+void OrganizerWindow::showAgendaText(const QString& text)
 {
-    const QSignalBlocker blocker(Text5);
-    Text5->setPlainText(text);
+    const QSignalBlocker blocker(agendaText);
+    agendaText->setPlainText(text);
 }
 
-void Calender1::monthOrYearChanged()
+void OrganizerWindow::monthOrYearChanged()
 {
-    if (Loading)
+    if (loading)
         return;
     unboldDays();
     fillDayButtons();
     unselectDay();
 }
 
-void Calender1::Combo1_Click()
+void OrganizerWindow::showChosenMonth()
 {
     monthOrYearChanged();
 }
 
-void Calender1::Combo2_Click()
+void OrganizerWindow::showChosenYear()
 {
     monthOrYearChanged();
 }
 
-void Calender1::showPage(QWidget* page)
+void OrganizerWindow::showPage(QWidget* page)
 {
     for (QWidget* each :
-         {Picture1, static_cast<QWidget*>(Picture2), static_cast<QWidget*>(Picture3)})
+         {calendarPage, static_cast<QWidget*>(phonePage), static_cast<QWidget*>(favoritesPage)})
         each->setVisible(each == page);
 }
 
-void Calender1::cmdCalender_Click()
+void OrganizerWindow::showCalendarPage()
 {
-    showPage(Picture1);
+    showPage(calendarPage);
 }
 
-void Calender1::cmdPhone_Click()
+void OrganizerWindow::showPhonePage()
 {
-    showPage(Picture2);
+    showPage(phonePage);
 }
 
-void Calender1::Command8_Click()
+void OrganizerWindow::showFavoritesPage()
 {
-    showPage(Picture3);
+    showPage(favoritesPage);
 }
 
-void Calender1::Command7_Click()
+void OrganizerWindow::closeOrganizer()
 {
     close();
 }
 
-void Calender1::Timer1_Timer()
+void OrganizerWindow::keepInFront()
 {
     raise();
 }
 
-void Calender1::Command1_Click(int Index)
+void OrganizerWindow::selectDay(int index)
 {
-    if (Index < 0 || Index >= kDayButtons || Command1[Index]->text().isEmpty())
+    if (index < 0 || index >= kDayButtons || dayButtons[index]->text().isEmpty())
         return;
-    Text5->setEnabled(true);
+    agendaText->setEnabled(true);
     unboldDays();
-    setBold(Command1[Index], true);
-    SelectedDay = Command1[Index]->text();
+    setBold(dayButtons[index], true);
+    selectedDay = dayButtons[index]->text();
     selectEntry(selectedDate());
-    Text5->setFocus();
+    agendaText->setFocus();
 }
 
-void Calender1::Text5_Change()
+void OrganizerWindow::keepAgendaText()
 {
-    if (AgendaIndex >= 0 && AgendaIndex < agenda.Sch2.size())
-        agenda.Sch2[AgendaIndex] = Text5->toPlainText();
+    if (agendaIndex >= 0 && agendaIndex < agenda.texts.size())
+        agenda.texts[agendaIndex] = agendaText->toPlainText();
 }
 
 // "Clear Appointments": erase every agenda entry, the stored ones at once.
-void Calender1::cmnClear_Click()
+void OrganizerWindow::clearAgenda()
 {
     if (m_messages.show(this, QStringLiteral("Are you sure"), MessageBox::Buttons::YesNo,
                         QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
@@ -343,15 +351,16 @@ void Calender1::cmnClear_Click()
     unboldDays();
 }
 
-void Calender1::Command6_Click()
+void OrganizerWindow::printAgenda()
 {
-    const QString text = Text5->toPlainText();
-    if (!Text5->isEnabled() || text.isEmpty())
+    const QString text = agendaText->toPlainText();
+    if (!agendaText->isEnabled() || text.isEmpty())
         return;
     try {
         m_printer.setFontSize(12);
-        m_printer.print(QStringLiteral("Agenda For: ") + Combo1->currentText() + QLatin1Char(' ') +
-                        SelectedDay + QStringLiteral(", ") + Combo2->currentText());
+        m_printer.print(QStringLiteral("Agenda For: ") + monthBox->currentText() +
+                        QLatin1Char(' ') + selectedDay + QStringLiteral(", ") +
+                        yearBox->currentText());
         m_printer.print(QString());
         m_printer.print(text);
         m_printer.endDocument();
@@ -360,52 +369,52 @@ void Calender1::Command6_Click()
     }
 }
 
-void Calender1::Command2_Click()
+void OrganizerWindow::addNumber()
 {
-    Picture2->addEntry();
+    phonePage->addEntry();
 }
 
-void Calender1::Command3_Click()
+void OrganizerWindow::removeNumber()
 {
-    Picture2->removeSelected();
+    phonePage->removeSelected();
 }
 
-void Calender1::Command5_Click()
+void OrganizerWindow::addFavorite()
 {
-    Picture3->addEntry();
+    favoritesPage->addEntry();
 }
 
-void Calender1::Command4_Click()
+void OrganizerWindow::removeFavorite()
 {
-    Picture3->removeSelected();
+    favoritesPage->removeSelected();
 }
 
-void Calender1::List2_DblClick()
+void OrganizerWindow::openFavorite()
 {
-    const QList<QListWidgetItem*> selected = Picture3->list->selectedItems();
+    const QList<QListWidgetItem*> selected = favoritesPage->list->selectedItems();
     if (selected.isEmpty())
         return;
     m_frame.openBrowser(favouriteAddress(selected.first()->text()));
     close();
 }
 
-void Calender1::closeEvent(QCloseEvent* event)
+void OrganizerWindow::closeEvent(QCloseEvent* event)
 {
-    if (Form_QueryUnload())
+    if (saveAndRelease())
         event->accept();
     else
         event->ignore();
 }
 
-bool Calender1::Form_QueryUnload()
+bool OrganizerWindow::saveAndRelease()
 {
     if (m_unloaded)
         return true;
     try {
         m_settings.update(Texts::kOrganizerStore, [this] {
             agenda.save(m_settings);
-            saveNamedList(m_settings, kPhonePlace, Picture2->entries());
-            saveNamedList(m_settings, kFavouritesPlace, Picture3->entries());
+            saveNamedList(m_settings, kPhonePlace, phonePage->entries());
+            saveNamedList(m_settings, kFavouritesPlace, favoritesPage->entries());
         });
     } catch (const StoreError& error) {
         m_messages.show(this, QStringLiteral("The organizer's entries could not be saved. %1\n\n"
@@ -415,7 +424,7 @@ bool Calender1::Form_QueryUnload()
         return false;
     }
     m_unloaded = true;
-    Timer1->stop();
+    frontTimer->stop();
     m_frame.setFrameEnabled(true);
     return true;
 }

@@ -14,83 +14,83 @@ class Clock;
 class MainFrameLink;
 class MessageBox;
 class NamedListPage;
+class Printer;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-class Printer;
 class SettingsStore;
 
-class Calender1 : public QWidget {
+class OrganizerWindow : public QWidget {
     Q_OBJECT
 public:
     // Loads the window from the settings store and disables the main frame. A damaged store
     // raises DamagedStoreError before anything changes.
-    Calender1(SettingsStore& settings, MessageBox& messages, Printer& printer, const Clock& clock,
-              MainFrameLink& frame);
+    OrganizerWindow(SettingsStore& settings, MessageBox& messages, Printer& printer,
+                    const Clock& clock, MainFrameLink& frame);
 
     // True while the window loads: the month and year selectors' handlers then do nothing.
-    bool Loading = false;
+    bool loading = false;
     // The selected day of month, as text.
-    QString SelectedDay;
+    QString selectedDay;
     // The selected day's entry in the agenda lists.
-    int AgendaIndex = 0;
-    // The agenda lists Sch1 (dates) and Sch2 (texts).
+    int agendaIndex = 0;
+    // The agenda: the dates and their texts.
     Agenda agenda;
 
-    QPushButton* const cmdCalender;
-    QPushButton* const Command8;
-    QPushButton* const cmdPhone;
-    QPushButton* const Command7;
-    QTimer* const Timer1;
+    QPushButton* const calendarButton;
+    QPushButton* const favoritesButton;
+    QPushButton* const phoneButton;
+    QPushButton* const doneButton;
+    QTimer* const frontTimer;
 
     // The calendar page.
-    QWidget* const Picture1;
-    const std::array<QLabel*, 7> Label1;
-    const std::array<QPushButton*, kDayButtons> Command1;
-    QComboBox* const Combo1;
-    QComboBox* const Combo2;
-    QPushButton* const Command6;
-    QLabel* const Label5;
-    QPlainTextEdit* const Text5;
-    QPushButton* const cmnClear;
+    QWidget* const calendarPage;
+    const std::array<QLabel*, 7> weekdayLabels;
+    const std::array<QPushButton*, kDayButtons> dayButtons;
+    QComboBox* const monthBox;
+    QComboBox* const yearBox;
+    QPushButton* const printButton;
+    QLabel* const agendaLabel;
+    QPlainTextEdit* const agendaText;
+    QPushButton* const clearButton;
 
-    // The phone page: List1, "Remove Number" Command3, Text1 and Text2, "Add Number" Command2.
-    NamedListPage* const Picture2;
-    // The favourites page: List2, "Remove URL" Command4, Text4 and Text3, "Add URL" Command5.
-    NamedListPage* const Picture3;
+    // The phone page: names and numbers.
+    NamedListPage* const phonePage;
+    // The favourites page: names and addresses.
+    NamedListPage* const favoritesPage;
 
 public slots:
-    void Combo1_Click();
-    void Combo2_Click();
+    void showChosenMonth();
+    void showChosenYear();
     // "Calender": the calendar page.
-    void cmdCalender_Click();
+    void showCalendarPage();
     // "Phone Numbers": the phone page.
-    void cmdPhone_Click();
+    void showPhonePage();
     // "Internet Favorites": the favourites page.
-    void Command8_Click();
+    void showFavoritesPage();
     // "&Done": close the organizer.
-    void Command7_Click();
+    void closeOrganizer();
     // Keeps the organizer in front.
-    void Timer1_Timer();
+    void keepInFront();
     // A day button: select that day's agenda.
-    void Command1_Click(int Index);
+    void selectDay(int index);
     // The agenda entry follows every change of the agenda box, pasted text included.
-    void Text5_Change();
-    void cmnClear_Click();
+    void keepAgendaText();
+    void clearAgenda();
     // "Print Agenda"
-    void Command6_Click();
+    void printAgenda();
     // "Add Number"
-    void Command2_Click();
+    void addNumber();
     // "Remove Number"
-    void Command3_Click();
+    void removeNumber();
     // "Add URL"
-    void Command5_Click();
+    void addFavorite();
     // "Remove URL"
-    void Command4_Click();
+    void removeFavorite();
     // Opens the favourite in a new browser window and closes the organizer.
-    void List2_DblClick();
+    void openFavorite();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,10 +99,10 @@ private:
     void createWindow();
     void createCalendarPage();
     void connectControls();
-    void Form_Load();
+    void load();
     // Saves everything and enables the main frame again: once, on every way of closing. When the
     // store cannot be written it says so and the window stays open, so that nothing is lost.
-    bool Form_QueryUnload();
+    bool saveAndRelease();
 
     void fillYears();
     MonthGrid fillDayButtons();

@@ -10,22 +10,23 @@
 #include <QGuiApplication>
 
 App::App(PlatformServices services)
-    : m_services(std::move(services)), m_mdiForm1([this] { return new MDIForm1(*this); }),
-      m_system([this] {
+    : m_services(std::move(services)), m_mainFrame([this] { return new MainFrame(*this); }),
+      m_systemInfoWindow([this] {
           const PlatformServices& s = m_services;
-          return new System(*s.systemInfo, *s.clock, *s.printer, *s.messageBox, mdiForm1());
+          return new SystemInfoWindow(*s.systemInfo, *s.clock, *s.printer, *s.messageBox,
+                                      mainFrame());
       }),
-      m_frmAbout([] { return new ::frmAbout; }), m_calender1([this] {
+      m_aboutBox([] { return new AboutBox; }), m_organizerWindow([this] {
           const PlatformServices& s = m_services;
-          return new Calender1(*s.settings, *s.messageBox, *s.printer, *s.clock, mdiForm1());
+          return new OrganizerWindow(*s.settings, *s.messageBox, *s.printer, *s.clock, mainFrame());
       }),
-      m_form2([this](BrowserControl& page) {
-          return new Form2(page, *m_services.messageBox, *m_services.programInfo);
+      m_fullScreenToolbar([this](BrowserControl& page) {
+          return new FullScreenToolbar(page, *m_services.messageBox, *m_services.programInfo);
       }),
-      m_form1([this] {
+      m_fullScreenWindow([this] {
           const PlatformServices& s = m_services;
-          return new Form1(*s.browsers, *s.settings, *s.systemSettings, *s.messageBox,
-                           *s.programInfo, *s.windowSystem, m_form2);
+          return new FullScreenWindow(*s.browsers, *s.settings, *s.systemSettings, *s.messageBox,
+                                      *s.programInfo, *s.windowSystem, m_fullScreenToolbar);
       })
 {
     // The program ends when the frame unloads, never because some other window closed last
@@ -36,27 +37,27 @@ App::App(PlatformServices services)
 // The global windows go first (members are destroyed in reverse order): they use the services.
 App::~App() = default;
 
-MDIForm1& App::mdiForm1()
+MainFrame& App::mainFrame()
 {
-    return m_mdiForm1.get();
+    return m_mainFrame.get();
 }
 
-System& App::system()
+SystemInfoWindow& App::systemInfoWindow()
 {
-    return m_system.get();
+    return m_systemInfoWindow.get();
 }
 
-frmAbout& App::frmAbout()
+AboutBox& App::aboutBox()
 {
-    return m_frmAbout.get();
+    return m_aboutBox.get();
 }
 
-Calender1& App::calender1()
+OrganizerWindow& App::organizerWindow()
 {
-    return m_calender1.get();
+    return m_organizerWindow.get();
 }
 
-Form1& App::form1()
+FullScreenWindow& App::fullScreenWindow()
 {
-    return m_form1.get();
+    return m_fullScreenWindow.get();
 }

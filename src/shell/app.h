@@ -7,10 +7,10 @@
 #include "platform/platform_services.h"
 #include "widgets/global_window.h"
 
-class Calender1;
-class MDIForm1;
-class System;
-class frmAbout;
+class AboutBox;
+class MainFrame;
+class OrganizerWindow;
+class SystemInfoWindow;
 
 class App {
 public:
@@ -22,22 +22,22 @@ public:
     const PlatformServices& services() const { return m_services; }
 
     // The global windows load, hidden, on first reference.
-    MDIForm1& mdiForm1();
-    System& system();
-    ::frmAbout& frmAbout();
+    MainFrame& mainFrame();
+    SystemInfoWindow& systemInfoWindow();
+    AboutBox& aboutBox();
     // Loading the organizer reads the settings store and raises DamagedStoreError when its data
     // there is damaged.
-    Calender1& calender1();
-    Form1& form1();
+    OrganizerWindow& organizerWindow();
+    FullScreenWindow& fullScreenWindow();
 
 private:
     PlatformServices m_services;
     // The frame goes last: the windows it opened hold it.
-    GlobalWindow<MDIForm1> m_mdiForm1;
-    GlobalWindow<System> m_system;
-    GlobalWindow<::frmAbout> m_frmAbout;
-    GlobalWindow<Calender1> m_calender1;
+    GlobalWindow<MainFrame> m_mainFrame;
+    GlobalWindow<SystemInfoWindow> m_systemInfoWindow;
+    GlobalWindow<AboutBox> m_aboutBox;
+    GlobalWindow<OrganizerWindow> m_organizerWindow;
     // The toolbar outlives the full-screen window that loads and unloads it.
-    ToolbarWindow m_form2;
-    GlobalWindow<Form1> m_form1;
+    ToolbarWindow m_fullScreenToolbar;
+    GlobalWindow<FullScreenWindow> m_fullScreenWindow;
 };

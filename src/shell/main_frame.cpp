@@ -46,23 +46,28 @@ QPushButton* barButton(const QString& caption, int left, int width, QWidget* par
 
 } // namespace
 
-MDIForm1::MDIForm1(App& app)
-    : Picture1(named(new QWidget, "Picture1")), Picture2(named(new QWidget(Picture1), "Picture2")),
-      cmdBrowser(named(barButton(QStringLiteral("New Browser"), 0, 1215, Picture2), "cmdBrowser")),
-      cmdQuick(named(barButton(QStringLiteral("New QuickNote"), 1200, 1455, Picture2), "cmdQuick")),
-      cmdSysInfo(
-          named(barButton(QStringLiteral("SystemInfo"), 2640, 1215, Picture2), "cmdSysInfo")),
-      Command1(named(barButton(QStringLiteral("Organizer/Favorites"), 3840, 1815, Picture2),
-                     "Command1")),
-      Command2(named(barButton(QStringLiteral("Full Screen"), 5640, 1095, Picture2), "Command2")),
-      lbltime(named(new QLabel(Picture2), "lbltime")),
-      txtManual(named(new QPlainTextEdit(Manual::text(), Picture1), "txtManual")),
-      mdiArea(named(new QMdiArea, "mdiArea")), Timer1(named(new QTimer(this), "Timer1")),
-      Timer2(named(new QTimer(this), "Timer2")),
-      CommonDialog1(app.services().fileDialogs->create(this)),
+MainFrame::MainFrame(App& app)
+    : buttonStrip(named(new QWidget, "buttonStrip")),
+      buttonBar(named(new QWidget(buttonStrip), "buttonBar")),
+      newBrowserButton(
+          named(barButton(QStringLiteral("New Browser"), 0, 1215, buttonBar), "newBrowserButton")),
+      newQuickNoteButton(named(barButton(QStringLiteral("New QuickNote"), 1200, 1455, buttonBar),
+                               "newQuickNoteButton")),
+      systemInfoButton(named(barButton(QStringLiteral("SystemInfo"), 2640, 1215, buttonBar),
+                             "systemInfoButton")),
+      organizerButton(named(barButton(QStringLiteral("Organizer/Favorites"), 3840, 1815, buttonBar),
+                            "organizerButton")),
+      fullScreenButton(named(barButton(QStringLiteral("Full Screen"), 5640, 1095, buttonBar),
+                             "fullScreenButton")),
+      clockLabel(named(new QLabel(buttonBar), "clockLabel")),
+      manualText(named(new QPlainTextEdit(Manual::text(), buttonStrip), "manualText")),
+      mdiArea(named(new QMdiArea, "mdiArea")),
+      timeOnlineTimer(named(new QTimer(this), "timeOnlineTimer")),
+      timeOfDayTimer(named(new QTimer(this), "timeOfDayTimer")),
+      saveDialog(app.services().fileDialogs->create(this)),
       downloadsWindow(new DownloadsWindow(this)), m_app(app)
 {
-    setObjectName(QStringLiteral("MDIForm1"));
+    setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(Texts::kProductTitle);
     // The frame opens maximised. It takes the screen's size before it first shows, so that
     // the window manager's maximising later does not leave the first child placed for the
@@ -74,7 +79,7 @@ MDIForm1::MDIForm1(App& app)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Picture1);
+    layout->addWidget(buttonStrip);
     layout->addWidget(mdiArea, 1);
     setCentralWidget(central);
     mdiArea->setBackground(Qt::black);
@@ -84,91 +89,94 @@ MDIForm1::MDIForm1(App& app)
     createClocks();
     connect(app.services().browsers.get(), &BrowserProfile::downloadStarted, downloadsWindow,
             &DownloadsWindow::add);
-    MDIForm_Load();
+    load();
 }
 
-void MDIForm1::createButtonBar()
+void MainFrame::createButtonBar()
 {
-    Picture1->setFixedHeight(Twips::toPixels(570));
-    setBackground(Picture1, kLightGrey);
-    Picture2->setGeometry(Twips::rect(480, 0, kButtonBarWidth, 495));
-    lbltime->setGeometry(Twips::rect(1440, 240, 4095, 375));
-    lbltime->setFont(msSansSerif(9.75));
+    buttonStrip->setFixedHeight(Twips::toPixels(570));
+    setBackground(buttonStrip, kLightGrey);
+    buttonBar->setGeometry(Twips::rect(480, 0, kButtonBarWidth, 495));
+    clockLabel->setGeometry(Twips::rect(1440, 240, 4095, 375));
+    clockLabel->setFont(msSansSerif(9.75));
     // The clock stays readable while the frame waits for the organizer or System Information.
-    QPalette clockColours = lbltime->palette();
+    QPalette clockColours = clockLabel->palette();
     clockColours.setColor(QPalette::Disabled, QPalette::WindowText,
                           clockColours.color(QPalette::Active, QPalette::WindowText));
-    lbltime->setPalette(clockColours);
-    txtManual->setGeometry(Twips::rect(0, 480, 615, 285));
-    txtManual->hide();
-    for (QPushButton* button : {cmdBrowser, cmdQuick, cmdSysInfo, Command1, Command2})
+    clockLabel->setPalette(clockColours);
+    manualText->setGeometry(Twips::rect(0, 480, 615, 285));
+    manualText->hide();
+    for (QPushButton* button : {newBrowserButton, newQuickNoteButton, systemInfoButton,
+                                organizerButton, fullScreenButton})
         button->setFont(msSansSerif(8));
     // Tab order follows the buttons' tab indexes: "Full Screen" first, "New Browser" last.
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, cmdSysInfo);
-    setTabOrder(cmdSysInfo, cmdQuick);
-    setTabOrder(cmdQuick, cmdBrowser);
-    connect(cmdBrowser, &QPushButton::clicked, this, &MDIForm1::cmdBrowser_Click);
-    connect(cmdQuick, &QPushButton::clicked, this, &MDIForm1::cmdQuick_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &MDIForm1::cmdSysInfo_Click);
-    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
+    setTabOrder(fullScreenButton, organizerButton);
+    setTabOrder(organizerButton, systemInfoButton);
+    setTabOrder(systemInfoButton, newQuickNoteButton);
+    setTabOrder(newQuickNoteButton, newBrowserButton);
+    connect(newBrowserButton, &QPushButton::clicked, this, &MainFrame::openNewBrowser);
+    connect(newQuickNoteButton, &QPushButton::clicked, this, &MainFrame::openQuickNote);
+    connect(systemInfoButton, &QPushButton::clicked, this, &MainFrame::showSystemInfo);
+    connect(organizerButton, &QPushButton::clicked, this, &MainFrame::showOrganizer);
+    connect(fullScreenButton, &QPushButton::clicked, this, &MainFrame::enterFullScreen);
 }
 
-void MDIForm1::createMenus()
+void MainFrame::createMenus()
 {
-    QMenu* file = named(menuBar()->addMenu(tr("&File")), "mnuFileItem");
-    mnuBrowserItem = named(file->addAction(tr("&New Browser")), "mnuBrowserItem");
-    mnuQuicknote = named(file->addAction(tr("New &QuickNote")), "mnuQuicknote");
-    mnuDownloads = named(file->addAction(tr("&Downloads")), "mnuDownloads");
-    named(file->addSeparator(), "Divider1");
-    mnuExitItem = named(file->addAction(tr("E&xit")), "mnuExitItem");
+    QMenu* file = named(menuBar()->addMenu(tr("&File")), "fileMenu");
+    newBrowserAction = named(file->addAction(tr("&New Browser")), "newBrowserAction");
+    newQuickNoteAction = named(file->addAction(tr("New &QuickNote")), "newQuickNoteAction");
+    downloadsAction = named(file->addAction(tr("&Downloads")), "downloadsAction");
+    named(file->addSeparator(), "fileDivider");
+    exitAction = named(file->addAction(tr("E&xit")), "exitAction");
 
-    QMenu* tools = named(menuBar()->addMenu(tr("&Tools")), "mnuTools");
-    mnuSysInfo = named(tools->addAction(tr("&System Informaton")), "mnuSysInfo");
-    mnuOrg = named(tools->addAction(tr("&Organizer and Favorites")), "mnuOrg");
-    mnuIEItem = named(tools->addAction(tr("&Internet Explorer Settings")), "mnuIEItem");
+    QMenu* tools = named(menuBar()->addMenu(tr("&Tools")), "toolsMenu");
+    systemInfoAction = named(tools->addAction(tr("&System Informaton")), "systemInfoAction");
+    organizerAction = named(tools->addAction(tr("&Organizer and Favorites")), "organizerAction");
+    internetOptionsAction =
+        named(tools->addAction(tr("&Internet Explorer Settings")), "internetOptionsAction");
 
-    mnuWindow = named(menuBar()->addMenu(tr("&Window")), "mnuWindow");
-    mnuFullScreen = named(mnuWindow->addAction(tr("&Full Screen")), "mnuFullScreen");
-    named(mnuWindow->addSeparator(), "mnuDivider1");
-    mnuCW = named(mnuWindow->addAction(tr("&Cascade Windows")), "mnuCW");
-    mnuCH = named(mnuWindow->addAction(tr("Tile &Horizontal")), "mnuCH");
-    mnuCV = named(mnuWindow->addAction(tr("Tile &Vertical")), "mnuCV");
-    connect(mnuWindow, &QMenu::aboutToShow, this, &MDIForm1::listChildWindows);
+    windowMenu = named(menuBar()->addMenu(tr("&Window")), "windowMenu");
+    fullScreenAction = named(windowMenu->addAction(tr("&Full Screen")), "fullScreenAction");
+    named(windowMenu->addSeparator(), "windowDivider");
+    cascadeAction = named(windowMenu->addAction(tr("&Cascade Windows")), "cascadeAction");
+    tileHorizontalAction =
+        named(windowMenu->addAction(tr("Tile &Horizontal")), "tileHorizontalAction");
+    tileVerticalAction = named(windowMenu->addAction(tr("Tile &Vertical")), "tileVerticalAction");
+    connect(windowMenu, &QMenu::aboutToShow, this, &MainFrame::listChildWindows);
 
-    QMenu* help = named(menuBar()->addMenu(tr("&Help")), "mnuHelp");
-    mnuManualItem = named(help->addAction(tr("&Manual")), "mnuManualItem");
-    mnuManualItem->setShortcut(Qt::Key_F1);
-    mnuAboutItem = named(help->addAction(tr("&About")), "mnuAboutItem");
+    QMenu* help = named(menuBar()->addMenu(tr("&Help")), "helpMenu");
+    manualAction = named(help->addAction(tr("&Manual")), "manualAction");
+    manualAction->setShortcut(Qt::Key_F1);
+    aboutAction = named(help->addAction(tr("&About")), "aboutAction");
 
-    connect(mnuBrowserItem, &QAction::triggered, this, &MDIForm1::cmdBrowser_Click);
-    connect(mnuQuicknote, &QAction::triggered, this, &MDIForm1::cmdQuick_Click);
-    connect(mnuDownloads, &QAction::triggered, downloadsWindow, &DownloadsWindow::bringUp);
-    connect(mnuOrg, &QAction::triggered, this, &MDIForm1::Command1_Click);
-    connect(mnuExitItem, &QAction::triggered, this, &MDIForm1::mnuExitItem_Click);
-    connect(mnuSysInfo, &QAction::triggered, this, &MDIForm1::cmdSysInfo_Click);
-    connect(mnuFullScreen, &QAction::triggered, this, &MDIForm1::Command2_Click);
-    connect(mnuIEItem, &QAction::triggered, this, &MDIForm1::mnuIEItem_Click);
-    connect(mnuCW, &QAction::triggered, this, &MDIForm1::mnuCW_Click);
-    connect(mnuCH, &QAction::triggered, this, &MDIForm1::mnuCH_Click);
-    connect(mnuCV, &QAction::triggered, this, &MDIForm1::mnuCV_Click);
-    connect(mnuManualItem, &QAction::triggered, this, &MDIForm1::mnuManualItem_Click);
-    connect(mnuAboutItem, &QAction::triggered, this, &MDIForm1::mnuAboutItem_Click);
+    connect(newBrowserAction, &QAction::triggered, this, &MainFrame::openNewBrowser);
+    connect(newQuickNoteAction, &QAction::triggered, this, &MainFrame::openQuickNote);
+    connect(downloadsAction, &QAction::triggered, downloadsWindow, &DownloadsWindow::bringUp);
+    connect(organizerAction, &QAction::triggered, this, &MainFrame::showOrganizer);
+    connect(exitAction, &QAction::triggered, this, &MainFrame::exitProgram);
+    connect(systemInfoAction, &QAction::triggered, this, &MainFrame::showSystemInfo);
+    connect(fullScreenAction, &QAction::triggered, this, &MainFrame::enterFullScreen);
+    connect(internetOptionsAction, &QAction::triggered, this, &MainFrame::showInternetOptions);
+    connect(cascadeAction, &QAction::triggered, this, &MainFrame::cascade);
+    connect(tileHorizontalAction, &QAction::triggered, this, &MainFrame::tileHorizontally);
+    connect(tileVerticalAction, &QAction::triggered, this, &MainFrame::tileVertically);
+    connect(manualAction, &QAction::triggered, this, &MainFrame::showManual);
+    connect(aboutAction, &QAction::triggered, this, &MainFrame::showAbout);
 }
 
 // Below its own items the Window menu lists every child window, the active one checked.
-void MDIForm1::listChildWindows()
+void MainFrame::listChildWindows()
 {
     qDeleteAll(m_childWindowItems);
     m_childWindowItems.clear();
     const QList<QMdiSubWindow*> children = mdiArea->subWindowList();
     if (!children.isEmpty())
-        m_childWindowItems.append(mnuWindow->addSeparator());
+        m_childWindowItems.append(windowMenu->addSeparator());
     for (int i = 0; i < children.size(); ++i) {
         QMdiSubWindow* child = children[i];
         const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
-        QAction* item = mnuWindow->addAction(number + child->windowTitle());
+        QAction* item = windowMenu->addAction(number + child->windowTitle());
         item->setCheckable(true);
         item->setChecked(child == mdiArea->currentSubWindow());
         connect(item, &QAction::triggered, this, [this, child = QPointer(child)] {
@@ -179,49 +187,49 @@ void MDIForm1::listChildWindows()
     }
 }
 
-void MDIForm1::createClocks()
+void MainFrame::createClocks()
 {
-    Timer1->setInterval(990);
-    Timer2->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &MDIForm1::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &MDIForm1::Timer2_Timer);
-    Timer1->start();
-    Timer2->start();
+    timeOnlineTimer->setInterval(990);
+    timeOfDayTimer->setInterval(1000);
+    connect(timeOnlineTimer, &QTimer::timeout, this, &MainFrame::tickTimeOnline);
+    connect(timeOfDayTimer, &QTimer::timeout, this, &MainFrame::showTimeOfDay);
+    timeOnlineTimer->start();
+    timeOfDayTimer->start();
 }
 
-void MDIForm1::MDIForm_Load()
+void MainFrame::load()
 {
-    WindowNums = 0;
-    cmdBrowser_Click();
+    browsersOpened = 0;
+    openNewBrowser();
 }
 
-void MDIForm1::MDIForm_Resize()
+void MainFrame::centreButtonBar()
 {
     const double left = (outerSizeTwips(this).width() - kButtonBarWidth) / 2.0;
-    Picture2->move(Twips::toPixels(left), Picture2->y());
+    buttonBar->move(Twips::toPixels(left), buttonBar->y());
 }
 
-void MDIForm1::cmdBrowser_Click()
+void MainFrame::openNewBrowser()
 {
     newBrowser()->goHome();
-    ++WindowNums;
+    ++browsersOpened;
 }
 
-void MDIForm1::cmdQuick_Click()
+void MainFrame::openQuickNote()
 {
-    showChild(new Form3(*this, *m_app.services().messageBox));
+    showChild(new QuickNoteWindow(*this, *m_app.services().messageBox));
 }
 
-void MDIForm1::cmdSysInfo_Click()
+void MainFrame::showSystemInfo()
 {
     setFrameEnabled(false);
-    m_app.system().show();
+    m_app.systemInfoWindow().show();
 }
 
-void MDIForm1::Command1_Click()
+void MainFrame::showOrganizer()
 {
     try {
-        m_app.calender1().show();
+        m_app.organizerWindow().show();
     } catch (const StoreError& error) {
         // Damaged organizer data: it stays closed, and the message says why and where.
         m_app.services().messageBox->show(this, QString::fromStdString(error.what()));
@@ -230,75 +238,75 @@ void MDIForm1::Command1_Click()
 
 // The frame hides and the full-screen window takes over, on the page the active browser
 // window shows.
-void MDIForm1::Command2_Click()
+void MainFrame::enterFullScreen()
 {
     setVisible(false);
-    Form1& fullScreen = m_app.form1();
-    connect(&fullScreen, &Form1::unloaded, this, &MDIForm1::show, Qt::UniqueConnection);
+    FullScreenWindow& fullScreen = m_app.fullScreenWindow();
+    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::show, Qt::UniqueConnection);
     fullScreen.show();
     ignoreFailure([&] {
-        if (auto* browser = qobject_cast<MiniBrowse*>(activeChild()))
+        if (auto* browser = qobject_cast<BrowserWindow*>(activeChild()))
             fullScreen.navigate(browser->address());
     });
 }
 
-void MDIForm1::Timer1_Timer()
+void MainFrame::tickTimeOnline()
 {
     timeOnline.tick();
-    lbltime->setText(timeOnline.caption());
+    clockLabel->setText(timeOnline.caption());
 }
 
-void MDIForm1::Timer2_Timer()
+void MainFrame::showTimeOfDay()
 {
     const Clock& clock = *m_app.services().clock;
     setWindowTitle(Texts::kProductTitle + QStringLiteral(" / ") +
                    clock.timeText(clock.now().time()));
 }
 
-void MDIForm1::mnuExitItem_Click()
+void MainFrame::exitProgram()
 {
     close();
 }
 
-void MDIForm1::mnuIEItem_Click()
+void MainFrame::showInternetOptions()
 {
     m_app.services().shell->ControlPanelItem(Shell::kInternetOptions);
 }
 
-void MDIForm1::mnuCW_Click()
+void MainFrame::cascade()
 {
     arrange(Arrangement::Cascade);
 }
 
-void MDIForm1::mnuCH_Click()
+void MainFrame::tileHorizontally()
 {
     arrange(Arrangement::TileHorizontal);
 }
 
-void MDIForm1::mnuCV_Click()
+void MainFrame::tileVertically()
 {
     arrange(Arrangement::TileVertical);
 }
 
-void MDIForm1::mnuManualItem_Click()
+void MainFrame::showManual()
 {
-    newBrowser(); // no home page, and WindowNums counts only "New Browser"
-    const QString file = writeManual(TextFile::withCrLf(txtManual->toPlainText()),
+    newBrowser(); // no home page, and browsersOpened counts only "New Browser"
+    const QString file = writeManual(TextFile::withCrLf(manualText->toPlainText()),
                                      m_app.services().programInfo->programDirectory());
-    auto* browser = qobject_cast<MiniBrowse*>(activeChild());
+    auto* browser = qobject_cast<BrowserWindow*>(activeChild());
     if (file.isEmpty() || !browser)
         return;
     ignoreFailure([&] { browser->navigate(file); });
 }
 
-void MDIForm1::mnuAboutItem_Click()
+void MainFrame::showAbout()
 {
-    m_app.frmAbout().exec();
+    m_app.aboutBox().exec();
 }
 
 // The children that are neither minimised nor hidden, in the order they opened; cascading puts the
 // active one last, in front of the others.
-void MDIForm1::arrange(Arrangement arrangement)
+void MainFrame::arrange(Arrangement arrangement)
 {
     QList<QMdiSubWindow*> shown;
     for (QMdiSubWindow* child : mdiArea->subWindowList()) {
@@ -321,12 +329,12 @@ void MDIForm1::arrange(Arrangement arrangement)
         mdiArea->setActiveSubWindow(active);
 }
 
-int MDIForm1::titleBarHeight() const
+int MainFrame::titleBarHeight() const
 {
     return mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
-QMdiSubWindow* MDIForm1::showChild(QWidget* child)
+QMdiSubWindow* MainFrame::showChild(QWidget* child)
 {
     QMdiSubWindow* window = mdiArea->addSubWindow(child);
     child->show(); // the child takes its size as it first shows
@@ -338,42 +346,42 @@ QMdiSubWindow* MDIForm1::showChild(QWidget* child)
     return window;
 }
 
-MiniBrowse* MDIForm1::newBrowser()
+BrowserWindow* MainFrame::newBrowser()
 {
     const PlatformServices& s = m_app.services();
-    auto* browser = new MiniBrowse(*s.browsers, *s.messageBox, *s.shell, *s.programInfo);
+    auto* browser = new BrowserWindow(*s.browsers, *s.messageBox, *s.shell, *s.programInfo);
     showChild(browser);
     return browser;
 }
 
-void MDIForm1::setFrameEnabled(bool enabled)
+void MainFrame::setFrameEnabled(bool enabled)
 {
     setEnabled(enabled);
     if (enabled && m_activateWhenEnabled)
         mdiArea->setActiveSubWindow(std::exchange(m_activateWhenEnabled, nullptr));
 }
 
-void MDIForm1::openBrowser(const QString& address)
+void MainFrame::openBrowser(const QString& address)
 {
-    MiniBrowse* browser = newBrowser();
+    BrowserWindow* browser = newBrowser();
     // An address the engine refuses still stands in the box, where the user can correct it.
     ignoreFailure([&] { browser->navigate(address); });
     browser->setAddressText(address);
 }
 
-QWidget* MDIForm1::activeChild() const
+QWidget* MainFrame::activeChild() const
 {
     QMdiSubWindow* current = mdiArea->currentSubWindow();
     return current ? current->widget() : nullptr;
 }
 
-void MDIForm1::resizeEvent(QResizeEvent* event)
+void MainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    MDIForm_Resize();
+    centreButtonBar();
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event)
+void MainFrame::closeEvent(QCloseEvent* event)
 {
     // While the organizer or System Information is open the frame takes no input, so a
     // close from the window manager waits until they are done.

@@ -13,8 +13,8 @@
 #include <memory>
 
 class App;
+class BrowserWindow;
 class DownloadsWindow;
-class MiniBrowse;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -24,87 +24,87 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
-class MDIForm1 : public QMainWindow, public MainFrameLink {
+class MainFrame : public QMainWindow, public MainFrameLink {
     Q_OBJECT
 public:
-    explicit MDIForm1(App& app);
+    explicit MainFrame(App& app);
 
     // Browser windows opened through "New Browser" since the frame loaded, the first included.
-    qint64 WindowNums = 0;
+    qint64 browsersOpened = 0;
     // SOL, MOL and HOL: the time online.
     TimeOnline timeOnline;
 
-    QWidget* const Picture1;
-    QWidget* const Picture2;
-    QPushButton* const cmdBrowser;
-    QPushButton* const cmdQuick;
-    QPushButton* const cmdSysInfo;
-    QPushButton* const Command1;
-    QPushButton* const Command2;
-    QLabel* const lbltime;
+    QWidget* const buttonStrip;
+    QWidget* const buttonBar;
+    QPushButton* const newBrowserButton;
+    QPushButton* const newQuickNoteButton;
+    QPushButton* const systemInfoButton;
+    QPushButton* const organizerButton;
+    QPushButton* const fullScreenButton;
+    QLabel* const clockLabel;
     // The built-in manual, hidden.
-    QPlainTextEdit* const txtManual;
+    QPlainTextEdit* const manualText;
     QMdiArea* const mdiArea;
-    QTimer* const Timer1;
-    QTimer* const Timer2;
+    QTimer* const timeOnlineTimer;
+    QTimer* const timeOfDayTimer;
     // The save-file dialog every QuickNote uses, so the name chosen last is offered again.
-    const std::unique_ptr<FileDialog> CommonDialog1;
+    const std::unique_ptr<FileDialog> saveDialog;
     // Every download of the session, also those of full-screen mode; File > "Downloads".
     DownloadsWindow* const downloadsWindow;
 
-    QMenu* mnuWindow = nullptr;
-    QAction* mnuBrowserItem = nullptr;
-    QAction* mnuQuicknote = nullptr;
-    QAction* mnuDownloads = nullptr;
-    QAction* mnuExitItem = nullptr;
-    QAction* mnuSysInfo = nullptr;
-    QAction* mnuOrg = nullptr;
-    QAction* mnuIEItem = nullptr;
-    QAction* mnuFullScreen = nullptr;
-    QAction* mnuCW = nullptr;
-    QAction* mnuCH = nullptr;
-    QAction* mnuCV = nullptr;
-    QAction* mnuManualItem = nullptr;
-    QAction* mnuAboutItem = nullptr;
+    QMenu* windowMenu = nullptr;
+    QAction* newBrowserAction = nullptr;
+    QAction* newQuickNoteAction = nullptr;
+    QAction* downloadsAction = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* systemInfoAction = nullptr;
+    QAction* organizerAction = nullptr;
+    QAction* internetOptionsAction = nullptr;
+    QAction* fullScreenAction = nullptr;
+    QAction* cascadeAction = nullptr;
+    QAction* tileHorizontalAction = nullptr;
+    QAction* tileVerticalAction = nullptr;
+    QAction* manualAction = nullptr;
+    QAction* aboutAction = nullptr;
 
     void setFrameEnabled(bool enabled) override;
     void openBrowser(const QString& address) override;
-    FileDialog& fileDialog() override { return *CommonDialog1; }
+    FileDialog& fileDialog() override { return *saveDialog; }
 
     // Adds a window to the frame and shows it; being the newest, it becomes the active child.
     QMdiSubWindow* showChild(QWidget* child);
     // A new browser window in the frame, on no page yet.
-    MiniBrowse* newBrowser();
+    BrowserWindow* newBrowser();
     // The active child window's content, or nullptr without one.
     QWidget* activeChild() const;
 
 public slots:
-    void MDIForm_Load();
-    void MDIForm_Resize();
+    void load();
+    void centreButtonBar();
     // "New Browser", also File > "&New Browser".
-    void cmdBrowser_Click();
+    void openNewBrowser();
     // "New QuickNote", also File > "New &QuickNote".
-    void cmdQuick_Click();
+    void openQuickNote();
     // "SystemInfo", also Tools > "&System Informaton".
-    void cmdSysInfo_Click();
+    void showSystemInfo();
     // "Organizer/Favorites", also Tools > "&Organizer and Favorites".
-    void Command1_Click();
+    void showOrganizer();
     // "Full Screen", also Window > "&Full Screen".
-    void Command2_Click();
+    void enterFullScreen();
     // "Time Online" clock.
-    void Timer1_Timer();
+    void tickTimeOnline();
     // Time of day in the title.
-    void Timer2_Timer();
-    void mnuExitItem_Click();
+    void showTimeOfDay();
+    void exitProgram();
     // Tools > "&Internet Explorer Settings".
-    void mnuIEItem_Click();
-    void mnuCW_Click();
-    void mnuCH_Click();
-    void mnuCV_Click();
+    void showInternetOptions();
+    void cascade();
+    void tileHorizontally();
+    void tileVertically();
     // Help > "&Manual" (F1): writes the manual and opens it in a new browser window.
-    void mnuManualItem_Click();
+    void showManual();
     // Help > "&About"
-    void mnuAboutItem_Click();
+    void showAbout();
     void arrange(Arrangement arrangement);
 
 protected:

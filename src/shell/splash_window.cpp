@@ -28,54 +28,54 @@ QLabel* label(const QString& text, const QFont& font, const QRect& geometry, QWi
 
 } // namespace
 
-frmSplash::frmSplash(App& app)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), Frame1(new QFrame(this)),
-      imgLogo(new QLabel(Frame1)),
-      lblProductName(label(QStringLiteral("Brivola"), arial(32.25, true),
-                           Twips::rect(2400, 900, 4400, 900), Frame1)),
-      lblVersion(label(QStringLiteral("Version 2.0"), arial(12, true),
-                       Twips::rect(2400, 1900, 4400, 400), Frame1)),
-      lblPlatform(label(QStringLiteral("For Windows 95"), arial(15.75, true),
-                        Twips::rect(2400, 2500, 4400, 500), Frame1)),
-      Timer1(new QTimer(this)), m_app(app)
+SplashWindow::SplashWindow(App& app)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), border(new QFrame(this)),
+      logo(new QLabel(border)),
+      productNameLabel(label(QStringLiteral("Brivola"), arial(32.25, true),
+                             Twips::rect(2400, 900, 4400, 900), border)),
+      versionLabel(label(QStringLiteral("Version 2.0"), arial(12, true),
+                         Twips::rect(2400, 1900, 4400, 400), border)),
+      platformLabel(label(QStringLiteral("For Windows 95"), arial(15.75, true),
+                          Twips::rect(2400, 2500, 4400, 500), border)),
+      handOverTimer(new QTimer(this)), m_app(app)
 {
-    setObjectName(QStringLiteral("frmSplash"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblPlatform->setObjectName(QStringLiteral("lblPlatform"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    setObjectName(QStringLiteral("SplashWindow"));
+    border->setObjectName(QStringLiteral("border"));
+    logo->setObjectName(QStringLiteral("logo"));
+    productNameLabel->setObjectName(QStringLiteral("productNameLabel"));
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    platformLabel->setObjectName(QStringLiteral("platformLabel"));
+    handOverTimer->setObjectName(QStringLiteral("handOverTimer"));
 
     setFixedSize(Twips::toPixels(QSize(7380, 4245)));
     setBackground(this, Qt::black);
     setTextColor(this, Qt::white);
-    Frame1->setGeometry(Twips::rect(150, 60, 7080, 4050));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    imgLogo->setGeometry(Twips::rect(240, 795, 1815, 2385));
-    imgLogo->setPixmap(programIcon().pixmap(imgLogo->size()));
-    imgLogo->setScaledContents(true);
+    border->setGeometry(Twips::rect(150, 60, 7080, 4050));
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    logo->setGeometry(Twips::rect(240, 795, 1815, 2385));
+    logo->setPixmap(programIcon().pixmap(logo->size()));
+    logo->setScaledContents(true);
     centreOnScreen();
 
-    Timer1->setInterval(3000);
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    Timer1->start();
+    handOverTimer->setInterval(3000);
+    handOverTimer->setSingleShot(true);
+    connect(handOverTimer, &QTimer::timeout, this, &SplashWindow::handOver);
+    handOverTimer->start();
     // The frame loads, hidden, shortly before the splash ends: its first page then loads while
     // the splash still shows, and is there when the frame appears. Too short a time for its
     // clocks to have ticked.
-    QTimer::singleShot(kFrameLoadsEarlierMs, this, [this] { m_app.mdiForm1(); });
+    QTimer::singleShot(kFrameLoadsEarlierMs, this, [this] { m_app.mainFrame(); });
 }
 
-void frmSplash::Timer1_Timer()
+void SplashWindow::handOver()
 {
     // The frame shows before the splash goes, so the program never has no window at all.
-    m_app.mdiForm1().showMaximized();
+    m_app.mainFrame().showMaximized();
     StartupLog::milestone("frame shown");
     close();
 }
 
-void frmSplash::centreOnScreen()
+void SplashWindow::centreOnScreen()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

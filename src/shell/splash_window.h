@@ -9,21 +9,21 @@ class QFrame;
 class QLabel;
 class QTimer;
 
-class frmSplash : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(App& app);
+    explicit SplashWindow(App& app);
 
-    QFrame* const Frame1;
-    QLabel* const imgLogo;
-    QLabel* const lblProductName;
-    QLabel* const lblVersion;
-    QLabel* const lblPlatform;
-    QTimer* const Timer1;
+    QFrame* const border;
+    QLabel* const logo;
+    QLabel* const productNameLabel;
+    QLabel* const versionLabel;
+    QLabel* const platformLabel;
+    QTimer* const handOverTimer;
 
 public slots:
     // End of the splash: the main frame takes over.
-    void Timer1_Timer();
+    void handOver();
 
 private:
     void centreOnScreen();

@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 // Upper case and wrapped by hand, in the box's own short lines.
-const QString frmAbout::kDisclaimer = QStringLiteral("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\r\n"
+const QString AboutBox::kDisclaimer = QStringLiteral("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\r\n"
                                                      "\r\n"
                                                      "THE SOFTWARE AND ITS MANUAL ARE\r\n"
                                                      "PROVIDED AS IS. NO WARRANTY IS GIVEN,\r\n"
@@ -52,68 +52,63 @@ QLabel* label(const QString& text, const QRect& geometry, QWidget* parent)
 
 } // namespace
 
-frmAbout::frmAbout()
+AboutBox::AboutBox()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      picIcon(new QLabel(this)),
-      lblTitle(label(QStringLiteral("Brivola"), Twips::rect(840, 240, 3885, 480), this)),
-      lblVersion(label(QStringLiteral("Version 2.0"), Twips::rect(840, 840, 3885, 345), this)),
-      lblDescription(
+      iconLabel(new QLabel(this)),
+      titleLabel(label(QStringLiteral("Brivola"), Twips::rect(840, 240, 3885, 480), this)),
+      versionLabel(label(QStringLiteral("Version 2.0"), Twips::rect(840, 840, 3885, 345), this)),
+      descriptionLabel(
           label(QStringLiteral("Web Browser supporting Multi-Document and Full-Screen Browsing"),
                 Twips::rect(120, 1560, 4605, 450), this)),
-      Text1(new QPlainTextEdit(this)),
+      disclaimerText(new QPlainTextEdit(this)),
       // The white line shows just below the grey one, so the pair looks cut into the window.
-      Line1{
+      separator{
           new LineShape({0, kSeparatorTop + 15}, {kWidth, kSeparatorTop + 15}, 30, Qt::white, this),
           new LineShape({0, kSeparatorTop}, {kWidth, kSeparatorTop}, 15, QColor(128, 128, 128),
                         this)},
-      cmdOK(new QPushButton(QStringLiteral("OK"), this))
+      okButton(new QPushButton(QStringLiteral("OK"), this))
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    setObjectName(QStringLiteral("AboutBox"));
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
+    disclaimerText->setObjectName(QStringLiteral("disclaimerText"));
+    okButton->setObjectName(QStringLiteral("okButton"));
     for (int index = 0; index < 2; ++index) {
-        Line1[index]->setObjectName(QStringLiteral("Line1"));
-        Line1[index]->setProperty("Index", index);
+        separator[index]->setObjectName(QStringLiteral("separator"));
+        separator[index]->setProperty("Index", index);
     }
 
     setWindowTitle(QStringLiteral("About Brivola 2.0"));
     setModal(true);
     setFixedSize(Twips::toPixels(QSize(kWidth, 4650)));
 
-    picIcon->setGeometry(Twips::rect(240, 240, 480, 480));
-    picIcon->setPixmap(programIcon().pixmap(picIcon->size()));
-    lblTitle->setFont(msSansSerif(13.5, true));
-    lblVersion->setFont(msSansSerif(12, true));
-    lblDescription->setWordWrap(true);
+    iconLabel->setGeometry(Twips::rect(240, 240, 480, 480));
+    iconLabel->setPixmap(programIcon().pixmap(iconLabel->size()));
+    titleLabel->setFont(msSansSerif(13.5, true));
+    versionLabel->setFont(msSansSerif(12, true));
+    descriptionLabel->setWordWrap(true);
 
-    Text1->setGeometry(Twips::rect(0, 2040, kWidth - 30, 1695));
-    Text1->setFont(arial(8.25));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setPlainText(kDisclaimer);
-    Text1->setFocusPolicy(Qt::ClickFocus);
+    disclaimerText->setGeometry(Twips::rect(0, 2040, kWidth - 30, 1695));
+    disclaimerText->setFont(arial(8.25));
+    disclaimerText->setReadOnly(true);
+    disclaimerText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    disclaimerText->setPlainText(kDisclaimer);
+    disclaimerText->setFocusPolicy(Qt::ClickFocus);
 
-    cmdOK->setGeometry(Twips::rect(3360, 4200, 1260, 345));
-    cmdOK->setDefault(true);
-    cmdOK->setFocus();
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    okButton->setGeometry(Twips::rect(3360, 4200, 1260, 345));
+    okButton->setDefault(true);
+    okButton->setFocus();
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::close);
 }
 
-void frmAbout::cmdOK_Click()
-{
-    close();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event)
+void AboutBox::keyPressEvent(QKeyEvent* event)
 {
     // Esc answers like "OK", the box's cancel button.
     if (event->key() == Qt::Key_Escape) {
-        cmdOK->click();
+        okButton->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -12,24 +12,21 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     static const QString kDisclaimer;
 
-    frmAbout();
+    AboutBox();
 
-    QLabel* const picIcon;
-    QLabel* const lblTitle;
-    QLabel* const lblVersion;
-    QLabel* const lblDescription;
-    QPlainTextEdit* const Text1;
+    QLabel* const iconLabel;
+    QLabel* const titleLabel;
+    QLabel* const versionLabel;
+    QLabel* const descriptionLabel;
+    QPlainTextEdit* const disclaimerText;
     // Index 0 white, index 1 grey: together an etched separator.
-    const std::array<LineShape*, 2> Line1;
-    QPushButton* const cmdOK;
-
-public slots:
-    void cmdOK_Click();
+    const std::array<LineShape*, 2> separator;
+    QPushButton* const okButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -15,44 +15,44 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-Form3::Form3(MainFrameLink& frame, MessageBox& messages, QWidget* parent)
-    : QWidget(parent), Text1(new QPlainTextEdit(this)),
-      Command1(new QPushButton(QStringLiteral("Save QuickNote"), this)), m_frame(frame),
+QuickNoteWindow::QuickNoteWindow(MainFrameLink& frame, MessageBox& messages, QWidget* parent)
+    : QWidget(parent), noteText(new QPlainTextEdit(this)),
+      saveButton(new QPushButton(QStringLiteral("Save QuickNote"), this)), m_frame(frame),
       m_messages(messages)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("QuickNoteWindow"));
     setProperty("Tag", QStringLiteral("QuickNote"));
     setWindowTitle(QStringLiteral("QuickNote"));
     setWindowIcon(programIcon());
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
+    noteText->setObjectName(QStringLiteral("noteText"));
+    saveButton->setObjectName(QStringLiteral("saveButton"));
 
-    Text1->setGeometry(Twips::rect(0, 0, 3615, 1215));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setFont(msSansSerif(13.5));
-    setBackground(Text1, QColor(255, 255, 128));
-    Command1->setGeometry(Twips::rect(0, 2160, 3855, 375));
-    setTabOrder(Text1, Command1);
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    noteText->setGeometry(Twips::rect(0, 0, 3615, 1215));
+    noteText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    noteText->setFont(msSansSerif(13.5));
+    setBackground(noteText, QColor(255, 255, 128));
+    saveButton->setGeometry(Twips::rect(0, 2160, 3855, 375));
+    setTabOrder(noteText, saveButton);
+    connect(saveButton, &QPushButton::clicked, this, &QuickNoteWindow::save);
 }
 
-void Form3::Form_Load()
+void QuickNoteWindow::takeFirstSize()
 {
     setOuterSizeTwips(this, QSize(3945, 2985));
 }
 
-void Form3::Form_Resize()
+void QuickNoteWindow::layOutContents()
 {
-    Text1->move(0, 0);
+    noteText->move(0, 0);
     const QSize outer = outerSizeTwips(this);
     if (outer.height() <= 900 || outer.width() <= 200)
         return;
-    Text1->resize(Twips::toPixels(outer.width() - 100), Twips::toPixels(outer.height() - 800));
-    Command1->setGeometry(0, Text1->height(), Twips::toPixels(outer.width() - 100),
-                          Twips::toPixels(400));
+    noteText->resize(Twips::toPixels(outer.width() - 100), Twips::toPixels(outer.height() - 800));
+    saveButton->setGeometry(0, noteText->height(), Twips::toPixels(outer.width() - 100),
+                            Twips::toPixels(400));
 }
 
-void Form3::Command1_Click()
+void QuickNoteWindow::save()
 {
     FileDialog& dialog = m_frame.fileDialog();
     QString name;
@@ -62,24 +62,24 @@ void Form3::Command1_Click()
         name = dialog.fileName();
         if (dialog.cancelled() || name.isEmpty())
             return;
-        TextFile::write(name, TextFile::withCrLf(Text1->toPlainText()) + Texts::kLineEnd);
+        TextFile::write(name, TextFile::withCrLf(noteText->toPlainText()) + Texts::kLineEnd);
     } catch (const FileError& error) {
         m_messages.show(this, QStringLiteral("The QuickNote could not be saved to \"%1\": %2")
                                   .arg(name, QString::fromUtf8(error.what())));
     }
 }
 
-void Form3::showEvent(QShowEvent* event)
+void QuickNoteWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!m_loaded) {
         m_loaded = true;
-        Form_Load();
+        takeFirstSize();
     }
 }
 
-void Form3::resizeEvent(QResizeEvent* event)
+void QuickNoteWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    layOutContents();
 }

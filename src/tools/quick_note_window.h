@@ -9,21 +9,21 @@ class MessageBox;
 class QPlainTextEdit;
 class QPushButton;
 
-class Form3 : public QWidget {
+class QuickNoteWindow : public QWidget {
     Q_OBJECT
 public:
     inline static const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt");
 
-    Form3(MainFrameLink& frame, MessageBox& messages, QWidget* parent = nullptr);
+    QuickNoteWindow(MainFrameLink& frame, MessageBox& messages, QWidget* parent = nullptr);
 
-    QPlainTextEdit* const Text1;
-    QPushButton* const Command1;
+    QPlainTextEdit* const noteText;
+    QPushButton* const saveButton;
 
 public slots:
-    void Form_Load();
-    void Form_Resize();
+    void takeFirstSize();
+    void layOutContents();
     // "Save QuickNote"
-    void Command1_Click();
+    void save();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -26,59 +26,59 @@ constexpr int kReportTop = 360;
 
 } // namespace
 
-System::System(const SystemInfo& machine, const Clock& clock, Printer& printer,
-               MessageBox& messages, MainFrameLink& frame)
+SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock, Printer& printer,
+                                   MessageBox& messages, MainFrameLink& frame)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      Command1(new QPushButton(QStringLiteral("Update"), this)),
-      Command2(new QPushButton(QStringLiteral("Print"), this)), txtSystem(new QPlainTextEdit(this)),
-      Timer1(new QTimer(this)), m_machine(machine), m_clock(clock), m_printer(printer),
+      updateButton(new QPushButton(QStringLiteral("Update"), this)),
+      printButton(new QPushButton(QStringLiteral("Print"), this)), report(new QPlainTextEdit(this)),
+      frontTimer(new QTimer(this)), m_machine(machine), m_clock(clock), m_printer(printer),
       m_messages(messages), m_frame(frame)
 {
     setObjectName(QStringLiteral("System"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    txtSystem->setObjectName(QStringLiteral("txtSystem"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    updateButton->setObjectName(QStringLiteral("updateButton"));
+    printButton->setObjectName(QStringLiteral("printButton"));
+    report->setObjectName(QStringLiteral("report"));
+    frontTimer->setObjectName(QStringLiteral("frontTimer"));
     setWindowTitle(QStringLiteral("System Information"));
     setFixedSize(Twips::toPixels(QSize(6360, 5175)));
     setBackground(this, kLightGrey);
 
-    Command1->setGeometry(Twips::rect(0, 0, 2415, 375));
-    Command1->setFont(msSansSerif(13.5));
-    Command2->setGeometry(Twips::rect(2400, 0, 1575, 375));
-    Command2->setFont(arial(12, true));
-    txtSystem->setGeometry(Twips::rect(0, kReportTop, 6375, 4575));
-    txtSystem->setFont(arial(9.75, true));
-    txtSystem->setReadOnly(true);
-    txtSystem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setBackground(txtSystem, QColor(224, 224, 224));
-    setTabOrder(Command1, txtSystem);
-    setTabOrder(txtSystem, Command2);
+    updateButton->setGeometry(Twips::rect(0, 0, 2415, 375));
+    updateButton->setFont(msSansSerif(13.5));
+    printButton->setGeometry(Twips::rect(2400, 0, 1575, 375));
+    printButton->setFont(arial(12, true));
+    report->setGeometry(Twips::rect(0, kReportTop, 6375, 4575));
+    report->setFont(arial(9.75, true));
+    report->setReadOnly(true);
+    report->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setBackground(report, QColor(224, 224, 224));
+    setTabOrder(updateButton, report);
+    setTabOrder(report, printButton);
 
-    connect(Command1, &QPushButton::clicked, this, &System::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &System::Command2_Click);
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &System::Timer1_Timer);
-    Timer1->start();
-    Form_Load();
+    connect(updateButton, &QPushButton::clicked, this, &SystemInfoWindow::updateReport);
+    connect(printButton, &QPushButton::clicked, this, &SystemInfoWindow::printReport);
+    frontTimer->setInterval(500);
+    connect(frontTimer, &QTimer::timeout, this, &SystemInfoWindow::bringToFront);
+    frontTimer->start();
+    load();
 }
 
-void System::Form_Load()
+void SystemInfoWindow::load()
 {
-    Command1_Click();
+    updateReport();
 }
 
-void System::Form_Resize()
+void SystemInfoWindow::layOutContents()
 {
     if (isMinimizedWindow(this))
         return;
     const QSize outer = outerSizeTwips(this);
-    txtSystem->resize(Twips::toPixels(std::max(0, outer.width() - 100)),
-                      Twips::toPixels(std::max(0, outer.height() - kReportTop - 400)));
+    report->resize(Twips::toPixels(std::max(0, outer.width() - 100)),
+                   Twips::toPixels(std::max(0, outer.height() - kReportTop - 400)));
 }
 
-void System::Command1_Click()
+void SystemInfoWindow::updateReport()
 {
     SystemReadings readings;
     readings.system = m_machine.systemInfo();
@@ -88,38 +88,38 @@ void System::Command1_Click()
     const QDate date = m_clock.now().date();
     const QTime time = m_clock.now().time();
     readings.uptimeMilliseconds = m_machine.uptimeMilliseconds();
-    txtSystem->setPlainText(
+    report->setPlainText(
         SystemReport::text(readings, m_clock.longDate(date), m_clock.mediumTime(time)));
 }
 
-void System::Command2_Click()
+void SystemInfoWindow::printReport()
 {
     try {
-        m_printer.print(txtSystem->toPlainText());
+        m_printer.print(report->toPlainText());
         m_printer.endDocument();
     } catch (const PrinterError&) {
         m_messages.show(this, Texts::kPrinterError);
     }
 }
 
-void System::Timer1_Timer()
+void SystemInfoWindow::bringToFront()
 {
     raise();
 }
 
-void System::Form_Unload()
+void SystemInfoWindow::releaseFrame()
 {
     m_frame.setFrameEnabled(true);
 }
 
-void System::resizeEvent(QResizeEvent* event)
+void SystemInfoWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    layOutContents();
 }
 
-void System::closeEvent(QCloseEvent* event)
+void SystemInfoWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    releaseFrame();
     event->accept();
 }

@@ -14,28 +14,28 @@ class QPushButton;
 class QTimer;
 class SystemInfo;
 
-class System : public QWidget {
+class SystemInfoWindow : public QWidget {
     Q_OBJECT
 public:
-    System(const SystemInfo& machine, const Clock& clock, Printer& printer, MessageBox& messages,
-           MainFrameLink& frame);
+    SystemInfoWindow(const SystemInfo& machine, const Clock& clock, Printer& printer,
+                     MessageBox& messages, MainFrameLink& frame);
 
-    QPushButton* const Command1;
-    QPushButton* const Command2;
-    QPlainTextEdit* const txtSystem;
-    QTimer* const Timer1;
+    QPushButton* const updateButton;
+    QPushButton* const printButton;
+    QPlainTextEdit* const report;
+    QTimer* const frontTimer;
 
 public slots:
-    void Form_Load();
-    void Form_Resize();
+    void load();
+    void layOutContents();
     // "Update": builds the report afresh.
-    void Command1_Click();
+    void updateReport();
     // "Print": sends the report to the default printer.
-    void Command2_Click();
+    void printReport();
     // Brings the window to the front.
-    void Timer1_Timer();
+    void bringToFront();
     // The main frame takes input again.
-    void Form_Unload();
+    void releaseFrame();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

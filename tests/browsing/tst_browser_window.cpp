@@ -16,7 +16,7 @@ namespace {
 
 // The frame's first browser window, with its fake control.
 struct BrowserFixture : FrameFixture {
-    MiniBrowse* window = qobject_cast<MiniBrowse*>(frame->activeChild());
+    BrowserWindow* window = qobject_cast<BrowserWindow*>(frame->activeChild());
     FakeBrowserControl* control = fakes.browsers->controls().first();
 
     BrowserFixture()
@@ -29,15 +29,16 @@ struct BrowserFixture : FrameFixture {
 
     void enter(const QString& text)
     {
-        window->Combo1->setEditText(text);
-        QTest::keyClick(window->Combo1, Qt::Key_Enter); // the keypad's; the keys table has Return
+        window->addressBox->setEditText(text);
+        QTest::keyClick(window->addressBox,
+                        Qt::Key_Enter); // the keypad's; the keys table has Return
     }
 
     QStringList listed() const
     {
         QStringList items;
-        for (int i = 0; i < window->Combo1->count(); ++i)
-            items.append(window->Combo1->itemText(i));
+        for (int i = 0; i < window->addressBox->count(); ++i)
+            items.append(window->addressBox->itemText(i));
         return items;
     }
 };
@@ -57,9 +58,9 @@ private slots:
         QCOMPARE(f.listed(),
                  (QStringList{" beta.com ", "Alpha.com", "alpha.com", "zeta.com", "zeta.com"}));
 
-        QLineEdit* edit = f.window->Combo1->lineEdit();
+        QLineEdit* edit = f.window->addressBox->lineEdit();
         QCOMPARE(edit->selectedText(), "zeta.com");
-        QTest::keyClicks(f.window->Combo1, QStringLiteral("c.org"));
+        QTest::keyClicks(f.window->addressBox, QStringLiteral("c.org"));
         QCOMPARE(edit->text(), "c.org");
 
         // An address that cannot be reached is said so over the window, and not listed.
@@ -68,7 +69,7 @@ private slots:
         QCOMPARE(f.fakes.messageBox->prompts, QStringList{Texts::kCannotConnect});
         QCOMPARE(f.fakes.messageBox->parents.last(), f.window);
         QCOMPARE(f.listed().size(), 5);
-        QCOMPARE(f.window->Combo1->currentText(), "bad.place");
+        QCOMPARE(f.window->addressBox->currentText(), "bad.place");
     }
 
     // Each button makes its one call; back, forward and stop fail here, silently. A page never
@@ -77,8 +78,8 @@ private slots:
     {
         BrowserFixture f;
         f.control->stopFails = true;
-        for (const char* name : {"Command3", "Command1", "Command2", "Command4", "Command5",
-                                 "Command6", "Command8", "Command7"})
+        for (const char* name : {"backButton", "stopButton", "forwardButton", "homeButton",
+                                 "reloadButton", "searchButton", "mailButton", "settingsButton"})
             f.window->findChild<QToolButton*>(name)->click();
         QCOMPARE(f.control->calls, (QStringList{"GoBack", "Stop", "GoForward", "GoHome", "Refresh",
                                                 "GoSearch", "Navigate mailto:"}));
@@ -125,7 +126,8 @@ private slots:
         QFETCH(double, zoomAfter);
         BrowserFixture f;
         f.control->zoom = zoomBefore;
-        QWidget* target = inPage ? static_cast<QWidget*>(f.control) : f.window->Combo1->lineEdit();
+        QWidget* target =
+            inPage ? static_cast<QWidget*>(f.control) : f.window->addressBox->lineEdit();
         target->setFocus();
         QTest::keyClick(target, key.key(), key.keyboardModifiers());
         QCOMPARE(f.control->calls, calls);

@@ -19,7 +19,7 @@ using namespace Restrictions;
 
 namespace {
 
-const QString kEmptyPage = Form1::kRefusedPage;
+const QString kEmptyPage = FullScreenWindow::kRefusedPage;
 
 // The restriction list the full-screen window reads when it loads.
 void storeWords(FakeSettingsStore& settings, const QStringList& words)
@@ -36,14 +36,15 @@ struct Fixture : FrameFixture {
         storeWords(*fakes.settings, words);
         fakes.programInfo->line = commandLine;
     }
-    Form1& window() { return app->form1(); }
-    FakeBrowserControl* browser() { return static_cast<FakeBrowserControl*>(window().WebBrowser1); }
-    Form2& showToolbar() // the window shown with its toolbar up, no browser call made since
+    FullScreenWindow& window() { return app->fullScreenWindow(); }
+    FakeBrowserControl* browser() { return static_cast<FakeBrowserControl*>(window().browser); }
+    FullScreenToolbar&
+    showToolbar() // the window shown with its toolbar up, no browser call made since
     {
         window().show();
-        window().Picture1_Click();
+        window().toggleToolbar();
         browser()->calls.clear();
-        return *loadedWindow<Form2>();
+        return *loadedWindow<FullScreenToolbar>();
     }
 };
 
@@ -55,25 +56,26 @@ private slots:
     void stripAndAltQToggleTheToolbar()
     {
         Fixture f;
-        Form1& w = f.window();
+        FullScreenWindow& w = f.window();
         w.show();
-        Form2& bar = *loadedWindow<Form2>();
-        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        FullScreenToolbar& bar = *loadedWindow<FullScreenToolbar>();
+        QTest::mouseClick(w.revealStrip, Qt::LeftButton);
         QVERIFY(bar.isVisible());
         QCOMPARE(f.fakes.windowSystem->topmost, QList<QPointer<QWidget>>{&bar});
-        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        QTest::mouseClick(w.revealStrip, Qt::LeftButton);
         QVERIFY(!bar.isVisible());
         // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus
         // with the address selected, so that typing replaces it.
         f.fakes.windowSystem->fails = true;
-        bar.Combo1->setEditText("http://earlier.test/");
+        bar.addressBox->setEditText("http://earlier.test/");
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), bar.Combo1); // access keys act a moment later
-        QCOMPARE(bar.Combo1->lineEdit()->selectedText(), "http://earlier.test/");
-        QVERIFY(w.focusWidget() != w.Command1); // the hidden button never holds the focus
-        QTest::keyClick(bar.Combo1, Qt::Key_Q, Qt::AltModifier); // in the toolbar, Alt+Q hides it
+        QTRY_COMPARE(QApplication::focusWidget(), bar.addressBox); // access keys act a moment later
+        QCOMPARE(bar.addressBox->lineEdit()->selectedText(), "http://earlier.test/");
+        QVERIFY(w.focusWidget() != w.toolbarButton); // the hidden button never holds the focus
+        QTest::keyClick(bar.addressBox, Qt::Key_Q,
+                        Qt::AltModifier); // in the toolbar, Alt+Q hides it
         QTRY_VERIFY(!bar.isVisible());
     }
 
@@ -111,7 +113,7 @@ private slots:
         QCOMPARE(f.browser()->calls, calls);
         QCOMPARE(f.browser()->currentAddress, shown);
         QCOMPARE(f.fakes.messageBox->prompts,
-                 QStringList(calls.count("Stop"), Form1::kRefusedMessage));
+                 QStringList(calls.count("Stop"), FullScreenWindow::kRefusedMessage));
     }
 
     // One refused navigation gives one box per matching entry. Its own later titles refuse
@@ -182,8 +184,8 @@ private slots:
         services.browsers = std::make_unique<WebEngineProfile>(
             *services.settings, *services.messageBox, *services.fileDialogs);
         App app(std::move(services));
-        app.form1().show();
-        BrowserControl* browser = app.form1().WebBrowser1;
+        app.fullScreenWindow().show();
+        BrowserControl* browser = app.fullScreenWindow().browser;
         const auto titled = [browser](const QString& title) {
             return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
         };
@@ -216,9 +218,9 @@ private slots:
             services.messageBox = std::make_unique<QtMessageBox>();
         });
         storeWords(*f.fakes.settings, {"casino"});
-        f.frame->Command2->click();
-        Form1& window = f.app->form1();
-        auto* browser = static_cast<FakeBrowserControl*>(window.WebBrowser1);
+        f.frame->fullScreenButton->click();
+        FullScreenWindow& window = f.app->fullScreenWindow();
+        auto* browser = static_cast<FakeBrowserControl*>(window.browser);
         QTimer::singleShot(0, [&] {
             window.showMinimized(); // "Mini": nothing of the program is active
             QTimer::singleShot(100, [&] { browser->showPage("casino", "Casino Night"); });
@@ -252,14 +254,14 @@ private slots:
         QFETCH(bool, byEnter);
         QFETCH(bool, refused);
         Fixture f;
-        Form2& bar = f.showToolbar();
-        bar.Combo1->setEditText(text);
+        FullScreenToolbar& bar = f.showToolbar();
+        bar.addressBox->setEditText(text);
         if (byEnter)
-            QTest::keyClick(bar.Combo1, Qt::Key_Return);
+            QTest::keyClick(bar.addressBox, Qt::Key_Return);
         else
-            QTest::mouseClick(bar.Label4, Qt::LeftButton);
+            QTest::mouseClick(bar.jumpLabel, Qt::LeftButton);
         QCOMPARE(f.browser()->calls, QStringList{"Navigate " + text});
-        QCOMPARE(bar.Combo1->count(), refused ? 0 : 1); // the addresses gone to
+        QCOMPARE(bar.addressBox->count(), refused ? 0 : 1); // the addresses gone to
         QCOMPARE(f.fakes.messageBox->prompts,
                  refused ? QStringList{"Cannot connect to this site or directory"} : QStringList());
         QCOMPARE(bar.isVisible(), !(byEnter && !refused)); // Enter hides the toolbar; "Jump!" not
@@ -273,35 +275,35 @@ private slots:
         const QList<QMdiSubWindow*> children = f.children();
         const QString reading = QStringLiteral("http://example.com/reading");
         f.fakes.browsers->controls().first()->showPage(reading, "Reading");
-        f.frame->mnuFullScreen->trigger(); // the full-screen window takes the active page
+        f.frame->fullScreenAction->trigger(); // the full-screen window takes the active page
         QVERIFY(!f.frame->isVisible());
         QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
-        QPointer<Form1> w = &f.window();
-        QPointer<Form2> bar = &f.showToolbar();
+        QPointer<FullScreenWindow> w = &f.window();
+        QPointer<FullScreenToolbar> bar = &f.showToolbar();
         f.browser()->stopFails = true; // and nothing lies ahead
-        for (MouseLabel* label : {bar->Label5, bar->Label3})
+        for (MouseLabel* label : {bar->stopLabel, bar->forwardLabel})
             QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoForward"}));
         QVERIFY(f.fakes.messageBox->prompts.isEmpty());
-        QTest::mouseClick(bar->Label11, Qt::LeftButton);
+        QTest::mouseClick(bar->miniLabel, Qt::LeftButton);
         QTRY_VERIFY(w->isMinimized());
         QVERIFY(!bar->isVisible());
         w->showNormal();
-        w->Picture1_Click();
-        QTest::mouseClick(bar->Label6, Qt::LeftButton); // "Exit"
+        w->toggleToolbar();
+        QTest::mouseClick(bar->exitLabel, Qt::LeftButton); // "Exit"
         QVERIFY(f.frame->isVisible());
         QCOMPARE(f.children(), children);
-        emit w->WebBrowser1->progressChanged(1, 100); // heard by the closed window before deletion
+        emit w->browser->progressChanged(1, 100); // heard by the closed window before deletion
         QTRY_VERIFY(w.isNull() && bar.isNull());
-        QVERIFY(!loadedWindow<Form2>()); // it loaded no toolbar again
+        QVERIFY(!loadedWindow<FullScreenToolbar>()); // it loaded no toolbar again
 
         // The next full-screen mode starts afresh and reads the lists again, the user's and the
         // machine's.
         storeWords(*f.fakes.settings, {"poker"});
         storeWords(*f.fakes.systemSettings, {"dice"});
-        f.frame->Command2->click();
-        QCOMPARE(f.window().List3.entries(), (QStringList{"poker", "dice"}));
-        QVERIFY(f.window().List2.isEmpty());
+        f.frame->fullScreenButton->click();
+        QCOMPARE(f.window().restrictions.entries(), (QStringList{"poker", "dice"}));
+        QVERIFY(f.window().titlesSeen.isEmpty());
     }
 };
 

@@ -25,10 +25,10 @@ struct Fixture {
     FakeClock clock;
     FakeFrameLink frame;
 
-    std::unique_ptr<Calender1> open() { return open(real); }
-    std::unique_ptr<Calender1> open(SettingsStore& store)
+    std::unique_ptr<OrganizerWindow> open() { return open(real); }
+    std::unique_ptr<OrganizerWindow> open(SettingsStore& store)
     {
-        return std::make_unique<Calender1>(store, messages, printer, clock, frame);
+        return std::make_unique<OrganizerWindow>(store, messages, printer, clock, frame);
     }
     // The sorted "key=value" lines of a section, as the next start of the program reads them.
     QStringList section(const QString& name) const
@@ -75,17 +75,17 @@ private slots:
         FrameFixture f([&dir](PlatformServices& services) {
             services.settings = std::make_unique<QtSettingsStore>(dir.path());
         });
-        f.frame->mnuOrg->trigger();
-        QPointer<Calender1> organizer = loadedWindow<Calender1>();
+        f.frame->organizerAction->trigger();
+        QPointer<OrganizerWindow> organizer = loadedWindow<OrganizerWindow>();
         QVERIFY(organizer && organizer->isVisible() && !f.frame->isEnabled());
         QApplication::clipboard()->setText(pasted); // with the mouse: no key pressed afterwards
-        organizer->Text5->paste();
-        add(organizer->Picture3, "Example", "http://example.com/");
+        organizer->agendaText->paste();
+        add(organizer->favoritesPage, "Example", "http://example.com/");
         if (how == "Done") {
-            organizer->Command7->click();
+            organizer->doneButton->click();
         } else { // what the window system sends: a click, then a press that is a double-click
-            QListWidget* list = organizer->Picture3->list;
-            organizer->Command8->click();
+            QListWidget* list = organizer->favoritesPage->list;
+            organizer->favoritesButton->click();
             list->doItemsLayout();
             const QPoint at = list->visualItemRect(list->item(0)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -114,11 +114,11 @@ private slots:
             "1A=\"entry B,\\nis today\"\n[Phone]\nNumber=3 entries\n0=\xc3\x89mile  ::  3\n"
             "1=zoe  ::  1\n2=Eve  ::  2\n[URL]\nURLS=-1\n0=never read  ::  x\n"));
         auto organizer = f.open();
-        QCOMPARE(organizer->agenda.Sch1, (QStringList{"4/9/1998", "3/1/1998"}));
-        QCOMPARE(organizer->Text5->toPlainText(), "entry B,\nis today");
+        QCOMPARE(organizer->agenda.dates, (QStringList{"4/9/1998", "3/1/1998"}));
+        QCOMPARE(organizer->agendaText->toPlainText(), "entry B,\nis today");
         const QString emile = QString::fromUtf8("\xc3\x89mile  ::  3");
-        QCOMPARE(organizer->Picture2->entries(), (QStringList{emile, "Eve  ::  2", "zoe  ::  1"}));
-        organizer->cmnClear->click(); // "Clear Appointments", answered No
+        QCOMPARE(organizer->phonePage->entries(), (QStringList{emile, "Eve  ::  2", "zoe  ::  1"}));
+        organizer->clearButton->click(); // "Clear Appointments", answered No
         organizer->close();
         QCOMPARE(f.section("Data"), (QStringList{"0=4/9/1998", "0A=entry B,\nis today",
                                                  "1=3/1/1998", "1A=entry A", "Number=2"}));
@@ -128,8 +128,8 @@ private slots:
 
         auto again = f.open();
         f.messages.answers = {MessageBox::Answer::Yes};
-        again->cmnClear->click();
-        QVERIFY(f.section("Data").isEmpty() && !again->Text5->isEnabled()); // at once
+        again->clearButton->click();
+        QVERIFY(f.section("Data").isEmpty() && !again->agendaText->isEnabled()); // at once
         again->close();
         QCOMPARE(f.section("Data"), QStringList{"Number=0"});
     }
@@ -142,15 +142,15 @@ private slots:
         FakeSettingsStore memory;
         auto organizer = f.open(memory);
         organizer->show();
-        organizer->Text5->setPlainText(QStringLiteral("Dentist at 3"));
+        organizer->agendaText->setPlainText(QStringLiteral("Dentist at 3"));
         memory.saveFails = true;
-        organizer->Command7->click();
+        organizer->doneButton->click();
         QVERIFY(organizer->isVisible() && !f.frame.enabled);
         QCOMPARE(f.messages.prompts.size(), 1);
         QVERIFY(f.messages.prompts[0].contains("memory:Orvane Organizer: No space left on device"));
-        QCOMPARE(organizer->Text5->toPlainText(), "Dentist at 3");
+        QCOMPARE(organizer->agendaText->toPlainText(), "Dentist at 3");
         memory.saveFails = false;
-        organizer->Command7->click();
+        organizer->doneButton->click();
         QVERIFY(!organizer->isVisible() && f.frame.enabled);
         QCOMPARE(memory.read(Texts::kOrganizerStore, "Data", "0A", ""), "Dentist at 3");
     }
@@ -161,10 +161,10 @@ private slots:
     {
         Fixture f;
         auto organizer = f.open();
-        NamedListPage* page = organizer->Picture2;
-        organizer->cmdPhone->click();
+        NamedListPage* page = organizer->phonePage;
+        organizer->phoneButton->click();
         QVERIFY(page->isVisibleTo(organizer.get()) &&
-                !organizer->Picture1->isVisibleTo(organizer.get()));
+                !organizer->calendarPage->isVisibleTo(organizer.get()));
         add(page, "Abe", "");
         add(page, "", "1");
         for (const auto& [name, value] :

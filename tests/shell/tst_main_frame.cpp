@@ -23,14 +23,14 @@ private slots:
     {
         FakePlatform fakes;
         App app(fakes.services());
-        QPointer<frmSplash> splash = new frmSplash(app);
+        QPointer<SplashWindow> splash = new SplashWindow(app);
         splash->setAttribute(Qt::WA_DeleteOnClose);
         splash->show();
-        QVERIFY(!loadedWindow<MDIForm1>());
-        QTRY_VERIFY_WITH_TIMEOUT(loadedWindow<MDIForm1>(), 5000);
-        QVERIFY(!loadedWindow<MDIForm1>()->isVisible());
-        splash->Timer1_Timer();
-        QVERIFY(loadedWindow<MDIForm1>()->isVisible());
+        QVERIFY(!loadedWindow<MainFrame>());
+        QTRY_VERIFY_WITH_TIMEOUT(loadedWindow<MainFrame>(), 5000);
+        QVERIFY(!loadedWindow<MainFrame>()->isVisible());
+        splash->handOver();
+        QVERIFY(loadedWindow<MainFrame>()->isVisible());
         QTRY_VERIFY(splash.isNull());
     }
 
@@ -38,38 +38,38 @@ private slots:
     void globalFrameLoadsAfreshAfterExit()
     {
         FrameFixture f;
-        QPointer<MDIForm1> first = f.frame;
-        QCOMPARE(&f.app->mdiForm1(), f.frame);
-        f.frame->cmdBrowser->click();
+        QPointer<MainFrame> first = f.frame;
+        QCOMPARE(&f.app->mainFrame(), f.frame);
+        f.frame->newBrowserButton->click();
         f.frame->setFrameEnabled(false); // while a window keeps it waiting, it stays
-        f.frame->mnuExitItem->trigger();
+        f.frame->exitAction->trigger();
         QVERIFY(f.frame->isVisible());
         f.frame->setFrameEnabled(true);
-        f.frame->mnuExitItem->trigger();
+        f.frame->exitAction->trigger();
         QTRY_VERIFY(first.isNull());
         QCOMPARE(f.fakes.browsers->controls().size(), 0);
-        QCOMPARE(f.app->mdiForm1().WindowNums, 1);
+        QCOMPARE(f.app->mainFrame().browsersOpened, 1);
     }
 
     // Every new browser window goes home and counts; the Window menu lists and activates them.
     void browserWindowsAndTheWindowMenu()
     {
         FrameFixture f;
-        f.frame->cmdBrowser->click();
-        f.frame->mnuBrowserItem->trigger();
+        f.frame->newBrowserButton->click();
+        f.frame->newBrowserAction->trigger();
         QCOMPARE(f.children().size(), 3);
         QCOMPARE(f.frame->activeChild(), f.children().last()->widget());
         for (FakeBrowserControl* control : f.fakes.browsers->controls())
             QCOMPARE(control->calls, QStringList{"GoHome"});
-        f.frame->mnuIEItem->trigger(); // Internet options go through the shell
+        f.frame->internetOptionsAction->trigger(); // Internet options go through the shell
         QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
 
         f.children()[1]->widget()->setWindowTitle(QStringLiteral("Second"));
         f.frame->mdiArea->setActiveSubWindow(f.children()[1]);
         const auto listed = [&f] {
-            emit f.frame->mnuWindow->aboutToShow();
-            const QList<QAction*> items = f.frame->mnuWindow->actions();
-            return items.mid(items.indexOf(f.frame->mnuCV) + 2);
+            emit f.frame->windowMenu->aboutToShow();
+            const QList<QAction*> items = f.frame->windowMenu->actions();
+            return items.mid(items.indexOf(f.frame->tileVerticalAction) + 2);
         };
         QList<QAction*> items = listed();
         QCOMPARE(items.size(), 3);
@@ -79,8 +79,8 @@ private slots:
         QCOMPARE(f.frame->mdiArea->currentSubWindow(), f.children()[2]);
         f.children()[0]->close();
         QTRY_COMPARE(listed().size(), 2);
-        f.frame->cmdBrowser->click();
-        QCOMPARE(f.frame->WindowNums, 4); // closing a window never lowers the count
+        f.frame->newBrowserButton->click();
+        QCOMPARE(f.frame->browsersOpened, 4); // closing a window never lowers the count
     }
 
     // Cascading brings the children back into the area, apart, with the active one in front.
@@ -88,12 +88,12 @@ private slots:
     {
         FrameFixture f;
         while (f.children().size() < 21) // more than fit before starting again
-            f.frame->cmdBrowser->click();
+            f.frame->newBrowserButton->click();
         for (QMdiSubWindow* child : f.children())
             child->move(900, 700);
         QMdiSubWindow* active = f.children()[1];
         f.frame->mdiArea->setActiveSubWindow(active);
-        f.frame->mnuCW->trigger();
+        f.frame->cascadeAction->trigger();
         for (QMdiSubWindow* child : f.children())
             QVERIFY(f.frame->mdiArea->viewport()->rect().contains(child->geometry()));
         QVERIFY(f.children()[0]->pos() != f.children()[2]->pos());
@@ -170,9 +170,9 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(f.frame));
         QTest::keyClick(f.frame, Qt::Key_F1);
         QFile(written).resize(0); // for the second to write again
-        f.frame->mnuManualItem->trigger();
+        f.frame->manualAction->trigger();
         QCOMPARE(f.children().size(), 3);
-        QCOMPARE(f.frame->WindowNums, 1);
+        QCOMPARE(f.frame->browsersOpened, 1);
         const QStringList calls =
             written.isEmpty() ? QStringList() : QStringList{"Navigate " + written};
         QCOMPARE(f.fakes.browsers->controls()[1]->calls, calls);

@@ -14,7 +14,7 @@
 struct FrameFixture {
     FakePlatform fakes;
     std::unique_ptr<App> app;
-    MDIForm1* frame;
+    MainFrame* frame;
 
     explicit FrameFixture(const std::function<void(PlatformServices&)>& replace = {})
     {
@@ -22,7 +22,7 @@ struct FrameFixture {
         if (replace)
             replace(services);
         app = std::make_unique<App>(std::move(services));
-        frame = &app->mdiForm1();
+        frame = &app->mainFrame();
         frame->setGeometry(0, 0, 1024, 768);
         frame->show();
     }

@@ -34,9 +34,9 @@ private slots:
     void systemOpensOverADisabledFrame()
     {
         FrameFixture f;
-        f.frame->mnuSysInfo->trigger();
-        QPointer<System> window = loadedWindow<System>();
-        QVERIFY(window && window->isVisible() && window->Timer1->isActive());
+        f.frame->systemInfoAction->trigger();
+        QPointer<SystemInfoWindow> window = loadedWindow<SystemInfoWindow>();
+        QVERIFY(window && window->isVisible() && window->frontTimer->isActive());
         QVERIFY(!f.frame->isEnabled());
         QVERIFY(window->close()); // as the window manager's close button does
         QVERIFY(f.frame->isEnabled());
@@ -56,15 +56,15 @@ private slots:
         FakePrinter printer;
         FakeMessageBox messages;
         FakeFrameLink frame;
-        System window(machine, clock, printer, messages, frame);
-        window.Command1->click();
-        QCOMPARE(window.txtSystem->toPlainText(), kReport);
+        SystemInfoWindow window(machine, clock, printer, messages, frame);
+        window.updateButton->click();
+        QCOMPARE(window.report->toPlainText(), kReport);
         printer.fails = true;
-        window.Command2->click();
+        window.printButton->click();
         QCOMPARE(messages.prompts, QStringList{"Printer Error"});
         QCOMPARE(messages.parents.first(), &window);
         printer.fails = false;
-        window.Command2->click();
+        window.printButton->click();
         // One document of one print item: the report's line ends start the printed lines.
         QCOMPARE(printer.printed, QList<QStringList>{{kReport}});
         QCOMPARE(messages.prompts.size(), 1);
@@ -77,18 +77,18 @@ private slots:
         QTemporaryDir folder;
         FakeFrameLink frame;
         FakeMessageBox messages;
-        Form3 note(frame, messages);
+        QuickNoteWindow note(frame, messages);
         const auto save = [&](const std::optional<QString>& answer) {
             frame.dialog.answers.append(answer);
-            note.Command1->click();
+            note.saveButton->click();
         };
         const QString path = folder.filePath("note.txt");
         const QString missing = folder.filePath("missing/note.txt");
-        note.Text1->setPlainText("Buy milk\nand bread");
+        note.noteText->setPlainText("Buy milk\nand bread");
         save(path);
         const QByteArray first("Buy milk\r\nand bread\r\n");
         QCOMPARE(fileBytes(path), first);
-        note.Text1->clear();
+        note.noteText->clear();
         using Answer = std::optional<QString>;
         for (const Answer& answer : {Answer(), Answer(QString()), Answer(missing)})
             save(answer);
@@ -104,8 +104,8 @@ private slots:
     void notesShareTheFramesDialog()
     {
         FrameFixture f;
-        f.frame->cmdQuick->click();
-        f.frame->mnuQuicknote->trigger();
+        f.frame->newQuickNoteButton->click();
+        f.frame->newQuickNoteAction->trigger();
         QCOMPARE(f.children().size(), 3);
         QCOMPARE(f.fakes.fileDialogs->created.size(), 1);
     }
@@ -117,16 +117,16 @@ private slots:
             FrameFixture f;
             bool closed = false;
             QTimer::singleShot(0, [&] {
-                QPointer<frmAbout> box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                QPointer<AboutBox> box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
                 if (!box)
                     return;
                 QTest::keyClick(box, key);
                 closed = !box->isVisible();
                 box->reject(); // one the key left open
             });
-            f.frame->mnuAboutItem->trigger(); // returns when the box closes
+            f.frame->aboutAction->trigger(); // returns when the box closes
             QVERIFY2(closed, key == Qt::Key_Return ? "Enter" : "Esc");
-            QTRY_VERIFY(!loadedWindow<frmAbout>()); // the next one is a fresh box
+            QTRY_VERIFY(!loadedWindow<AboutBox>()); // the next one is a fresh box
         }
     }
 };

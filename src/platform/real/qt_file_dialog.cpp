@@ -28,7 +28,7 @@ void QtFileDialog::setFilter(const QString& filter)
 void QtFileDialog::showSave()
 {
     QFileDialog dialog(m_parent);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!m_nameFilters.isEmpty())
