@@ -1,7 +1,7 @@
 #include "platform/real/engine_page.h"
 
 #include "platform/message_box.h"
-#include "platform/real/webengine_profile.h"
+#include "platform/real/permission_memory.h"
 
 #include <QTimer>
 #include <QWebEngineCertificateError>
@@ -63,8 +63,9 @@ QString stopReason(QWebEnginePage::RenderProcessTerminationStatus status, int ex
 
 } // namespace
 
-EnginePage::EnginePage(WebEngineProfile& profile, QObject* parent)
-    : QWebEnginePage(profile.engineProfile(), parent), m_profile(profile)
+EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions,
+                       MessageBox& messages)
+    : QWebEnginePage(profile), m_permissions(permissions), m_messages(messages)
 {
     // The questions wait until the engine's own call has returned.
     connect(this, &QWebEnginePage::featurePermissionRequested, this, &EnginePage::answerPermission,
@@ -95,14 +96,14 @@ QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 // An answer holds for the site and the feature until the program ends.
 void EnginePage::answerPermission(const QUrl& origin, Feature feature)
 {
-    std::optional<bool> allowed = m_guarded ? false : m_profile.permission(origin, feature);
+    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, feature);
     if (!allowed) {
         const QString prompt =
             QStringLiteral("%1 wants to %2.")
                 .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
         const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
-        allowed = m_profile.messages().choose(windowOf(this), prompt, choices, 1) == 0;
-        m_profile.rememberPermission(origin, feature, *allowed);
+        allowed = m_messages.choose(windowOf(this), prompt, choices, 1) == 0;
+        m_permissions.rememberPermission(origin, feature, *allowed);
     }
     setFeaturePermission(origin, feature,
                          *allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
@@ -117,7 +118,7 @@ void EnginePage::answerCertificateError(QWebEngineCertificateError error)
         choices.append(QStringLiteral("Continue anyway"));
     const QString prompt = QStringLiteral("The connection to %1 is not secure.\n\n%2")
                                .arg(error.url().host(), certificateText(error));
-    if (m_profile.messages().choose(windowOf(this), prompt, choices, 0) == 1)
+    if (m_messages.choose(windowOf(this), prompt, choices, 0) == 1)
         return error.acceptCertificate();
     error.rejectCertificate();
     if (history()->canGoBack())

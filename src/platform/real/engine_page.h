@@ -7,14 +7,17 @@
 
 #include <QWebEnginePage>
 
-class WebEngineProfile;
+class MessageBox;
+class PermissionMemory;
 
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
     inline static const QString kStoppedTitle = QStringLiteral("This page stopped");
 
-    EnginePage(WebEngineProfile& profile, QObject* parent);
+    // The page asks the user through the message box and keeps their answers to sites in the
+    // permission memory.
+    EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions, MessageBox& messages);
 
     // While set, the page's own dialogs ("Are you sure you want to leave this page?", alerts,
     // prompts) are answered without being shown: leaving is allowed, prompts are cancelled.
@@ -37,7 +40,8 @@ private:
     void answerCertificateError(QWebEngineCertificateError error);
     void showStopped(RenderProcessTerminationStatus status, int exitCode);
 
-    WebEngineProfile& m_profile;
+    PermissionMemory& m_permissions;
+    MessageBox& m_messages;
     bool m_answerUnasked = false;
     bool m_guarded = false;
     QUrl m_stoppedUrl; // the page that stopped, while its stop page shows

@@ -5,7 +5,6 @@
 #include "core/internet_settings.h"
 #include "platform/real/engine_page.h"
 #include "platform/real/freed_memory.h"
-#include "platform/real/webengine_profile.h"
 #include "platform/startup_log.h"
 
 #include <QDesktopServices>
@@ -51,11 +50,11 @@ QWidget* fillWith(QWidget* content, QWidget* window)
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(WebEngineProfile& profile, const SettingsStore& settings,
-                                   QWidget* parent)
-    : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)),
-      m_page(new EnginePage(profile, m_view)), m_leaveFullScreen(escapeLeavesFullScreen(m_view))
+WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settings, QWidget* parent)
+    : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)), m_page(page),
+      m_leaveFullScreen(escapeLeavesFullScreen(m_view))
 {
+    m_page->setParent(m_view);
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
     fillWith(m_view, this);

@@ -14,13 +14,12 @@ class QShortcut;
 class QWebEngineFullScreenRequest;
 class QWebEngineView;
 class SettingsStore;
-class WebEngineProfile;
 
 class WebEngineBrowser : public BrowserControl {
     Q_OBJECT
 public:
-    WebEngineBrowser(WebEngineProfile& profile, const SettingsStore& settings,
-                     QWidget* parent = nullptr);
+    // The control shows the page, which it takes over.
+    WebEngineBrowser(EnginePage* page, const SettingsStore& settings, QWidget* parent = nullptr);
     ~WebEngineBrowser() override;
 
     void navigate(const QString& address) override;

@@ -96,7 +96,8 @@ void WebEngineProfile::warmUp()
 
 BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
 {
-    auto* browser = new WebEngineBrowser(*this, m_settings, parent);
+    auto* page = new EnginePage(m_profile, *this, m_messages);
+    auto* browser = new WebEngineBrowser(page, m_settings, parent);
     if (m_warmPage)
         connect(browser, &BrowserControl::progressChanged, m_warmPage,
                 [page = m_warmPage](int progress, int progressMax) {

@@ -6,6 +6,7 @@
 // program ends.
 
 #include "platform/browser_profile.h"
+#include "platform/real/permission_memory.h"
 
 #include <QHash>
 #include <QPointer>
@@ -20,7 +21,7 @@ class QWebEnginePage;
 class QWebEngineProfile;
 class SettingsStore;
 
-class WebEngineProfile : public BrowserProfile {
+class WebEngineProfile : public BrowserProfile, public PermissionMemory {
     Q_OBJECT
 public:
     // The profile's folders, under the user's data and cache folders.
@@ -40,11 +41,8 @@ public:
     // is held open by the engine, and goes as the profile next starts, before any page.
     void clearBrowsingData() override;
 
-    QWebEngineProfile* engineProfile() const { return m_profile; }
-    MessageBox& messages() const { return m_messages; }
-    // The user's answer to a site's request for a feature, while the program runs.
-    std::optional<bool> permission(const QUrl& origin, int feature) const;
-    void rememberPermission(const QUrl& origin, int feature, bool allowed);
+    std::optional<bool> permission(const QUrl& origin, int feature) const override;
+    void rememberPermission(const QUrl& origin, int feature, bool allowed) override;
 
 private:
     void saveDownload(QWebEngineDownloadRequest* request);
