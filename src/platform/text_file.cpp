@@ -13,40 +13,42 @@ namespace TextFile {
 
 namespace {
 
-// A new file beside the target cannot be made in a folder the user may not write to; a file
-// there that the user may write is then written in place.
-bool onlyInPlace(const QString& path)
-{
-    const QFileInfo target(path);
-    return target.exists() && target.isWritable() && !QFileInfo(target.path()).isWritable();
-}
-
-[[noreturn]] void fail(QSaveFile& file, const QString& reason)
-{
-    file.cancelWriting();
-    throw FileError(reason);
-}
+// The new file could not be made beside the old one, or could not take its place: the old file
+// is untouched.
+class ReplaceError : public FileError {
+public:
+    using FileError::FileError;
+};
 
 // Unbuffered, each write reaches the file at once and reports its own failure (a full disk, a
-// size limit); the size and the flush to disk are checked before the old file is replaced.
-void save(const QString& path, const QByteArray& bytes, bool inPlace)
+// size limit); the size and the flush to disk are checked before the file counts as written.
+void writeWhole(QFileDevice& file, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(inPlace);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw FileError(file.errorString());
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
-            fail(file, file.errorString());
+            throw FileError(file.errorString());
         done += written;
     }
     if (file.size() != bytes.size())
-        fail(file, QStringLiteral("the file was not written whole"));
+        throw FileError(QStringLiteral("the file was not written whole"));
     if (::fsync(file.handle()) != 0)
-        fail(file, qt_error_string(errno));
+        throw FileError(qt_error_string(errno));
+}
+
+void replace(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw ReplaceError(file.errorString());
+    try {
+        writeWhole(file, bytes);
+    } catch (const FileError&) {
+        file.cancelWriting();
+        throw;
+    }
     if (!file.commit())
-        throw FileError(file.errorString());
+        throw ReplaceError(file.errorString());
 }
 
 QByteArray contents(const QString& path)
@@ -64,6 +66,21 @@ void putBack(const QString& path, const QByteArray& bytes)
         file.write(bytes);
 }
 
+void overwrite(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray oldBytes = contents(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw FileError(file.errorString());
+    try {
+        writeWhole(file, bytes);
+    } catch (const FileError&) {
+        file.close();
+        putBack(path, oldBytes);
+        throw;
+    }
+}
+
 } // namespace
 
 QString withCrLf(const QString& text)
@@ -74,15 +91,17 @@ QString withCrLf(const QString& text)
 
 void write(const QString& path, const QString& text)
 {
-    // The text goes to a new file that replaces the old one only once it is complete.
-    const bool inPlace = onlyInPlace(path);
-    const QByteArray oldBytes = inPlace ? contents(path) : QByteArray();
+    // The text goes to a new file that replaces the old one only once it is complete. Where
+    // that cannot be done (a folder the user may not write to, a sticky folder holding another
+    // user's file, an immutable folder) a file the user may write is written in place.
+    const QByteArray bytes = text.toUtf8();
     try {
-        save(path, text.toUtf8(), inPlace);
-    } catch (const FileError&) {
-        if (inPlace)
-            putBack(path, oldBytes);
-        throw;
+        replace(path, bytes);
+    } catch (const ReplaceError&) {
+        const QFileInfo target(path);
+        if (!target.isFile() || !target.isWritable())
+            throw;
+        overwrite(path, bytes);
     }
 }
 

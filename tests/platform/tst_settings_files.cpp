@@ -60,16 +60,17 @@ Pairs sorted(Pairs pairs)
     return pairs;
 }
 
-// Runs a save in a child made so, the folder's file holding kOld and writable by anyone; a
-// read-only folder for the unprivileged child. The small disk hides the folder's files, so
-// the child writes the file again and then fills the disk.
+// Runs a save in a child made so, the folder's file holding kOld and writable by anyone; the
+// unprivileged child gets a read-only folder, or a sticky one that anyone may write to, where
+// it may not replace the file, which is not its own. The small disk hides the folder's files,
+// so the child writes the file again and then fills the disk.
 ForkedChild::Result saveInChild(Setting setting, const QString& folder, const QString& path,
-                                const std::function<QString()>& save)
+                                const std::function<QString()>& save, mode_t folderMode = 0555)
 {
     writeFile(path, kOld);
     QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
     if (setting == Setting::Unprivileged)
-        QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
+        ::chmod(QFile::encodeName(folder).constData(), folderMode);
     const auto result = ForkedChild::run(
         setting,
         [&] {
@@ -281,11 +282,16 @@ private slots:
     void textFileSaves_data()
     {
         QTest::addColumn<Setting>("setting");
-        QTest::addColumn<QString>("outcome"); // what was reported, and what the file then holds
-        QTest::newRow("file size limit") << Setting::FileSizeLimit << "File too large | kept";
-        QTest::newRow("full disk") << Setting::SmallDisk << "No space left on device | kept";
+        QTest::addColumn<mode_t>("folderMode"); // for the unprivileged child
+        QTest::addColumn<QString>("outcome");   // what was reported, and what the file then holds
+        QTest::newRow("file size limit")
+            << Setting::FileSizeLimit << mode_t(0) << "File too large | kept";
+        QTest::newRow("full disk")
+            << Setting::SmallDisk << mode_t(0) << "No space left on device | kept";
         QTest::newRow("writable file in a read-only folder is saved in place")
-            << Setting::Unprivileged << "saved | new";
+            << Setting::Unprivileged << mode_t(0555) << "saved | new";
+        QTest::newRow("another user's writable file in a sticky folder is saved in place")
+            << Setting::Unprivileged << mode_t(01777) << "saved | new";
     }
 
     // No temporary file is left beside the file, whatever the outcome. A new file that cannot be
@@ -293,14 +299,18 @@ private slots:
     void textFileSaves()
     {
         QFETCH(Setting, setting);
-        const auto result = saveInChild(setting, m_dir->path(), path(), [&] {
-            const QString reported = saving([&] { TextFile::write(path(), kLong); });
-            const QByteArray bytes = fileBytes(path());
-            const QString held = bytes == kOld ? "kept" : bytes == kLong ? "new" : "changed";
-            QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
-            files.removeOne("filler");
-            return QStringList{reported, held, files.join(' ')}.join(" | ");
-        });
+        QFETCH(mode_t, folderMode);
+        const auto result = saveInChild(
+            setting, m_dir->path(), path(),
+            [&] {
+                const QString reported = saving([&] { TextFile::write(path(), kLong); });
+                const QByteArray bytes = fileBytes(path());
+                const QString held = bytes == kOld ? "kept" : bytes == kLong ? "new" : "changed";
+                QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+                files.removeOne("filler");
+                return QStringList{reported, held, files.join(' ')}.join(" | ");
+            },
+            folderMode);
         if (!result.skipped.isEmpty())
             QSKIP(qPrintable(result.skipped));
         QFETCH(QString, outcome);
