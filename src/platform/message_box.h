@@ -1,7 +1,8 @@
 #pragma once
 
-// Message boxes: a prompt, OK or Yes and No, and a title, over the window that asks; and
-// questions whose answers the caller names.
+// Message boxes: a prompt, OK, Yes and No, or Save, Discard and Cancel, and a title, over the
+// window that asks; and questions whose answers the caller names. A box is wide enough for its
+// title.
 
 #include "core/shared_texts.h"
 
@@ -12,10 +13,11 @@ class QWidget;
 
 class MessageBox {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     virtual ~MessageBox() = default;
+    // Closing the box unanswered answers No, or Cancel.
     virtual Answer show(QWidget* parent, const QString& prompt, Buttons buttons = Buttons::Ok,
                         const QString& title = Texts::kProductTitle) = 0;
     // Returns the index of the choice taken. Enter takes the default choice, and so does

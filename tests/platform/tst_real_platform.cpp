@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Runs the answer on the modal dialog once it shows; a dialog the answer leaves open (as a
@@ -36,20 +38,60 @@ template <class Dialog> void whenShown(const std::function<void(Dialog&)>& answe
 class TestRealPlatform : public QObject {
     Q_OBJECT
 private slots:
-    // A box shows over the window given, with the buttons asked for; the one clicked answers.
+    void messageBoxes_data()
+    {
+        using B = MessageBox::Buttons;
+        using A = MessageBox::Answer;
+        QTest::addColumn<MessageBox::Buttons>("buttons");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("clicked"); // a QMessageBox::StandardButton; 0 for Esc
+        QTest::addColumn<MessageBox::Answer>("answer");
+        QTest::addColumn<QList<int>>("offered");
+        const QList<int> saveDiscardCancel{QMessageBox::Save, QMessageBox::Discard,
+                                           QMessageBox::Cancel};
+        QTest::newRow("OK") << B::Ok << Texts::kProductTitle << int(QMessageBox::Ok) << A::Ok
+                            << QList<int>{QMessageBox::Ok};
+        QTest::newRow("Yes") << B::YesNo << "Clear the Schedule" << int(QMessageBox::Yes) << A::Yes
+                             << QList<int>{QMessageBox::Yes, QMessageBox::No};
+        QTest::newRow("Esc on Yes/No") << B::YesNo << "Clear the Schedule" << 0 << A::No
+                                       << QList<int>{QMessageBox::Yes, QMessageBox::No};
+        QTest::newRow("Discard") << B::SaveDiscardCancel << "QuickNote" << int(QMessageBox::Discard)
+                                 << A::Discard << saveDiscardCancel;
+        QTest::newRow("Esc on Save/Discard/Cancel")
+            << B::SaveDiscardCancel << "QuickNote" << 0 << A::Cancel << saveDiscardCancel;
+    }
+
+    // A box shows over the window given, with the buttons asked for and no icon; the one
+    // clicked answers. A short prompt still leaves room for the whole title beside the window
+    // manager's buttons.
     void messageBoxes()
     {
+        QFETCH(MessageBox::Buttons, buttons);
+        QFETCH(QString, title);
+        QFETCH(int, clicked);
+        QFETCH(MessageBox::Answer, answer);
+        QFETCH(QList<int>, offered);
         QWidget parent;
-        QtMessageBox real;
-        MessageBox& boxes = real; // the defaults are the interface's
+        QtMessageBox boxes;
         whenShown<QMessageBox>([&](QMessageBox& box) {
             QCOMPARE(box.parentWidget(), &parent);
-            box.button(QMessageBox::Ok)->click();
+            QCOMPARE(box.icon(), QMessageBox::NoIcon);
+            QList<int> shown;
+            for (QAbstractButton* button : box.buttons())
+                shown.append(box.standardButton(button));
+            std::sort(shown.begin(), shown.end());
+            std::sort(offered.begin(), offered.end());
+            QCOMPARE(shown, offered);
+            QFont bold = box.font();
+            bold.setBold(true);
+            const QFontMetrics metrics(bold);
+            QVERIFY(box.width() >= metrics.horizontalAdvance(title) + 4 * metrics.height());
+            if (clicked == 0)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else
+                box.button(QMessageBox::StandardButton(clicked))->click();
         });
-        QCOMPARE(boxes.show(&parent, "Printer Error"), MessageBox::Answer::Ok);
-        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-        QCOMPARE(boxes.show(&parent, "Are you sure", MessageBox::Buttons::YesNo, "Clear"),
-                 MessageBox::Answer::Yes);
+        QCOMPARE(boxes.show(&parent, "Printer Error", buttons, title), answer);
     }
 
     // The desktop's own dialog lists text files, and offers the name chosen last.

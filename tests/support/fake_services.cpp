@@ -7,11 +7,14 @@ MessageBox::Answer FakeMessageBox::show(QWidget* parent, const QString& prompt, 
 {
     parents.append(parent);
     prompts.append(prompt);
+    offered.append(buttons);
     if (whileShown)
         whileShown();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    return answers.isEmpty() ? Answer::No : answers.takeFirst();
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
 int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QStringList&,

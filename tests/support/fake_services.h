@@ -31,7 +31,8 @@ public:
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
-    QList<Answer> answers; // given in turn to Yes/No questions; No when none is left
+    QList<Buttons> offered;
+    QList<Answer> answers; // given in turn to questions; No or Cancel when none is left
     QList<int> chosen;     // given in turn to questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;

@@ -1,25 +1,81 @@
 #include "platform/real/qt_message_box.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(MessageBox::Buttons buttons)
+{
+    switch (buttons) {
+    case MessageBox::Buttons::Ok:
+        break;
+    case MessageBox::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageBox::Buttons::SaveDiscardCancel:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageBox::Answer answer(int pressed, MessageBox::Buttons buttons)
+{
+    switch (pressed) {
+    case QMessageBox::Yes:
+        return MessageBox::Answer::Yes;
+    case QMessageBox::No:
+        return MessageBox::Answer::No;
+    case QMessageBox::Save:
+        return MessageBox::Answer::Save;
+    case QMessageBox::Discard:
+        return MessageBox::Answer::Discard;
+    case QMessageBox::Cancel:
+        return MessageBox::Answer::Cancel;
+    default: // closed unanswered
+        break;
+    }
+    switch (buttons) {
+    case MessageBox::Buttons::Ok:
+        return MessageBox::Answer::Ok;
+    case MessageBox::Buttons::YesNo:
+        return MessageBox::Answer::No;
+    case MessageBox::Buttons::SaveDiscardCancel:
+        break;
+    }
+    return MessageBox::Answer::Cancel;
+}
+
+// A box sizes itself to its prompt and buttons; a short prompt would leave the title cut short
+// in the title bar, beside the window manager's icon and buttons.
+void fitTitle(QMessageBox& box, const QString& title)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(title) + 6 * metrics.height();
+    auto* layout = qobject_cast<QGridLayout*>(box.layout());
+    if (layout)
+        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                        layout->rowCount(), 0, 1, layout->columnCount());
+}
+
+} // namespace
 
 MessageBox::Answer QtMessageBox::show(QWidget* parent, const QString& prompt, Buttons buttons,
                                       const QString& title)
 {
-    // A plain box is its prompt, its title and OK; only a question carries an icon.
-    const bool question = buttons == Buttons::YesNo;
-    QMessageBox box(question ? QMessageBox::Question : QMessageBox::NoIcon, title, prompt,
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    const int pressed = box.exec();
-    if (!question)
-        return Answer::Ok;
-    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    // The boxes carry no icon: the prompt says what is asked.
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, standardButtons(buttons), parent);
+    fitTitle(box, title);
+    return answer(box.exec(), buttons);
 }
 
 int QtMessageBox::choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                          int defaultChoice, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::NoButton, parent);
+    fitTitle(box, title);
     QList<QAbstractButton*> buttons;
     for (const QString& choice : choices)
         buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
