@@ -4,11 +4,12 @@
 
 #include <QLabel>
 #include <QLocale>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -110,7 +111,15 @@ DownloadsWindow::DownloadsWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 void DownloadsWindow::add(Download* download)
 {
     m_list->insertWidget(0, downloadRow(download, m_list->parentWidget()));
+    m_downloads.append(download);
     bringUp();
+}
+
+int DownloadsWindow::runningCount() const
+{
+    return static_cast<int>(std::count_if(m_downloads.begin(), m_downloads.end(), [](auto& each) {
+        return each && each->state() == Download::State::Running;
+    }));
 }
 
 void DownloadsWindow::bringUp()

@@ -4,6 +4,8 @@
 // the bytes done and the total, and Cancel and Open folder. It stays usable while downloads
 // run, and shows itself when a new one starts.
 
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class Download;
@@ -18,7 +20,10 @@ public:
     void add(Download* download);
     // Shows the window in front of the others.
     void bringUp();
+    // The downloads still running.
+    int runningCount() const;
 
 private:
     QVBoxLayout* m_list;
+    QList<QPointer<Download>> m_downloads;
 };

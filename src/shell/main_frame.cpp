@@ -8,6 +8,7 @@
 #include "core/shared_texts.h"
 #include "core/twips.h"
 #include "organizer/organizer_window.h"
+#include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "shell/app.h"
 #include "shell/manual_file.h"
@@ -32,6 +33,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -375,6 +378,38 @@ QWidget* MainFrame::activeChild() const
     return current ? current->widget() : nullptr;
 }
 
+void MainFrame::closeWithoutQuestions()
+{
+    m_askBeforeClosing = false;
+    close();
+}
+
+bool MainFrame::askToCloseWork()
+{
+    const int downloads = downloadsWindow->runningCount();
+    if (downloads > 0) {
+        const QString running =
+            downloads == 1
+                ? tr("A download is still running. Exit and cancel it?")
+                : tr("%1 downloads are still running. Exit and cancel them?").arg(downloads);
+        if (m_app.services().messageBox->show(this, running, MessageBox::Buttons::YesNo) !=
+            MessageBox::Answer::Yes)
+            return false;
+    }
+    const QList<QuickNoteWindow*> open = notes();
+    return std::all_of(open.begin(), open.end(),
+                       [](QuickNoteWindow* note) { return note->askToCloseUnsaved(); });
+}
+
+QList<QuickNoteWindow*> MainFrame::notes() const
+{
+    QList<QuickNoteWindow*> found;
+    for (QMdiSubWindow* child : mdiArea->subWindowList())
+        if (auto* note = qobject_cast<QuickNoteWindow*>(child->widget()))
+            found.append(note);
+    return found;
+}
+
 void MainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
@@ -385,9 +420,13 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     // While the organizer or System Information is open the frame takes no input, so a
     // close from the window manager waits until they are done.
-    if (!isEnabled()) {
+    if (!isEnabled() || (m_askBeforeClosing && !askToCloseWork())) {
         event->ignore();
         return;
+    }
+    if (!m_askBeforeClosing) {
+        for (QuickNoteWindow* note : notes())
+            note->discardUnsavedText();
     }
     mdiArea->closeAllSubWindows();
     event->accept();

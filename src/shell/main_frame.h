@@ -22,6 +22,7 @@ class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QuickNoteWindow;
 class QTimer;
 
 class MainFrame : public QMainWindow, public MainFrameLink {
@@ -77,6 +78,9 @@ public:
     BrowserWindow* newBrowser();
     // The active child window's content, or nullptr without one.
     QWidget* activeChild() const;
+    // Closes as Exit does but asks nothing: unsaved QuickNote text goes and running downloads
+    // are cancelled, for an ending nobody is there to answer (a signal).
+    void closeWithoutQuestions();
 
 public slots:
     void load();
@@ -117,8 +121,13 @@ private:
     void createClocks();
     void listChildWindows();
     int titleBarHeight() const;
+    // Asks before running downloads are cancelled and unsaved notes are lost; true when the
+    // frame may close.
+    bool askToCloseWork();
+    QList<QuickNoteWindow*> notes() const;
 
     App& m_app;
+    bool m_askBeforeClosing = true;
     QList<QAction*> m_childWindowItems;
     int m_childrenOpened = 0;
     // A child opened while the frame took no input becomes the active one when it takes it again.

@@ -12,6 +12,7 @@
 #include "widgets/main_frame_link.h"
 #include "widgets/window_geometry.h"
 
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -52,7 +53,7 @@ void QuickNoteWindow::layOutContents()
                             Twips::toPixels(400));
 }
 
-void QuickNoteWindow::save()
+bool QuickNoteWindow::save()
 {
     FileDialog& dialog = m_frame.fileDialog();
     QString name;
@@ -61,12 +62,42 @@ void QuickNoteWindow::save()
         dialog.showSave();
         name = dialog.fileName();
         if (dialog.cancelled() || name.isEmpty())
-            return;
-        TextFile::write(name, TextFile::withCrLf(noteText->toPlainText()) + Texts::kLineEnd);
+            return false;
+        const QString text = noteText->toPlainText();
+        TextFile::write(name, TextFile::withCrLf(text) + Texts::kLineEnd);
+        m_savedText = text;
+        return true;
     } catch (const FileError& error) {
         m_messages.show(this, QStringLiteral("The QuickNote could not be saved to \"%1\": %2")
                                   .arg(name, QString::fromUtf8(error.what())));
+        return false;
     }
+}
+
+bool QuickNoteWindow::hasUnsavedText() const
+{
+    return noteText->toPlainText() != m_savedText;
+}
+
+bool QuickNoteWindow::askToCloseUnsaved()
+{
+    if (!hasUnsavedText())
+        return true;
+    switch (m_messages.show(this, QStringLiteral("Save changes?"),
+                            MessageBox::Buttons::SaveDiscardCancel, windowTitle())) {
+    case MessageBox::Answer::Save:
+        return save();
+    case MessageBox::Answer::Discard:
+        discardUnsavedText();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void QuickNoteWindow::discardUnsavedText()
+{
+    m_savedText = noteText->toPlainText();
 }
 
 void QuickNoteWindow::showEvent(QShowEvent* event)
@@ -82,4 +113,12 @@ void QuickNoteWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layOutContents();
+}
+
+void QuickNoteWindow::closeEvent(QCloseEvent* event)
+{
+    if (askToCloseUnsaved())
+        event->accept();
+    else
+        event->ignore();
 }

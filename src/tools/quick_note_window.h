@@ -19,17 +19,27 @@ public:
     QPlainTextEdit* const noteText;
     QPushButton* const saveButton;
 
+    // Text typed since the last save, or since the note opened.
+    bool hasUnsavedText() const;
+    // Asks "Save changes?" about unsaved text: saves it, or lets it go, or keeps the note open.
+    // True when the note may close.
+    bool askToCloseUnsaved();
+    // The unsaved text goes without a question, as when the program ends on a signal.
+    void discardUnsavedText();
+
 public slots:
     void takeFirstSize();
     void layOutContents();
-    // "Save QuickNote"
-    void save();
+    // "Save QuickNote": true when the text reached the file the user chose.
+    bool save();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    QString m_savedText;
     MainFrameLink& m_frame;
     MessageBox& m_messages;
     bool m_loaded = false;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -49,6 +50,56 @@ private slots:
         QTRY_VERIFY(first.isNull());
         QCOMPARE(f.fakes.browsers->controls().size(), 0);
         QCOMPARE(f.app->mainFrame().browsersOpened, 1);
+    }
+
+    void exitAsksAboutWork_data()
+    {
+        QTest::addColumn<bool>("downloading");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<MessageBox::Answer>>("answers");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("exits");
+        using A = MessageBox::Answer;
+        const QString download = "A download is still running. Exit and cancel it?";
+        QTest::newRow("nothing to lose") << false << "" << QList<A>{} << QStringList{} << true;
+        QTest::newRow("unsaved note, Cancel")
+            << false << "milk" << QList<A>{A::Cancel} << QStringList{"Save changes?"} << false;
+        QTest::newRow("running download, No")
+            << true << "milk" << QList<A>{A::No} << QStringList{download} << false;
+        QTest::newRow("running download, Yes, then the note discarded")
+            << true << "milk" << QList<A>{A::Yes, A::Discard}
+            << QStringList{download, "Save changes?"} << true;
+    }
+
+    // Exit asks before running downloads are cancelled and typed notes are lost; an answer that
+    // keeps them leaves every window open. Closing without questions, as a signal does, asks
+    // nothing.
+    void exitAsksAboutWork()
+    {
+        QFETCH(bool, downloading);
+        QFETCH(QString, typed);
+        QFETCH(QList<MessageBox::Answer>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, exits);
+        FrameFixture f;
+        QPointer<MainFrame> frame = f.frame;
+        FakeDownload download;
+        if (downloading)
+            emit f.fakes.browsers->downloadStarted(&download);
+        f.frame->newQuickNoteButton->click();
+        f.children().last()->findChild<QPlainTextEdit*>()->setPlainText(typed);
+        f.fakes.messageBox->answers = answers;
+        f.frame->exitAction->trigger();
+        QCOMPARE(f.fakes.messageBox->prompts, asked);
+        if (exits) {
+            QTRY_VERIFY(frame.isNull());
+            return;
+        }
+        QCOMPARE(f.children().size(), 2);
+        QCOMPARE(download.now, Download::State::Running);
+        f.frame->closeWithoutQuestions();
+        QTRY_VERIFY(frame.isNull());
+        QCOMPARE(f.fakes.messageBox->prompts, asked);
     }
 
     // Every new browser window goes home and counts; the Window menu lists and activates them.

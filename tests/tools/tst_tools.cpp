@@ -36,7 +36,7 @@ private slots:
         FrameFixture f;
         f.frame->systemInfoAction->trigger();
         QPointer<SystemInfoWindow> window = loadedWindow<SystemInfoWindow>();
-        QVERIFY(window && window->isVisible() && window->frontTimer->isActive());
+        QVERIFY(window && window->isVisible());
         QVERIFY(!f.frame->isEnabled());
         QVERIFY(window->close()); // as the window manager's close button does
         QVERIFY(f.frame->isEnabled());
@@ -98,6 +98,62 @@ private slots:
                 messages.prompts[0].contains("No such file"));
         save(path);
         QCOMPARE(fileBytes(path), "\r\n");
+    }
+
+    void noteAsksBeforeUnsavedTextGoes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("savedFirst");
+        QTest::addColumn<QList<MessageBox::Answer>>("answers");
+        QTest::addColumn<QList<std::optional<QString>>>("names"); // the save dialog's answers
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QByteArray>("file"); // what the chosen file then holds
+        using A = MessageBox::Answer;
+        using Names = QList<std::optional<QString>>;
+        const QString name = "note.txt";
+        QTest::newRow("nothing typed")
+            << "" << false << QList<A>{} << Names{} << false << true << QByteArray();
+        QTest::newRow("saved already") << "milk" << true << QList<A>{} << Names{name} << false
+                                       << true << QByteArray("milk\r\n");
+        QTest::newRow("Cancel") << "milk" << false << QList<A>{A::Cancel} << Names{} << true
+                                << false << QByteArray();
+        QTest::newRow("Discard") << "milk" << false << QList<A>{A::Discard} << Names{} << true
+                                 << true << QByteArray();
+        QTest::newRow("Save") << "milk" << false << QList<A>{A::Save} << Names{name} << true << true
+                              << QByteArray("milk\r\n");
+        QTest::newRow("Save, then the dialog cancelled")
+            << "milk" << false << QList<A>{A::Save} << Names{std::nullopt} << true << false
+            << QByteArray();
+    }
+
+    // Closing a note with text typed since its last save asks "Save changes?" with Save,
+    // Discard and Cancel; only Cancel, or a save that did not happen, keeps it open.
+    void noteAsksBeforeUnsavedTextGoes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, savedFirst);
+        QFETCH(QList<MessageBox::Answer>, answers);
+        QFETCH(QList<std::optional<QString>>, names);
+        QFETCH(bool, asked);
+        QFETCH(bool, closes);
+        QFETCH(QByteArray, file);
+        QTemporaryDir folder;
+        FakeFrameLink frame;
+        FakeMessageBox messages;
+        QuickNoteWindow note(frame, messages);
+        note.show();
+        QTest::keyClicks(note.noteText, typed);
+        for (const std::optional<QString>& name : names)
+            frame.dialog.answers.append(name ? std::optional(folder.filePath(*name)) : name);
+        if (savedFirst)
+            note.saveButton->click();
+        messages.answers = answers;
+        QCOMPARE(note.close(), closes);
+        QCOMPARE(messages.prompts, asked ? QStringList{"Save changes?"} : QStringList{});
+        QCOMPARE(messages.offered, asked ? QList{MessageBox::Buttons::SaveDiscardCancel}
+                                         : QList<MessageBox::Buttons>{});
+        QCOMPARE(fileBytes(folder.filePath("note.txt")), file);
     }
 
     // Notes share the frame's one dialog, so the name chosen last is offered again.
