@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QTimer>
 
 namespace {
 
@@ -110,14 +109,15 @@ const QStringList kMonths{
 } // namespace
 
 OrganizerWindow::OrganizerWindow(SettingsStore& settings, MessageBox& messages, Printer& printer,
-                                 const Clock& clock, MainFrameLink& frame)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+                                 const Clock& clock, MainFrameLink& frame, QWidget* owner)
+    // A dialog of the frame without title-bar buttons: the window manager keeps it in front of
+    // the frame, not of other programs, and it cannot be minimised away from the disabled frame.
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       calendarButton(button(QStringLiteral("Calender"), "calendarButton", 0, 0, 1335, 375, this)),
       favoritesButton(button(QStringLiteral("Internet Favorites"), "favoritesButton", 1320, 0, 1695,
                              375, this)),
       phoneButton(button(QStringLiteral("Phone Numbers"), "phoneButton", 3000, 0, 1695, 375, this)),
       doneButton(button(QStringLiteral("&Done"), "doneButton", 1680, 4560, 1455, 375, this)),
-      frontTimer(new QTimer(this)),
       calendarPage(placed(new QWidget(this), "calendarPage", 0, 360, 4815, 3975)),
       weekdayLabels(weekdayHeadings(calendarPage)), dayButtons(createDayButtons(calendarPage)),
       monthBox(placed(new QComboBox(calendarPage), "monthBox", 3000, 600, 1455, 315)),
@@ -153,9 +153,6 @@ void OrganizerWindow::createWindow()
         move(screen->availableGeometry().center() - rect().center());
     phonePage->hide();
     favoritesPage->hide();
-    frontTimer->setObjectName(QStringLiteral("frontTimer"));
-    frontTimer->setInterval(500);
-    frontTimer->start();
 }
 
 void OrganizerWindow::createCalendarPage()
@@ -171,7 +168,6 @@ void OrganizerWindow::connectControls()
     connect(phoneButton, &QPushButton::clicked, this, &OrganizerWindow::showPhonePage);
     connect(favoritesButton, &QPushButton::clicked, this, &OrganizerWindow::showFavoritesPage);
     connect(doneButton, &QPushButton::clicked, this, &OrganizerWindow::closeOrganizer);
-    connect(frontTimer, &QTimer::timeout, this, &OrganizerWindow::keepInFront);
     connect(monthBox, &QComboBox::currentIndexChanged, this, &OrganizerWindow::showChosenMonth);
     connect(yearBox, &QComboBox::currentIndexChanged, this, &OrganizerWindow::showChosenYear);
     for (int index = 0; index < kDayButtons; ++index)
@@ -316,11 +312,6 @@ void OrganizerWindow::closeOrganizer()
     close();
 }
 
-void OrganizerWindow::keepInFront()
-{
-    raise();
-}
-
 void OrganizerWindow::selectDay(int index)
 {
     if (index < 0 || index >= kDayButtons || dayButtons[index]->text().isEmpty())
@@ -424,7 +415,6 @@ bool OrganizerWindow::saveAndRelease()
         return false;
     }
     m_unloaded = true;
-    frontTimer->stop();
     m_frame.setFrameEnabled(true);
     return true;
 }

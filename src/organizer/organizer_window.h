@@ -19,7 +19,6 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 class SettingsStore;
 
 class OrganizerWindow : public QWidget {
@@ -28,7 +27,7 @@ public:
     // Loads the window from the settings store and disables the main frame. A damaged store
     // raises DamagedStoreError before anything changes.
     OrganizerWindow(SettingsStore& settings, MessageBox& messages, Printer& printer,
-                    const Clock& clock, MainFrameLink& frame);
+                    const Clock& clock, MainFrameLink& frame, QWidget* owner = nullptr);
 
     // True while the window loads: the month and year selectors' handlers then do nothing.
     bool loading = false;
@@ -43,7 +42,6 @@ public:
     QPushButton* const favoritesButton;
     QPushButton* const phoneButton;
     QPushButton* const doneButton;
-    QTimer* const frontTimer;
 
     // The calendar page.
     QWidget* const calendarPage;
@@ -72,8 +70,6 @@ public slots:
     void showFavoritesPage();
     // "&Done": close the organizer.
     void closeOrganizer();
-    // Keeps the organizer in front.
-    void keepInFront();
     // A day button: select that day's agenda.
     void selectDay(int index);
     // The agenda entry follows every change of the agenda box, pasted text included.

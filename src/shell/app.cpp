@@ -13,12 +13,15 @@ App::App(PlatformServices services)
     : m_services(std::move(services)), m_mainFrame([this] { return new MainFrame(*this); }),
       m_systemInfoWindow([this] {
           const PlatformServices& s = m_services;
-          return new SystemInfoWindow(*s.systemInfo, *s.clock, *s.printer, *s.messageBox,
-                                      mainFrame());
+          MainFrame& frame = mainFrame();
+          return new SystemInfoWindow(*s.systemInfo, *s.clock, *s.printer, *s.messageBox, frame,
+                                      &frame);
       }),
       m_aboutBox([] { return new AboutBox; }), m_organizerWindow([this] {
           const PlatformServices& s = m_services;
-          return new OrganizerWindow(*s.settings, *s.messageBox, *s.printer, *s.clock, mainFrame());
+          MainFrame& frame = mainFrame();
+          return new OrganizerWindow(*s.settings, *s.messageBox, *s.printer, *s.clock, frame,
+                                     &frame);
       }),
       m_fullScreenToolbar([this](BrowserControl& page) {
           return new FullScreenToolbar(page, *m_services.messageBox, *m_services.programInfo);

@@ -225,8 +225,9 @@ void MainFrame::openQuickNote()
 
 void MainFrame::showSystemInfo()
 {
+    SystemInfoWindow& window = m_app.systemInfoWindow();
     setFrameEnabled(false);
-    m_app.systemInfoWindow().show();
+    window.show();
 }
 
 void MainFrame::showOrganizer()
@@ -360,6 +361,12 @@ BrowserWindow* MainFrame::newBrowser()
 void MainFrame::setFrameEnabled(bool enabled)
 {
     setEnabled(enabled);
+    // The windows the frame owns, the one it waits for among them, take input all the same.
+    if (!enabled) {
+        for (QWidget* owned : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (owned->isWindow())
+                owned->setEnabled(true);
+    }
     if (enabled && m_activateWhenEnabled)
         mdiArea->setActiveSubWindow(std::exchange(m_activateWhenEnabled, nullptr));
 }

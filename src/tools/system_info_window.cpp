@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -27,19 +26,20 @@ constexpr int kReportTop = 360;
 } // namespace
 
 SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock, Printer& printer,
-                                   MessageBox& messages, MainFrameLink& frame)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                                   MessageBox& messages, MainFrameLink& frame, QWidget* owner)
+    // A dialog of the frame: the window manager keeps it in front of the frame, not of other
+    // programs, and offers no minimising, which would leave the disabled frame without a way
+    // back.
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
       updateButton(new QPushButton(QStringLiteral("Update"), this)),
       printButton(new QPushButton(QStringLiteral("Print"), this)), report(new QPlainTextEdit(this)),
-      frontTimer(new QTimer(this)), m_machine(machine), m_clock(clock), m_printer(printer),
-      m_messages(messages), m_frame(frame)
+      m_machine(machine), m_clock(clock), m_printer(printer), m_messages(messages), m_frame(frame)
 {
     setObjectName(QStringLiteral("System"));
     updateButton->setObjectName(QStringLiteral("updateButton"));
     printButton->setObjectName(QStringLiteral("printButton"));
     report->setObjectName(QStringLiteral("report"));
-    frontTimer->setObjectName(QStringLiteral("frontTimer"));
     setWindowTitle(QStringLiteral("System Information"));
     setFixedSize(Twips::toPixels(QSize(6360, 5175)));
     setBackground(this, kLightGrey);
@@ -58,9 +58,6 @@ SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock
 
     connect(updateButton, &QPushButton::clicked, this, &SystemInfoWindow::updateReport);
     connect(printButton, &QPushButton::clicked, this, &SystemInfoWindow::printReport);
-    frontTimer->setInterval(500);
-    connect(frontTimer, &QTimer::timeout, this, &SystemInfoWindow::bringToFront);
-    frontTimer->start();
     load();
 }
 
@@ -100,11 +97,6 @@ void SystemInfoWindow::printReport()
     } catch (const PrinterError&) {
         m_messages.show(this, Texts::kPrinterError);
     }
-}
-
-void SystemInfoWindow::bringToFront()
-{
-    raise();
 }
 
 void SystemInfoWindow::releaseFrame()

@@ -1,7 +1,7 @@
 #pragma once
 
 // The System Information window: a report of this machine, updated and printed on request,
-// kept in front of the main frame, which waits disabled until it closes.
+// kept in front of the main frame that owns it, which waits disabled until it closes.
 
 #include <QWidget>
 
@@ -11,19 +11,17 @@ class MessageBox;
 class Printer;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 class SystemInfo;
 
 class SystemInfoWindow : public QWidget {
     Q_OBJECT
 public:
     SystemInfoWindow(const SystemInfo& machine, const Clock& clock, Printer& printer,
-                     MessageBox& messages, MainFrameLink& frame);
+                     MessageBox& messages, MainFrameLink& frame, QWidget* owner = nullptr);
 
     QPushButton* const updateButton;
     QPushButton* const printButton;
     QPlainTextEdit* const report;
-    QTimer* const frontTimer;
 
 public slots:
     void load();
@@ -32,8 +30,6 @@ public slots:
     void updateReport();
     // "Print": sends the report to the default printer.
     void printReport();
-    // Brings the window to the front.
-    void bringToFront();
     // The main frame takes input again.
     void releaseFrame();
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 class TestMainFrame : public QObject {
     Q_OBJECT
@@ -50,6 +51,36 @@ private slots:
         QTRY_VERIFY(first.isNull());
         QCOMPARE(f.fakes.browsers->controls().size(), 0);
         QCOMPARE(f.app->mainFrame().browsersOpened, 1);
+    }
+
+    void windowsTheFrameWaitsFor_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::newRow("organizer") << "organizerAction";
+        QTest::newRow("System Information") << "systemInfoAction";
+    }
+
+    // They belong to the frame, which the window manager keeps them in front of, and nothing
+    // else; they take input while the frame waits, and cannot be minimised away from it.
+    void windowsTheFrameWaitsFor()
+    {
+        QFETCH(QString, opener);
+        FrameFixture f;
+        f.frame->findChild<QAction*>(opener)->trigger();
+        QWidget* window = nullptr;
+        for (QWidget* owned : f.frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (owned->isWindow() && owned->isVisible())
+                window = owned;
+        QVERIFY(window && !f.frame->isEnabled() && window->isEnabled());
+        QCOMPARE(window->parentWidget(), f.frame);
+        QCOMPARE(window->windowType(), Qt::Dialog);
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!flags.testAnyFlags(Qt::WindowStaysOnTopHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowMaximizeButtonHint));
+        QVERIFY(window->findChildren<QTimer*>().isEmpty()); // nothing raises it now and then
+        QVERIFY(window->close());
+        QVERIFY(f.frame->isEnabled());
     }
 
     void exitAsksAboutWork_data()
