@@ -4,6 +4,9 @@
 #include "core/shared_texts.h"
 #include "core/stored_count.h"
 
+#include <QHash>
+#include <QSet>
+
 namespace {
 
 const QString kCountKey = QStringLiteral("Number");
@@ -17,6 +20,15 @@ QStringList readReversed(const SettingsStore& store, int count, const QString& s
         values[count - 1 - i] =
             store.read(Texts::kOrganizerStore, kAgendaSection, QString::number(i) + suffix, {});
     return values;
+}
+
+// The text of each date's first entry, which is the one shown.
+QHash<QString, QString> firstTexts(const Agenda& agenda)
+{
+    QHash<QString, QString> texts;
+    for (qsizetype i = agenda.dates.size() - 1; i >= 0; --i)
+        texts.insert(agenda.dates[i], agenda.texts[i]);
+    return texts;
 }
 
 } // namespace
@@ -54,4 +66,26 @@ void Agenda::clear()
 {
     dates.clear();
     texts.clear();
+}
+
+Agenda mergedAgenda(const Agenda& loaded, const Agenda& current, const Agenda& stored)
+{
+    const QHash<QString, QString> loadedTexts = firstTexts(loaded);
+    const QHash<QString, QString> storedTexts = firstTexts(stored);
+    Agenda merged = current;
+    for (qsizetype i = 0; i < merged.dates.size(); ++i) {
+        if (merged.texts[i] == loadedTexts.value(merged.dates[i]))
+            merged.texts[i] = storedTexts.value(merged.dates[i]);
+    }
+    QSet<QString> known(current.dates.begin(), current.dates.end());
+    known.unite(QSet<QString>(loaded.dates.begin(), loaded.dates.end()));
+    for (const QString& date : stored.dates) {
+        const QString text = storedTexts.value(date);
+        if (text.isEmpty() || known.contains(date))
+            continue;
+        known.insert(date);
+        merged.dates.append(date);
+        merged.texts.append(text);
+    }
+    return merged;
 }

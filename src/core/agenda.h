@@ -29,3 +29,10 @@ public:
     void addFront(const QString& date);
     void clear();
 };
+
+// What to save when another copy of the program may have saved since this window loaded: the
+// window's entries (current, as loaded), each date keeping the window's text where the window
+// changed it and taking the stored text where it did not, then the stored entries of dates the
+// window never had. An entry without text is a day only looked at, and only this window's
+// count.
+Agenda mergedAgenda(const Agenda& loaded, const Agenda& current, const Agenda& stored);

@@ -4,6 +4,8 @@
 #include "core/shared_texts.h"
 #include "core/stored_count.h"
 
+#include <QHash>
+
 QStringList loadNamedList(const SettingsStore& store, const NamedListPlace& place)
 {
     const int count = leadingCount(store, place.section, place.countKey, QStringLiteral("0"));
@@ -19,6 +21,26 @@ void saveNamedList(SettingsStore& store, const NamedListPlace& place, const QStr
                 QString::number(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i)
         store.write(Texts::kOrganizerStore, place.section, QString::number(i), entries[i]);
+}
+
+QStringList mergedNamedList(const QStringList& loaded, const QStringList& current,
+                            const QStringList& stored)
+{
+    // How many more of each entry the window holds than it loaded; fewer when it removed some.
+    QHash<QString, int> added;
+    for (const QString& entry : current)
+        ++added[entry];
+    for (const QString& entry : loaded)
+        --added[entry];
+    QStringList merged = stored;
+    for (auto each = added.cbegin(); each != added.cend(); ++each) {
+        int surplus = each.value();
+        for (; surplus > 0; --surplus)
+            merged.append(each.key());
+        while (surplus < 0 && merged.removeOne(each.key()))
+            ++surplus;
+    }
+    return merged;
 }
 
 QString namedEntry(const QString& name, const QString& value)

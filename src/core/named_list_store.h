@@ -19,6 +19,11 @@ inline const NamedListPlace kFavouritesPlace{QStringLiteral("URL"), QStringLiter
 QStringList loadNamedList(const SettingsStore& store, const NamedListPlace& place);
 // Writes the count and the entries in the given order; keys beyond the count are left alone.
 void saveNamedList(SettingsStore& store, const NamedListPlace& place, const QStringList& entries);
+// What to save when another copy of the program may have saved since this window loaded: the
+// stored entries with the window's additions and removals since it loaded made on them.
+// Unsorted.
+QStringList mergedNamedList(const QStringList& loaded, const QStringList& current,
+                            const QStringList& stored);
 
 QString namedEntry(const QString& name, const QString& value);
 // The address of a favourite entry: what follows the first " :: " and one more character; from

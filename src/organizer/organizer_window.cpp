@@ -5,6 +5,7 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 #include "core/stored_count.h"
+#include "core/text_order.h"
 #include "core/twips.h"
 #include "organizer/named_list_page.h"
 #include "platform/clock.h"
@@ -197,6 +198,9 @@ void OrganizerWindow::load()
 
     m_frame.setFrameEnabled(false);
     loading = true;
+    m_loadedAgenda = storedAgenda;
+    m_loadedPhones = phones;
+    m_loadedFavourites = favourites;
     agenda = std::move(storedAgenda);
     fillYears();
     const QDate today = m_clock.now().date();
@@ -337,6 +341,7 @@ void OrganizerWindow::clearAgenda()
                         QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
         return;
     ignoreFailure([this] { m_settings.deleteSection(Texts::kOrganizerStore, kAgendaSection); });
+    m_loadedAgenda.clear();
     agenda.clear();
     unselectDay();
     unboldDays();
@@ -402,11 +407,7 @@ bool OrganizerWindow::saveAndRelease()
     if (m_unloaded)
         return true;
     try {
-        m_settings.update(Texts::kOrganizerStore, [this] {
-            agenda.save(m_settings);
-            saveNamedList(m_settings, kPhonePlace, phonePage->entries());
-            saveNamedList(m_settings, kFavouritesPlace, favoritesPage->entries());
-        });
+        m_settings.update(Texts::kOrganizerStore, [this] { saveMerged(); });
     } catch (const StoreError& error) {
         m_messages.show(this, QStringLiteral("The organizer's entries could not be saved. %1\n\n"
                                              "The organizer stays open with everything in it: "
@@ -417,4 +418,22 @@ bool OrganizerWindow::saveAndRelease()
     m_unloaded = true;
     m_frame.setFrameEnabled(true);
     return true;
+}
+
+// Runs with other writers locked out, on the store as it is now.
+void OrganizerWindow::saveMerged()
+{
+    const SettingsStore& store = m_settings;
+    Agenda storedAgenda;
+    storedAgenda.load(store);
+    mergedAgenda(m_loadedAgenda, agenda, storedAgenda).save(m_settings);
+    const TextOrder order;
+    const auto saveList = [&](const NamedListPlace& place, const QStringList& loaded,
+                              const NamedListPage* page) {
+        QStringList merged = mergedNamedList(loaded, page->entries(), loadNamedList(store, place));
+        order.sort(merged);
+        saveNamedList(m_settings, place, merged);
+    };
+    saveList(kPhonePlace, m_loadedPhones, phonePage);
+    saveList(kFavouritesPlace, m_loadedFavourites, favoritesPage);
 }

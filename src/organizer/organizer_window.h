@@ -98,7 +98,9 @@ private:
     void load();
     // Saves everything and enables the main frame again: once, on every way of closing. When the
     // store cannot be written it says so and the window stays open, so that nothing is lost.
+    // What another copy of the program saved meanwhile is kept alongside.
     bool saveAndRelease();
+    void saveMerged();
 
     void fillYears();
     MonthGrid fillDayButtons();
@@ -115,4 +117,8 @@ private:
     const Clock& m_clock;
     MainFrameLink& m_frame;
     bool m_unloaded = false;
+    // What the store held when the window loaded, or since Clear Appointments for the agenda.
+    Agenda m_loadedAgenda;
+    QStringList m_loadedPhones;
+    QStringList m_loadedFavourites;
 };

@@ -1,4 +1,5 @@
 #include "core/address_rules.h"
+#include "core/agenda.h"
 #include "core/command_line.h"
 #include "core/leading_number.h"
 #include "core/month_grid.h"
@@ -148,6 +149,98 @@ private slots:
         QCOMPARE(favouriteAddress("x :: yz  ::  v"), "z  ::  v");
         QCOMPARE(favouriteAddress("abcdefg"), "efg");
         QCOMPARE(favouriteAddress("abc"), "");
+    }
+
+    void namedListsMerge_data()
+    {
+        QTest::addColumn<QStringList>("loaded");
+        QTest::addColumn<QStringList>("current");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("merged");
+        using L = QStringList;
+        QTest::newRow("added elsewhere is kept") << L{"A"} << L{"A"} << L{"A", "B"} << L{"A", "B"};
+        QTest::newRow("removed here goes, what was added elsewhere stays")
+            << L{"A", "B"} << L{"A"} << L{"A", "B", "C"} << L{"A", "C"};
+        QTest::newRow("removed elsewhere stays removed")
+            << L{"A", "B"} << L{"A", "B"} << L{"A"} << L{"A"};
+        QTest::newRow("duplicates are counted")
+            << L{"A", "A"} << L{"A", "A", "A"} << L{"A", "B", "A"} << L{"A", "A", "A", "B"};
+        QTest::newRow("one of two removed") << L{"A", "A"} << L{"A"} << L{"A", "A"} << L{"A"};
+    }
+
+    // The stored entries with this window's additions and removals made on them.
+    void namedListsMerge()
+    {
+        QFETCH(QStringList, loaded);
+        QFETCH(QStringList, current);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, merged);
+        QStringList result = mergedNamedList(loaded, current, stored);
+        result.sort();
+        QCOMPARE(result, merged);
+    }
+
+    void agendasMerge_data()
+    {
+        QTest::addColumn<QString>("loaded"); // "date=text;..." from position 0
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("merged");
+        QTest::newRow("a date added elsewhere is kept") << "1/1/2000=a"
+                                                        << "1/1/2000=a"
+                                                        << "2/2/2000=b;1/1/2000=a"
+                                                        << "1/1/2000=a;2/2/2000=b";
+        QTest::newRow("a date changed here keeps this window's text") << "1/1/2000=a"
+                                                                      << "1/1/2000=mine"
+                                                                      << "1/1/2000=theirs"
+                                                                      << "1/1/2000=mine";
+        QTest::newRow("a date not changed here takes the saved text") << "1/1/2000=a"
+                                                                      << "1/1/2000=a"
+                                                                      << "1/1/2000=theirs"
+                                                                      << "1/1/2000=theirs";
+        QTest::newRow("a day only looked at here takes the saved text") << ""
+                                                                        << "1/1/2000="
+                                                                        << "1/1/2000=theirs"
+                                                                        << "1/1/2000=theirs";
+        QTest::newRow("cleared here: what was saved since is kept") << ""
+                                                                    << "3/3/2000=new"
+                                                                    << "2/2/2000=b"
+                                                                    << "3/3/2000=new;2/2/2000=b";
+        QTest::newRow("cleared elsewhere: a date not changed here is empty") << "1/1/2000=a"
+                                                                             << "1/1/2000=a"
+                                                                             << ""
+                                                                             << "1/1/2000=";
+        QTest::newRow("a saved entry without text adds nothing") << ""
+                                                                 << ""
+                                                                 << "="
+                                                                 << "";
+        QTest::newRow("the first of a date's saved entries counts")
+            << ""
+            << ""
+            << "1/1/2000=first;1/1/2000=second"
+            << "1/1/2000=first";
+    }
+
+    // Per date, this window's change wins; other dates keep what is saved.
+    void agendasMerge()
+    {
+        const auto agenda = [](const QString& text) {
+            Agenda made;
+            for (const QString& entry : text.split(';', Qt::SkipEmptyParts)) {
+                made.dates.append(entry.section('=', 0, 0));
+                made.texts.append(entry.section('=', 1));
+            }
+            return made;
+        };
+        QFETCH(QString, loaded);
+        QFETCH(QString, current);
+        QFETCH(QString, stored);
+        QFETCH(QString, merged);
+        const Agenda result = mergedAgenda(agenda(loaded), agenda(current), agenda(stored));
+        QStringList entries;
+        for (qsizetype i = 0; i < result.dates.size(); ++i)
+            entries.append(result.dates[i] + '=' + result.texts[i]);
+        QCOMPARE(entries.join(';'), merged);
     }
 
     void timeOnline()

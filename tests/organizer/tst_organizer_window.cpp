@@ -155,6 +155,37 @@ private slots:
         QCOMPARE(memory.read(Texts::kOrganizerStore, "Data", "0A", ""), "Dentist at 3");
     }
 
+    // Two copies of the program, each with its own organizer over the one file: what either
+    // saves is kept by the other's later save, entries removed stay removed, and for a date both
+    // typed on, the later save wins.
+    void twoCopiesKeepEachOthersEntries()
+    {
+        Fixture f;
+        QtSettingsStore second(f.dir.path());
+        QVERIFY(writeFile(f.dir.filePath(Texts::kOrganizerStore + ".ini"),
+                          "[Phone]\nNumber=2\n0=Abe  ::  1\n1=Zed  ::  2\n"));
+        auto a = f.open();
+        auto b = f.open(second); // open all along
+        add(a->phonePage, "Alice", "3");
+        a->agendaText->setPlainText("A's today");
+        a->dayButtons[22]->click(); // April 20
+        a->agendaText->setPlainText("A's tomorrow");
+        a->close();
+        add(b->phonePage, "Bob", "4");
+        b->phonePage->list->setCurrentRow(2); // Zed, after Abe and Bob
+        b->phonePage->removeButton->click();
+        b->dayButtons[22]->click();
+        b->agendaText->setPlainText("B's tomorrow");
+        b->close();
+        QCOMPARE(f.section("Phone"),
+                 (QStringList{"0=Abe  ::  1", "1=Alice  ::  3", "2=Bob  ::  4", "Number=3"}));
+        QtSettingsStore third(f.dir.path());
+        auto c = f.open(third);
+        QCOMPARE(c->agendaText->toPlainText(), "A's today");
+        c->dayButtons[22]->click();
+        QCOMPARE(c->agendaText->toPlainText(), "B's tomorrow");
+    }
+
     // Both text boxes must be filled; a remove with nothing selected does nothing, and a remove
     // leaves nothing selected.
     void namedList()
