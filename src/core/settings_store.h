@@ -35,4 +35,7 @@ public:
 
     // Where an application's values are kept, for messages to the user.
     virtual QString location(const QString& application) const = 0;
+    // What the store did on its own while saving that the user should hear of once, such as
+    // keeping a copy of a damaged file; empty when nothing. Taking it forgets it.
+    virtual QString takeNotice(const QString& application) = 0;
 };

@@ -341,6 +341,7 @@ void OrganizerWindow::clearAgenda()
                         QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
         return;
     ignoreFailure([this] { m_settings.deleteSection(Texts::kOrganizerStore, kAgendaSection); });
+    reportStoreNotice();
     m_loadedAgenda.clear();
     agenda.clear();
     unselectDay();
@@ -408,7 +409,9 @@ bool OrganizerWindow::saveAndRelease()
         return true;
     try {
         m_settings.update(Texts::kOrganizerStore, [this] { saveMerged(); });
+        reportStoreNotice();
     } catch (const StoreError& error) {
+        reportStoreNotice();
         m_messages.show(this, QStringLiteral("The organizer's entries could not be saved. %1\n\n"
                                              "The organizer stays open with everything in it: "
                                              "try \"Done\" again, or copy your entries elsewhere.")
@@ -436,4 +439,11 @@ void OrganizerWindow::saveMerged()
     };
     saveList(kPhonePlace, m_loadedPhones, phonePage);
     saveList(kFavouritesPlace, m_loadedFavourites, favoritesPage);
+}
+
+void OrganizerWindow::reportStoreNotice()
+{
+    const QString notice = m_settings.takeNotice(Texts::kOrganizerStore);
+    if (!notice.isEmpty())
+        m_messages.show(this, notice);
 }

@@ -101,6 +101,8 @@ private:
     // What another copy of the program saved meanwhile is kept alongside.
     bool saveAndRelease();
     void saveMerged();
+    // Tells the user what the store did on its own, such as keeping a damaged file's copy.
+    void reportStoreNotice();
 
     void fillYears();
     MonthGrid fillDayButtons();

@@ -8,10 +8,12 @@
 #include "support/windows.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -184,6 +186,35 @@ private slots:
         QCOMPARE(c->agendaText->toPlainText(), "A's today");
         c->dayButtons[22]->click();
         QCOMPARE(c->agendaText->toPlainText(), "B's tomorrow");
+    }
+
+    // A damaged file copied aside is told once, naming the copy; a file made read-only is left
+    // as it is and the organizer stays open saying why, as for a folder it cannot write to.
+    void storeFileDamagedOrReadOnly()
+    {
+        Fixture f;
+        const QString file = f.dir.filePath(Texts::kOrganizerStore + ".ini");
+        QVERIFY(writeFile(file, "[Phone]\nNumber=1\njunk\n0=Abe  ::  1\n"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("a copy was kept as"));
+        f.open()->close();
+        const QStringList copies = QDir(f.dir.path()).entryList({"*.damaged-*"});
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(f.messages.prompts.size(), 1);
+        QVERIFY(f.messages.prompts[0].contains(f.dir.filePath(copies[0])));
+        f.open()->close();
+        QCOMPARE(f.messages.prompts.size(), 1);
+
+        QVERIFY(
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QByteArray before = fileBytes(file);
+        auto organizer = f.open();
+        organizer->show();
+        add(organizer->phonePage, "Bob", "2");
+        QVERIFY(!organizer->close());
+        QCOMPARE(f.messages.prompts.size(), 2);
+        QVERIFY(f.messages.prompts[1].contains(file + ": the file is read-only"));
+        QCOMPARE(fileBytes(file), before);
+        QVERIFY(!f.frame.enabled);
     }
 
     // Both text boxes must be filled; a remove with nothing selected does nothing, and a remove

@@ -18,6 +18,7 @@ public:
     // While saveFails is set every change fails before it is made, so there is nothing to undo.
     void update(const QString&, const std::function<void()>& changes) override { changes(); }
     QString location(const QString& application) const override;
+    QString takeNotice(const QString&) override { return {}; }
 
     int writes = 0;         // how many values were written
     bool saveFails = false; // every change raises StoreError and changes nothing

@@ -194,9 +194,14 @@ void save(const QString& path, const QByteArray& bytes)
     const QFileInfo info(path);
     const QString linked = info.isSymLink() ? info.canonicalFilePath() : QString();
     const QByteArray target = QFile::encodeName(linked.isEmpty() ? path : linked);
+    const std::optional<mode_t> mode = modeOf(target);
+    // A file the user made read-only stays as it is, although its folder would let a new file
+    // take its place; root too respects the missing write permission.
+    if (mode && ((*mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0))
+        fail("Could not save", path, QStringLiteral("the file is read-only"));
     const QByteArray temporary = target + ".new";
     ::unlink(temporary.constData()); // left by a save that was cut short
-    int error = writeNewFile(temporary, bytes, modeOf(target));
+    int error = writeNewFile(temporary, bytes, mode);
     if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) {
         error = errno;
         ::unlink(temporary.constData());

@@ -27,7 +27,7 @@ Version versionOf(const QString& path);
 QByteArray read(const QString& path, Version& version);
 
 // Replaces the file with the bytes. Raises StoreError, naming the file and the reason, when
-// they cannot be saved; the file is then as it was.
+// they cannot be saved, a read-only file among them; the file is then as it was.
 void save(const QString& path, const QByteArray& bytes);
 
 // Copies the file to <file>.damaged-<yyyyMMdd-HHmmss>, or a name beside it that is free;

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,7 @@ public:
     explicit File(const QString& path) : m_path(path) {}
 
     const QString& path() const { return m_path; }
+    QString takeNotice() { return std::exchange(m_notice, {}); }
 
     QString read(const QString& section, const QString& key, const QString& fallback)
     {
@@ -134,6 +136,10 @@ private:
         if (m_document.damage().isEmpty() || m_copiedVersion == m_version)
             return;
         const QString copy = IniDisk::keepCopy(m_path);
+        m_notice = QStringLiteral("The settings file %1 was damaged (%2). A copy of it as it was "
+                                  "is kept as %3.")
+                       .arg(QDir::toNativeSeparators(m_path), m_document.damage(),
+                            QDir::toNativeSeparators(copy));
         qWarning("brivola: %s is damaged (%s); a copy was kept as %s", qPrintable(m_path),
                  qPrintable(m_document.damage()), qPrintable(copy));
         m_copiedVersion = m_version;
@@ -143,6 +149,7 @@ private:
     IniDocument m_document;
     IniDisk::Version m_version;
     QString m_problem; // why the file cannot be read; empty when it can
+    QString m_notice;
     QElapsedTimer m_sinceCheck;
     bool m_updating = false;
     bool m_changed = false;
@@ -197,6 +204,11 @@ QList<std::pair<QString, QString>> QtSettingsStore::keyValues(const QString& app
 QString QtSettingsStore::location(const QString& application) const
 {
     return file(application).path();
+}
+
+QString QtSettingsStore::takeNotice(const QString& application)
+{
+    return file(application).takeNotice();
 }
 
 QtSettingsStore::File& QtSettingsStore::file(const QString& application) const

@@ -28,6 +28,7 @@ public:
     QList<std::pair<QString, QString>> keyValues(const QString& application,
                                                  const QString& section) const override;
     QString location(const QString& application) const override;
+    QString takeNotice(const QString& application) override;
 
 private:
     class File;
