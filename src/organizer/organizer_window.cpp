@@ -15,6 +15,7 @@
 #include "widgets/design.h"
 #include "widgets/fonts.h"
 #include "widgets/main_frame_link.h"
+#include "widgets/unminimised.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -154,6 +155,7 @@ void OrganizerWindow::createWindow()
         move(screen->availableGeometry().center() - rect().center());
     phonePage->hide();
     favoritesPage->hide();
+    keepUnminimised(this);
 }
 
 void OrganizerWindow::createCalendarPage()

@@ -11,6 +11,7 @@
 #include "widgets/colors.h"
 #include "widgets/fonts.h"
 #include "widgets/main_frame_link.h"
+#include "widgets/unminimised.h"
 #include "widgets/window_geometry.h"
 
 #include <QCloseEvent>
@@ -43,6 +44,7 @@ SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock
     setWindowTitle(QStringLiteral("System Information"));
     setFixedSize(Twips::toPixels(QSize(6360, 5175)));
     setBackground(this, kLightGrey);
+    keepUnminimised(this);
 
     updateButton->setGeometry(Twips::rect(0, 0, 2415, 375));
     updateButton->setFont(msSansSerif(13.5));
