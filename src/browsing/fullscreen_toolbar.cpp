@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/program_info.h"
 #include "widgets/colors.h"
+#include "widgets/command_label.h"
 #include "widgets/fonts.h"
 #include "widgets/key_down_filter.h"
 #include "widgets/mouse_label.h"
@@ -14,6 +15,7 @@
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -36,7 +38,7 @@ const QString kFailed = QStringLiteral("X");
 MouseLabel* label(const char* name, const QString& caption, const QRect& geometry,
                   const QFont& font, Qt::Alignment alignment, QWidget* parent)
 {
-    auto* result = new MouseLabel(caption, parent);
+    auto* result = new CommandLabel(caption, parent);
     result->setObjectName(QLatin1String(name));
     result->setGeometry(geometry);
     result->setFont(font);
@@ -102,6 +104,7 @@ FullScreenToolbar::FullScreenToolbar(BrowserControl& page, MessageBox& messages,
     createAddressBox();
     restAllLabels();
     connectLabels();
+    describeControls();
 
     pressFeedbackTimer->setObjectName(QStringLiteral("pressFeedbackTimer"));
     pressFeedbackTimer->setInterval(250);
@@ -148,6 +151,24 @@ void FullScreenToolbar::connectLabels()
     connect(homeLabel, &MouseLabel::clicked, this, &FullScreenToolbar::goHome);
     connect(miniLabel, &MouseLabel::clicked, this, &FullScreenToolbar::minimise);
     connect(searchLabel, &MouseLabel::clicked, this, &FullScreenToolbar::searchWeb);
+}
+
+// Names say what a control does where its caption shows it only to the eye; Tab goes through the
+// commands in their on-screen order, column by column.
+void FullScreenToolbar::describeControls()
+{
+    hideButton->setAccessibleName(tr("Hide toolbar"));
+    addressBox->setAccessibleName(tr("Address"));
+    addressBox->lineEdit()->setAccessibleName(tr("Address"));
+    addressBox->view()->setAccessibleName(tr("Addresses entered"));
+    backLabel->setAccessibleName(tr("Back"));
+    forwardLabel->setAccessibleName(tr("Forward"));
+    QWidget* previous = addressBox;
+    for (MouseLabel* label : {jumpLabel, searchLabel, homeLabel, backLabel, stopLabel, forwardLabel,
+                              refreshLabel, miniLabel, exitLabel}) {
+        setTabOrder(previous, label);
+        previous = label;
+    }
 }
 
 QList<MouseLabel*> FullScreenToolbar::labels() const

@@ -103,6 +103,7 @@ private:
     void createAddressBox();
     void createLabels();
     void connectLabels();
+    void describeControls();
     void restAllLabels();
     // Navigates the full-screen window to the address box's text and lists the text.
     void navigateFromAddressBox();

@@ -9,6 +9,7 @@
 #include "support/windows.h"
 #include "widgets/mouse_label.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -265,6 +266,47 @@ private slots:
         QCOMPARE(f.fakes.messageBox->prompts,
                  refused ? QStringList{"Cannot connect to this site or directory"} : QStringList());
         QCOMPARE(bar.isVisible(), !(byEnter && !refused)); // Enter hides the toolbar; "Jump!" not
+    }
+
+    // The toolbar's commands by keyboard: Tab goes from the address box through them in their
+    // on-screen order and round again; Enter and Space press one, with the press feedback.
+    // Assistive technology sees named buttons and presses them.
+    void toolbarWithoutAMouse()
+    {
+        Fixture f;
+        FullScreenToolbar& bar = f.showToolbar();
+        bar.focusAddressBox();
+        QVERIFY(QTest::qWaitForWindowActive(&bar));
+        bar.addressBox->setEditText("http://example.com/");
+        const QList<QWidget*> order{bar.jumpLabel,    bar.searchLabel, bar.homeLabel,
+                                    bar.backLabel,    bar.stopLabel,   bar.forwardLabel,
+                                    bar.refreshLabel, bar.miniLabel,   bar.exitLabel};
+        for (QWidget* next : order + QList<QWidget*>{bar.addressBox}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        bar.homeLabel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bar.homeLabel, Qt::Key_Return);
+        QCOMPARE(bar.homeLabel->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+        QTest::keyClick(bar.homeLabel, Qt::Key_Space);
+        QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "GoHome"}));
+
+        f.browser()->calls.clear();
+        const QStringList names{"Jump!",   "Search",  "Home", "Back", "Stop",
+                                "Forward", "Refresh", "Mini", "Exit"};
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QAccessibleInterface* command = QAccessible::queryAccessibleInterface(order[i]);
+            QCOMPARE(command->role(), QAccessible::Button);
+            QCOMPARE(command->text(QAccessible::Name), names[i]);
+            QVERIFY(command->state().focusable);
+            QCOMPARE(command->actionInterface()->actionNames().first(),
+                     QAccessibleActionInterface::pressAction());
+            if (i < order.size() - 2) // "Mini" and "Exit" end the mode; their clicks are tested
+                command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(f.browser()->calls,
+                 (QStringList{"Navigate http://example.com/", "GoSearch", "GoHome", "GoBack",
+                              "Stop", "GoForward", "Refresh"}));
     }
 
     // Entering from the frame, the toolbar's failing commands (which show nothing), "Mini",
