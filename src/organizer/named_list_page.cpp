@@ -23,6 +23,8 @@ NamedListPage::NamedListPage(MessageBox& messages, const Design& design, QWidget
                        615)),
       m_messages(messages)
 {
+    nameLabel->setBuddy(nameBox); // the boxes are named by their captions
+    valueLabel->setBuddy(valueBox);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true); // keeps ten thousand entries quick to show
 }

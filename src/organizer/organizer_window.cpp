@@ -14,12 +14,16 @@
 #include "widgets/colors.h"
 #include "widgets/design.h"
 #include "widgets/fonts.h"
+#include "widgets/key_down_filter.h"
 #include "widgets/main_frame_link.h"
 #include "widgets/unminimised.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -137,6 +141,7 @@ OrganizerWindow::OrganizerWindow(SettingsStore& settings, MessageBox& messages, 
 {
     createWindow();
     createCalendarPage();
+    describeControls();
     connectControls();
     load();
 }
@@ -165,6 +170,22 @@ void OrganizerWindow::createCalendarPage()
     agendaText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+// Names for assistive technology where no caption says what a control holds.
+void OrganizerWindow::describeControls()
+{
+    agendaLabel->setBuddy(agendaText);
+    monthBox->setAccessibleName(tr("Month"));
+    yearBox->setAccessibleName(tr("Year"));
+    monthBox->view()->setAccessibleName(tr("Months"));
+    yearBox->view()->setAccessibleName(tr("Years"));
+    phonePage->list->setAccessibleName(tr("Phone numbers"));
+    favoritesPage->list->setAccessibleName(tr("Internet favorites"));
+    for (QPushButton* day : dayButtons) {
+        day->installEventFilter(this); // the arrow keys
+        day->setFocusPolicy(Qt::ClickFocus);
+    }
+}
+
 void OrganizerWindow::connectControls()
 {
     connect(calendarButton, &QPushButton::clicked, this, &OrganizerWindow::showCalendarPage);
@@ -186,6 +207,10 @@ void OrganizerWindow::connectControls()
             &OrganizerWindow::removeFavorite);
     connect(favoritesPage->list, &QListWidget::itemDoubleClicked, this,
             &OrganizerWindow::openFavorite);
+    onKeyDown(favoritesPage->list, [this](int code) {
+        if (code == kEnterKeyCode)
+            openFavorite();
+    });
 }
 
 void OrganizerWindow::load()
@@ -210,8 +235,10 @@ void OrganizerWindow::load()
     yearBox->setCurrentIndex(today.year());
     const MonthGrid grid = fillDayButtons();
     const int todayButton = today.day() + grid.firstColumn - 1;
-    if (todayButton >= 0 && todayButton < kDayButtons)
+    if (todayButton >= 0 && todayButton < kDayButtons) {
         setBold(dayButtons[todayButton], true);
+        setDayTabStop(todayButton);
+    }
     selectedDay = QString::number(today.day());
     selectEntry(selectedDate());
     phonePage->setEntries(std::move(phones));
@@ -231,9 +258,42 @@ void OrganizerWindow::fillYears()
 MonthGrid OrganizerWindow::fillDayButtons()
 {
     const MonthGrid grid = FillMonthGrid(monthBox->currentIndex() + 1, yearBox->currentIndex());
-    for (int index = 0; index < kDayButtons; ++index)
-        dayButtons[index]->setText(grid.captions[index]);
+    const QString month = monthBox->currentText();
+    const int year = yearBox->currentIndex();
+    for (int index = 0; index < kDayButtons; ++index) {
+        const QString& day = grid.captions[index];
+        dayButtons[index]->setText(day);
+        dayButtons[index]->setAccessibleName(
+            day.isEmpty() ? tr("No day") : tr("%1 %2 %3").arg(day, month).arg(year));
+    }
     return grid;
+}
+
+// Only one day of the grid is in the Tab order; the arrow keys go on from there.
+void OrganizerWindow::setDayTabStop(int index)
+{
+    for (int each = 0; each < kDayButtons; ++each)
+        dayButtons[each]->setFocusPolicy(each == index ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// The day that takes the focus becomes the grid's place in the Tab order. Left and right go to
+// the day before and after, up and down to the week before and after, as far as the month goes.
+bool OrganizerWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const int index = watched->property("index").toInt();
+    if (event->type() == QEvent::FocusIn)
+        setDayTabStop(index);
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    static const QHash<int, int> steps{
+        {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -7}, {Qt::Key_Down, 7}};
+    const auto step = steps.constFind(static_cast<QKeyEvent*>(event)->key());
+    if (step == steps.cend())
+        return QWidget::eventFilter(watched, event);
+    const int target = index + *step;
+    if (target >= 0 && target < kDayButtons && !dayButtons[target]->text().isEmpty())
+        dayButtons[target]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void OrganizerWindow::unboldDays()
@@ -277,7 +337,7 @@ void OrganizerWindow::monthOrYearChanged()
     if (loading)
         return;
     unboldDays();
-    fillDayButtons();
+    setDayTabStop(fillDayButtons().firstColumn);
     unselectDay();
 }
 
@@ -325,6 +385,7 @@ void OrganizerWindow::selectDay(int index)
     agendaText->setEnabled(true);
     unboldDays();
     setBold(dayButtons[index], true);
+    setDayTabStop(index);
     selectedDay = dayButtons[index]->text();
     selectEntry(selectedDate());
     agendaText->setFocus();

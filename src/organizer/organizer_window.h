@@ -90,10 +90,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWindow();
     void createCalendarPage();
+    void describeControls();
     void connectControls();
     void load();
     // Saves everything and enables the main frame again: once, on every way of closing. When the
@@ -106,6 +108,7 @@ private:
 
     void fillYears();
     MonthGrid fillDayButtons();
+    void setDayTabStop(int index);
     void unboldDays();
     void monthOrYearChanged();
     QString selectedDate() const;

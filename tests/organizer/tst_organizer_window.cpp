@@ -62,13 +62,13 @@ private slots:
     void openAndCloseEveryWay_data()
     {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"Done", "favourite"})
+        for (const char* how : {"Done", "favourite", "favourite by Enter"})
             QTest::newRow(how) << QString(how);
     }
 
     // Opened from the frame, which waits disabled; closing by "Done" (a close like the window
     // manager's) or by a favourite saves everything and gives the frame back; a favourite opens
-    // in a new browser window there.
+    // in a new browser window there, by a double-click or by Enter.
     void openAndCloseEveryWay()
     {
         QFETCH(QString, how);
@@ -85,6 +85,9 @@ private slots:
         add(organizer->favoritesPage, "Example", "http://example.com/");
         if (how == "Done") {
             organizer->doneButton->click();
+        } else if (how == "favourite by Enter") {
+            organizer->favoritesPage->list->setCurrentRow(0);
+            QTest::keyClick(organizer->favoritesPage->list, Qt::Key_Return);
         } else { // what the window system sends: a click, then a press that is a double-click
             QListWidget* list = organizer->favoritesPage->list;
             organizer->favoritesButton->click();
@@ -99,9 +102,10 @@ private slots:
         QCOMPARE(saved.read(Texts::kOrganizerStore, "Data", "0A", "-"), pasted);
         QCOMPARE(saved.read(Texts::kOrganizerStore, "URL", "0", "-"),
                  "Example  ::  http://example.com/");
-        QCOMPARE(f.children().size(), how == "favourite" ? 2 : 1);
+        const bool favourite = how != "Done";
+        QCOMPARE(f.children().size(), favourite ? 2 : 1);
         QCOMPARE(f.fakes.browsers->controls().last()->calls.last(),
-                 QString(how == "favourite" ? "Navigate http://example.com/" : "GoHome"));
+                 QString(favourite ? "Navigate http://example.com/" : "GoHome"));
     }
 
     // A file with quoted values and lenient counts (2.5, -1, "3 entries") opens the organizer:
@@ -215,6 +219,47 @@ private slots:
         QVERIFY(f.messages.prompts[1].contains(file + ": the file is read-only"));
         QCOMPARE(fileBytes(file), before);
         QVERIFY(!f.frame.enabled);
+    }
+
+    void dayGridByKeyboard_data()
+    {
+        // April 1998 starts on a Wednesday: the 1st is button 3, the 30th button 32.
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("next day") << 21 << int(Qt::Key_Right) << 22;
+        QTest::newRow("day before, across the week") << 21 << int(Qt::Key_Left) << 20;
+        QTest::newRow("week before") << 21 << int(Qt::Key_Up) << 14;
+        QTest::newRow("week after") << 21 << int(Qt::Key_Down) << 28;
+        QTest::newRow("not before the 1st") << 3 << int(Qt::Key_Left) << 3;
+        QTest::newRow("not above the first week") << 4 << int(Qt::Key_Up) << 4;
+        QTest::newRow("not after the 30th") << 32 << int(Qt::Key_Right) << 32;
+        QTest::newRow("not below the last week") << 28 << int(Qt::Key_Down) << 28;
+    }
+
+    // The arrow keys move through the month's days, Tab reaches only the one the arrows left,
+    // Space selects it; each day is named by its date for screen readers.
+    void dayGridByKeyboard()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        Fixture f;
+        auto organizer = f.open();
+        organizer->show();
+        QVERIFY(QTest::qWaitForWindowActive(organizer.get()));
+        const auto& days = organizer->dayButtons;
+        QCOMPARE(days[21]->accessibleName(), "19 April 1998");
+        QCOMPARE(days[0]->accessibleName(), "No day");
+        QCOMPARE(days[21]->focusPolicy(), Qt::StrongFocus); // today
+        days[from]->setFocus();
+        QTest::keyClick(days[from], Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), days[to]);
+        for (QPushButton* day : days)
+            QCOMPARE(day->focusPolicy(), day == days[to] ? Qt::StrongFocus : Qt::ClickFocus);
+        QTest::keyClick(days[to], Qt::Key_Space);
+        QCOMPARE(organizer->selectedDay, days[to]->text());
+        QVERIFY(days[to]->font().bold() && organizer->agendaText->hasFocus());
     }
 
     // Both text boxes must be filled; a remove with nothing selected does nothing, and a remove
