@@ -17,6 +17,7 @@
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -99,6 +101,7 @@ BrowserWindow::BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shel
 
     createAddressBox();
     createButtons();
+    nameControls();
     connectBrowser();
     createShortcuts();
     connect(findBar, &FindBar::opened, this, &BrowserWindow::layOutContents);
@@ -184,6 +187,25 @@ void BrowserWindow::createButtons()
     connect(searchButton, &QToolButton::clicked, this, &BrowserWindow::searchWeb);
     connect(settingsButton, &QToolButton::clicked, this, &BrowserWindow::showInternetOptions);
     connect(mailButton, &QToolButton::clicked, this, &BrowserWindow::sendMail);
+}
+
+// The picture buttons show only icons and the box shows what was typed: assistive technology
+// hears what each one is for. The tooltips stay as they are.
+void BrowserWindow::nameControls()
+{
+    const std::pair<QWidget*, QString> names[] = {{addressBox, tr("Address")},
+                                                  {addressBox->lineEdit(), tr("Address")},
+                                                  {addressBox->view(), tr("Addresses entered")},
+                                                  {backButton, tr("Back")},
+                                                  {stopButton, tr("Stop")},
+                                                  {forwardButton, tr("Forward")},
+                                                  {homeButton, tr("Home")},
+                                                  {reloadButton, tr("Reload")},
+                                                  {searchButton, tr("Search")},
+                                                  {settingsButton, tr("Internet options")},
+                                                  {mailButton, tr("Send e-mail")}};
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
 }
 
 void BrowserWindow::connectBrowser()

@@ -87,6 +87,7 @@ protected:
 private:
     void createAddressBox();
     void createButtons();
+    void nameControls();
     void connectBrowser();
     void createShortcuts();
     void noteTitleShown() const;

@@ -102,6 +102,7 @@ DownloadsWindow::DownloadsWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     m_list->addStretch();
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("Downloads of this session"));
     scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -21,9 +21,12 @@ FindBar::FindBar(BrowserControl& page, QWidget* parent)
     done->setText(tr("Close"));
     done->setAutoRaise(true);
 
+    auto* caption = new QLabel(tr("Find:"), this);
+    caption->setBuddy(findText); // names the box for screen readers
+
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel(tr("Find:"), this));
+    layout->addWidget(caption);
     layout->addWidget(findText, 1);
     layout->addWidget(matches);
     layout->addWidget(done);

@@ -60,6 +60,7 @@ FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore&
     toolbarButton->setObjectName(QStringLiteral("toolbarButton"));
     toolbarButton->setGeometry(Twips::rect(2040, 3240, 1215, 615));
     toolbarButton->setFocusPolicy(Qt::NoFocus);
+    toolbarButton->setAccessibleName(tr("Show toolbar"));
     connect(toolbarButton, &QPushButton::clicked, this, &FullScreenWindow::summonToolbar);
     browser->setObjectName(QStringLiteral("browser"));
     browser->setGuarded(true);

@@ -109,6 +109,7 @@ void MainFrame::createButtonBar()
     clockLabel->setPalette(clockColours);
     manualText->setGeometry(Twips::rect(0, 480, 615, 285));
     manualText->hide();
+    manualText->setAccessibleName(tr("Manual"));
     for (QPushButton* button : {newBrowserButton, newQuickNoteButton, systemInfoButton,
                                 organizerButton, fullScreenButton})
         button->setFont(msSansSerif(8));

@@ -94,6 +94,7 @@ AboutBox::AboutBox()
     disclaimerText->setGeometry(Twips::rect(0, 2040, kWidth - 30, 1695));
     disclaimerText->setFont(arial(8.25));
     disclaimerText->setReadOnly(true);
+    disclaimerText->setAccessibleName(tr("Disclaimer of warranty"));
     disclaimerText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     disclaimerText->setPlainText(kDisclaimer);
     disclaimerText->setFocusPolicy(Qt::ClickFocus);

@@ -26,6 +26,7 @@ QuickNoteWindow::QuickNoteWindow(MainFrameLink& frame, MessageBox& messages, QWi
     setWindowTitle(QStringLiteral("QuickNote"));
     setWindowIcon(programIcon());
     noteText->setObjectName(QStringLiteral("noteText"));
+    noteText->setAccessibleName(tr("Note"));
     saveButton->setObjectName(QStringLiteral("saveButton"));
 
     noteText->setGeometry(Twips::rect(0, 0, 3615, 1215));

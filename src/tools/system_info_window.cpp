@@ -41,6 +41,7 @@ SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock
     updateButton->setObjectName(QStringLiteral("updateButton"));
     printButton->setObjectName(QStringLiteral("printButton"));
     report->setObjectName(QStringLiteral("report"));
+    report->setAccessibleName(tr("System information"));
     setWindowTitle(QStringLiteral("System Information"));
     setFixedSize(Twips::toPixels(QSize(6360, 5175)));
     setBackground(this, kLightGrey);
