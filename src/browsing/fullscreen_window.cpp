@@ -62,7 +62,7 @@ FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore&
     toolbarButton->setFocusPolicy(Qt::NoFocus);
     connect(toolbarButton, &QPushButton::clicked, this, &FullScreenWindow::summonToolbar);
     browser->setObjectName(QStringLiteral("browser"));
-    browser->setGuarded(true);
+    browser->setGuard(AddressRules::Guard::FullScreen);
     revealStrip->setObjectName(QStringLiteral("revealStrip"));
     setBackground(revealStrip, Qt::black);
     connect(revealStrip, &MouseLabel::clicked, this, &FullScreenWindow::toggleToolbar);

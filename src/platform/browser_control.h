@@ -2,6 +2,8 @@
 
 // The embeddable web browser that every browser window, and the full-screen window, holds.
 
+#include "core/address_rules.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -27,9 +29,11 @@ public:
     // dialogs: its questions are answered without being shown.
     virtual void setLeavingUnasked(bool unasked) = 0;
     // A guarded control is the full-screen window's, where a child browses: it opens only
-    // addresses whose pages the window can test, and asks nothing. Permissions are denied,
-    // certificate errors refused, and a page's full screen is the window's own.
-    virtual void setGuarded(bool guarded) = 0;
+    // addresses whose pages the window can test (AddressRules::fullScreenOpens), typed,
+    // followed or redirected to, hands nothing to other programs, and asks nothing. Permissions
+    // are denied, certificate errors refused, downloads cancelled, a page's full screen is the
+    // window's own, and its context menu neither saves, opens elsewhere nor inspects.
+    virtual void setGuard(AddressRules::Guard guard) = 0;
 
     // Highlights the text's matches and makes the next one (or the one before) current; an
     // empty text clears them. Answered by findResult.

@@ -1,5 +1,6 @@
 #include "admin/restrictions_tool.h"
 #include "core/restriction_list.h"
+#include "platform/real/machine_settings_files.h"
 #include "platform/real/qt_settings_store.h"
 #include "support/files.h"
 #include "support/forked_child.h"
@@ -139,12 +140,20 @@ private:
         QTextStream out(&m_out);
         QTextStream err(&m_err);
         QtSettingsStore store(m_dir->path());
-        QtSettingsStore system(m_dir->filePath(QStringLiteral("system")));
-        return RestrictionsTool::run(arguments, store, system, out, err);
+        QtSettingsStore system(m_dir->filePath(QStringLiteral("system")),
+                               QtSettingsStore::Readers::Everyone);
+        const MachineSettingsFiles machine(m_dir->filePath(QStringLiteral("system")));
+        const auto readLine = [this](const QString&) -> std::optional<QString> {
+            if (m_input.isEmpty())
+                return std::nullopt;
+            return m_input.takeFirst();
+        };
+        return RestrictionsTool::run(arguments, {store, system, machine, readLine}, out, err);
     }
     QByteArray fileText() const { return fileBytes(m_dir->filePath("Brivola.ini")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_input; // the lines a passphrase is read from
     QString m_out;
     QString m_err;
 };

@@ -29,7 +29,10 @@ struct Engine {
         std::make_unique<WebEngineProfile>(settings, messages, dialogs);
     std::unique_ptr<BrowserControl> browser{profile->createBrowser(nullptr)};
 
-    explicit Engine(bool guarded = false) { browser->setGuarded(guarded); }
+    explicit Engine(bool guarded = false)
+    {
+        browser->setGuard(guarded ? AddressRules::Guard::FullScreen : AddressRules::Guard::None);
+    }
     QWebEnginePage* page() const { return browser->findChild<QWebEngineView*>()->page(); }
     bool shows(const QString& title) const
     {
@@ -74,7 +77,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("Enter URL"));
         e.browser->navigate(data);
         QVERIFY(e.shows("Data"));
-        e.browser->setGuarded(true);
+        e.browser->setGuard(AddressRules::Guard::FullScreen);
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate(data));
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("javascript:document.title=1"));
         e.browser->navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));

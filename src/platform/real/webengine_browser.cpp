@@ -40,6 +40,21 @@ const QList<QWebEnginePage::WebAction> kNeverHere = {
     QWebEnginePage::ViewSource,
 };
 
+// All a guarded page's context menu keeps: nothing that saves, opens elsewhere or inspects.
+const QList<QWebEnginePage::WebAction> kGuardedMenu = {
+    QWebEnginePage::Back,
+    QWebEnginePage::Forward,
+    QWebEnginePage::Reload,
+    QWebEnginePage::Stop,
+    QWebEnginePage::Cut,
+    QWebEnginePage::Copy,
+    QWebEnginePage::Paste,
+    QWebEnginePage::SelectAll,
+    QWebEnginePage::Undo,
+    QWebEnginePage::Redo,
+    QWebEnginePage::PasteAndMatchStyle,
+};
+
 QWidget* fillWith(QWidget* content, QWidget* window)
 {
     auto* layout = new QVBoxLayout(window);
@@ -116,7 +131,7 @@ void WebEngineBrowser::connectEngineEvents()
 void WebEngineBrowser::navigate(const QString& typed)
 {
     const QString address = AddressRules::cleaned(typed);
-    if (const QString refusal = AddressRules::refusal(address, m_guarded); !refusal.isEmpty())
+    if (const QString refusal = AddressRules::refusal(address, m_guard); !refusal.isEmpty())
         throw BrowserError(refusal);
     StartupLog::milestone("first page requested");
     const QUrl url = QUrl::fromUserInput(address);
@@ -175,10 +190,11 @@ void WebEngineBrowser::setLeavingUnasked(bool unasked)
     m_page->setAnswerUnasked(unasked);
 }
 
-void WebEngineBrowser::setGuarded(bool guarded)
+void WebEngineBrowser::setGuard(AddressRules::Guard guard)
 {
-    m_guarded = guarded;
-    m_page->setGuarded(guarded);
+    m_guard = guard;
+    m_guarded = guard != AddressRules::Guard::None;
+    m_page->setGuard(guard);
 }
 
 void WebEngineBrowser::findText(const QString& text, bool backward)
@@ -213,6 +229,15 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
     QMenu* menu = m_view->createStandardContextMenu();
     for (QWebEnginePage::WebAction action : kNeverHere)
         menu->removeAction(m_page->action(action));
+    if (m_guarded) {
+        QList<QAction*> kept;
+        for (QWebEnginePage::WebAction action : kGuardedMenu)
+            kept.append(m_page->action(action));
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && !kept.contains(action))
+                menu->removeAction(action);
+        }
+    }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_view->mapToGlobal(position));
 }
