@@ -10,15 +10,18 @@ MachineSettings machineSettingsOf(const SettingsStore& store, const QString& sto
     using namespace MachineKeys;
     MachineSettings settings;
     settings.problem = storeProblem;
+    settings.fileRead = storeProblem.isEmpty();
     settings.restrictions = Restrictions::read(store);
     settings.passphraseHash = store.read(Texts::kProgramStore, kSection, kPassphrase, {});
     const QString start = store.read(Texts::kProgramStore, kSection, kStart, kOff);
     settings.startFullScreen = start.compare(kOn, Qt::CaseInsensitive) == 0;
     if (!settings.startFullScreen && start.compare(kOff, Qt::CaseInsensitive) != 0 &&
-        settings.problem.isEmpty())
+        settings.problem.isEmpty()) {
+        settings.fileRead = false;
         settings.problem = QStringLiteral("%1: [%2] %3 is \"%4\", neither %5 nor %6")
                                .arg(store.location(Texts::kProgramStore), kSection, kStart,
                                     start.left(100), kOn, kOff);
+    }
     for (const ListFile& list : lists) {
         const std::optional<QStringList> entries =
             list.bytes ? Restrictions::entriesOfListFile(*list.bytes) : std::nullopt;

@@ -17,9 +17,12 @@ struct MachineSettings {
     QStringList restrictions; // the settings file's list, then every list file's, by file name
     QString passphraseHash;   // empty while no passphrase is set
     bool startFullScreen = false;
-    // Why they could not be read whole; empty when they could. Then nothing of them can be
-    // trusted: full-screen mode refuses every page and is not left.
+    // Why they could not be read whole; empty when they could. Then full-screen mode refuses
+    // every page.
     QString problem;
+    // False when the settings file itself could not be read or parsed: whether a passphrase
+    // guards full-screen mode is then unknown, so it is not left.
+    bool fileRead = true;
 };
 
 namespace MachineKeys {

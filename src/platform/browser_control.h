@@ -46,7 +46,10 @@ public:
     virtual void printPage() = 0;
 
 signals:
+    // The page's whole title; one the engine cuts (at 4096 characters) comes again whole.
     void titleChanged(const QString& text);
+    // A guarded control did not follow a link, redirect or frame to this address.
+    void navigationRefused(const QString& address);
     void statusTextChanged(const QString& text);
     void progressChanged(int progress, int progressMax);
     // A new document starts loading: not a move within the page shown, as "#" links and a

@@ -19,8 +19,6 @@
 
 struct PlatformServices {
     std::unique_ptr<SettingsStore> settings;
-    // The administrator's settings, out of the user's reach; the program only reads them.
-    std::unique_ptr<SettingsStore> systemSettings;
     // What the administrator set for the machine: its list, the passphrase, the start mode.
     std::unique_ptr<MachineSettingsSource> machine;
     std::unique_ptr<RefusalLog> refusalLog;

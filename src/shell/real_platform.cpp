@@ -27,8 +27,6 @@ PlatformServices realPlatform()
 {
     PlatformServices services;
     services.settings = std::make_unique<QtSettingsStore>();
-    services.systemSettings =
-        std::make_unique<QtSettingsStore>(MachineSettingsFiles::builtInFolder());
     services.machine = std::make_unique<MachineSettingsFiles>();
     services.refusalLog = std::make_unique<SyslogRefusalLog>();
     services.messageBox = std::make_unique<QtMessageBox>();

@@ -28,7 +28,6 @@ private:
 
 public:
     FakeSettingsStore* settings = install<FakeSettingsStore>(m_services.settings);
-    FakeSettingsStore* systemSettings = install<FakeSettingsStore>(m_services.systemSettings);
     FakeMachineSettings* machine = install<FakeMachineSettings>(m_services.machine);
     FakeRefusalLog* refusalLog = install<FakeRefusalLog>(m_services.refusalLog);
     FakeBrowserProfile* browsers = install<FakeBrowserProfile>(m_services.browsers);

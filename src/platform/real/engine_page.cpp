@@ -108,8 +108,19 @@ bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     static const QStringList inFrames = {QStringLiteral("about"), QStringLiteral("data"),
                                          QStringLiteral("blob")};
-    return AddressRules::fullScreenOpens(url, m_guard) ||
-           (!isMainFrame && inFrames.contains(url.scheme(), Qt::CaseInsensitive));
+    if (AddressRules::fullScreenOpens(url, m_guard) ||
+        (!isMainFrame && inFrames.contains(url.scheme(), Qt::CaseInsensitive)))
+        return true;
+    emit navigationRefused(url);
+    return false;
+}
+
+QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                                    const QStringList& acceptedMimeTypes)
+{
+    if (m_guarded)
+        return {};
+    return QWebEnginePage::chooseFiles(mode, oldFiles, acceptedMimeTypes);
 }
 
 QWidget* EnginePage::windowOf(const QWebEnginePage* page)

@@ -34,8 +34,15 @@ public:
     // The window that shows the page, where its questions go; none while no view shows it.
     static QWidget* windowOf(const QWebEnginePage* page);
 
+signals:
+    // A guarded page did not go to this address.
+    void navigationRefused(const QUrl& url);
+
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    // A guarded page opens no file dialog: an upload's would let files be renamed or deleted.
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList& acceptedMimeTypes) override;
     bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
     void javaScriptAlert(const QUrl& origin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& value,

@@ -17,9 +17,12 @@
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace {
+
+constexpr qsizetype kEngineTitleCut = 4096;
 
 // Addresses with any other scheme (mailto:, tel:, ...) belong to the desktop's own handlers.
 bool engineLoads(const QUrl& url)
@@ -89,7 +92,9 @@ WebEngineBrowser::~WebEngineBrowser()
 
 void WebEngineBrowser::connectEngineEvents()
 {
-    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserControl::titleChanged);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
+    connect(m_page, &EnginePage::navigationRefused, this,
+            [this](const QUrl& url) { emit navigationRefused(url.toString()); });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
@@ -126,6 +131,21 @@ void WebEngineBrowser::connectEngineEvents()
         m_printer.reset();
         emit printFinished(printed);
     });
+}
+
+// The engine cuts titles at this length; the page's own, read in the program's script world
+// where the page cannot redefine it, is passed on in full after the cut one.
+void WebEngineBrowser::passTitle(const QString& title)
+{
+    emit titleChanged(title);
+    if (title.size() < kEngineTitleCut)
+        return;
+    m_page->runJavaScript(QStringLiteral("document.title"), QWebEngineScript::ApplicationWorld,
+                          [self = QPointer<WebEngineBrowser>(this), title](const QVariant& whole) {
+                              const QString text = whole.toString();
+                              if (self && text.size() > title.size())
+                                  emit self->titleChanged(text);
+                          });
 }
 
 void WebEngineBrowser::navigate(const QString& typed)

@@ -40,6 +40,7 @@ public:
 
 private:
     void connectEngineEvents();
+    void passTitle(const QString& title);
     void showContextMenu(const QPoint& position);
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
