@@ -74,7 +74,7 @@ void SplashWindow::handOver()
     // starts there; so does one whose settings cannot be read, as they may say so.
     const MachineSettings machine = m_app.services().machine->read();
     if (machine.startFullScreen || !machine.fileRead)
-        m_app.mainFrame().enterFullScreen();
+        m_app.mainFrame().startInFullScreen();
     else
         m_app.mainFrame().showMaximized();
     StartupLog::milestone("frame shown");

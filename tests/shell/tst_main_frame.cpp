@@ -51,6 +51,13 @@ private slots:
         QCOMPARE(loadedWindow<MainFrame>()->isVisible(), !fullScreen);
         QCOMPARE(loadedWindow<FullScreenWindow>() && loadedWindow<FullScreenWindow>()->isVisible(),
                  fullScreen);
+        if (fullScreen) { // on its own first page, not the frame's; the frame comes back maximised
+            auto* page =
+                static_cast<FakeBrowserControl*>(loadedWindow<FullScreenWindow>()->browser);
+            QCOMPARE(page->calls, QStringList{"GoHome"});
+            loadedWindow<FullScreenWindow>()->close();
+            QVERIFY(loadedWindow<MainFrame>()->isMaximized());
+        }
         QTRY_VERIFY(splash.isNull());
     }
 
