@@ -24,7 +24,7 @@ set(allowed_admin core admin store)
 set(allowed_program core platform real widgets shell)
 
 function(layer_of path out)
-    if(path MATCHES "^platform/real/qt_settings_store\\.|^platform/real/ini_")
+    if(path MATCHES "^platform/real/(qt_settings_store|machine_settings_files)\\.|^platform/real/ini_")
         set(layer store)
     elseif(path MATCHES "^platform/real/")
         set(layer real)

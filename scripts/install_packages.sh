@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev qt6-svg-dev
+    libicu-dev libsodium-dev pkg-config
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream man-db

@@ -3,11 +3,18 @@
 
 #include "admin/restrictions_tool.h"
 #include "core/command_line.h"
+#include "platform/real/machine_settings_files.h"
 #include "platform/real/qt_settings_store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +30,33 @@ bool asksVersion(const QStringList& arguments)
     return parser.isSet(version);
 }
 
+// On a terminal the passphrase is asked for and not shown while typed; otherwise it is the next
+// line of the input.
+std::optional<QString> readPassphrase(const QString& prompt)
+{
+    const bool terminal = ::isatty(STDIN_FILENO) == 1;
+    termios shown{};
+    if (terminal) {
+        std::fputs(prompt.toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
+        ::tcgetattr(STDIN_FILENO, &shown);
+        termios hidden = shown;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+    }
+    std::string line;
+    const bool read = static_cast<bool>(std::getline(std::cin, line));
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+        std::fputc('\n', stderr);
+    }
+    if (!read)
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,7 +70,11 @@ int main(int argc, char* argv[])
         return RestrictionsTool::kDone;
     }
     QtSettingsStore user;
-    QtSettingsStore system(QtSettingsStore::systemDirectory());
+    // Every user reads the machine's settings, whatever the administrator's umask.
+    QtSettingsStore system(MachineSettingsFiles::builtInFolder(),
+                           QtSettingsStore::Readers::Everyone);
+    const MachineSettingsFiles machine;
     QTextStream err(stderr);
-    return RestrictionsTool::run(QCoreApplication::arguments().mid(1), user, system, out, err);
+    return RestrictionsTool::run(QCoreApplication::arguments().mid(1),
+                                 {user, system, machine, readPassphrase}, out, err);
 }

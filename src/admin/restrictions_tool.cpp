@@ -1,6 +1,8 @@
 #include "admin/restrictions_tool.h"
 
 #include "core/errors.h"
+#include "core/machine_settings.h"
+#include "core/passphrase.h"
 #include "core/restriction_list.h"
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <utility>
 
 namespace RestrictionsTool {
@@ -22,6 +25,8 @@ const QString kSystem = QStringLiteral("--system");
 void printUsage(QTextStream& stream, const SettingsStore& user, const SettingsStore& system)
 {
     stream << "Usage: " << kProgram << " [--system] COMMAND\n"
+           << "       " << kProgram << " --system passphrase [--remove]\n"
+           << "       " << kProgram << " --system start-full-screen on|off\n"
            << "Keeps the parental restriction list of Brivola's full-screen mode: a page whose\n"
               "title holds one of its words or phrases, letter case ignored, is refused there.\n"
               "\n"
@@ -31,6 +36,15 @@ void printUsage(QTextStream& stream, const SettingsStore& user, const SettingsSt
               "  add WORD     add a word or phrase (put a phrase in quotes: add \"bad word\")\n"
               "  remove WORD  remove every entry equal to WORD, letter case ignored\n"
               "  clear        empty the list\n"
+              "\n"
+              "Machine settings (with --system only):\n"
+              "  passphrase   set the parent passphrase, which leaving full-screen mode asks\n"
+              "               for (asked twice on a terminal, else two lines of the input);\n"
+              "               only a salted Argon2id hash of it is stored\n"
+              "  passphrase --remove\n"
+              "               remove it: full-screen mode is left without one\n"
+              "  start-full-screen on|off\n"
+              "               whether the program opens straight into full-screen mode\n"
               "  --help       show this help\n"
               "  --version    show the version\n"
               "\n"
@@ -41,11 +55,13 @@ void printUsage(QTextStream& stream, const SettingsStore& user, const SettingsSt
               "works on the machine's list, which only an administrator can change (run it as\n"
               "root, for example with sudo), and which is out of a child's reach:\n  "
            << system.location(Texts::kProgramStore)
-           << "\nBoth keep section [Restrictions]: \"Number\", then \"0\", \"1\", ... "
+           << "\nwith the machine settings in section [Full Screen]. Every \"*.list\" file in its\n"
+              "folder restrictions.d (one entry a line, UTF-8) adds to the machine's list.\n"
+              "Both keep section [Restrictions]: \"Number\", then \"0\", \"1\", ... "
               "Saving\nrewrites those keys; other keys of the section are kept.\n"
               "\n"
-              "Exit status: 0 done, 1 failed (word not in the list, list not saved),\n"
-              "2 wrong usage.\n";
+              "Exit status: 0 done, 1 failed (word not in the list, list not saved or not\n"
+              "readable, passphrases that differ), 2 wrong usage.\n";
 }
 
 int wrongUsage(QTextStream& err, const QString& problem)
@@ -100,9 +116,9 @@ int edit(SettingsStore& store, bool systemWide, QTextStream& err,
     try {
         store.update(Texts::kProgramStore, [&] { status = command(); });
     } catch (const StoreError& error) {
-        err << kProgram << ": could not save the list: " << error.what() << "\n";
+        err << kProgram << ": could not save: " << error.what() << "\n";
         if (systemWide)
-            err << "Only an administrator can change the system-wide list: run it as root.\n";
+            err << "Only an administrator can change the machine's settings: run it as root.\n";
         return kFailed;
     }
     return status;
@@ -113,6 +129,42 @@ int list(const SettingsStore& store, QTextStream& out)
     for (const QString& entry : Restrictions::read(store))
         out << entry << "\n";
     return kDone;
+}
+
+// The machine's list as the full-screen window reads it, list files included; one that cannot
+// be read is a failure, as the window then refuses every page.
+int listMachine(const MachineSettingsSource& machine, QTextStream& out, QTextStream& err)
+{
+    const MachineSettings settings = machine.read();
+    if (!settings.problem.isEmpty()) {
+        err << kProgram << ": the machine's list could not be read: " << settings.problem
+            << "\nFull-screen mode refuses every page until it can.\n";
+        return kFailed;
+    }
+    for (const QString& entry : settings.restrictions)
+        out << entry << "\n";
+    return kDone;
+}
+
+// The new passphrase, asked twice; none when the two differ or one is empty.
+std::optional<QString> newPassphrase(const PassphraseReader& read, QTextStream& err)
+{
+    const std::optional<QString> first = read(QStringLiteral("New parent passphrase: "));
+    const std::optional<QString> second = read(QStringLiteral("The same again: "));
+    if (!first || !second || first->isEmpty()) {
+        err << kProgram << ": no passphrase given; nothing changed\n";
+        return std::nullopt;
+    }
+    if (*first != *second) {
+        err << kProgram << ": the two passphrases differ; nothing changed\n";
+        return std::nullopt;
+    }
+    return first;
+}
+
+void writeMachineValue(SettingsStore& store, const QString& key, const QString& value)
+{
+    store.write(Texts::kProgramStore, MachineKeys::kSection, key, value);
 }
 
 int add(SettingsStore& store, const QString& word, QTextStream& out)
@@ -146,19 +198,59 @@ int remove(SettingsStore& store, const QString& word, QTextStream& err)
 
 } // namespace
 
-int run(const QStringList& given, SettingsStore& user, SettingsStore& system, QTextStream& out,
-        QTextStream& err)
+// The machine's own settings: the passphrase and the start in full-screen mode.
+int runMachineCommand(const QStringList& arguments, const Stores& stores, QTextStream& err)
+{
+    const QString& command = arguments.first();
+    const QStringList operands = arguments.mid(1);
+    if (command == QLatin1String("passphrase")) {
+        if (operands.size() > 1 ||
+            (operands.size() == 1 && operands[0] != QLatin1String("--remove")))
+            return wrongUsage(err, QStringLiteral("'passphrase' takes nothing or --remove"));
+        QString hash;
+        if (operands.isEmpty()) {
+            const std::optional<QString> passphrase = newPassphrase(stores.readPassphrase, err);
+            if (!passphrase)
+                return kFailed;
+            try {
+                hash = Passphrase::hashed(*passphrase);
+            } catch (const std::runtime_error& error) {
+                err << kProgram << ": " << error.what() << "\n";
+                return kFailed;
+            }
+        }
+        return edit(stores.system, true, err, [&] {
+            writeMachineValue(stores.system, MachineKeys::kPassphrase, hash);
+            return int(kDone);
+        });
+    }
+    if (operands.size() != 1 ||
+        (operands[0] != MachineKeys::kOn && operands[0] != MachineKeys::kOff))
+        return wrongUsage(err, QStringLiteral("'start-full-screen' takes on or off"));
+    return edit(stores.system, true, err, [&] {
+        writeMachineValue(stores.system, MachineKeys::kStart, operands[0]);
+        return int(kDone);
+    });
+}
+
+int run(const QStringList& given, const Stores& stores, QTextStream& out, QTextStream& err)
 {
     const bool systemWide = !given.isEmpty() && given.first() == kSystem;
     const QStringList arguments = systemWide ? given.mid(1) : given;
-    SettingsStore& store = systemWide ? system : user;
+    SettingsStore& store = systemWide ? stores.system : stores.user;
     if (arguments.isEmpty())
         return wrongUsage(err, QStringLiteral("no command given"));
     const QString& command = arguments.first();
     const qsizetype operands = arguments.size() - 1;
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        printUsage(out, user, system);
+        printUsage(out, stores.user, stores.system);
         return kDone;
+    }
+    if (command == QLatin1String("passphrase") || command == QLatin1String("start-full-screen")) {
+        if (!systemWide)
+            return wrongUsage(
+                err, QStringLiteral("'%1' is a machine setting: use --system %1").arg(command));
+        return runMachineCommand(arguments, stores, err);
     }
     const bool takesWord = command == QLatin1String("add") || command == QLatin1String("remove");
     const bool takesNothing = command == QLatin1String("list") || command == QLatin1String("clear");
@@ -171,7 +263,7 @@ int run(const QStringList& given, SettingsStore& user, SettingsStore& system, QT
         return wrongUsage(err, QStringLiteral("'%1' takes no word").arg(command));
 
     if (command == QLatin1String("list"))
-        return list(store, out);
+        return systemWide ? listMachine(stores.machine, out, err) : list(store, out);
     if (command == QLatin1String("add") && arguments[1].trimmed().isEmpty())
         return wrongUsage(err, QStringLiteral("an empty word would refuse every page; "
                                               "give a word or phrase"));

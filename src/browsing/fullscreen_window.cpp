@@ -2,11 +2,13 @@
 
 #include "browsing/fullscreen_toolbar.h"
 #include "core/errors.h"
+#include "core/passphrase.h"
 #include "core/shared_texts.h"
 #include "core/twips.h"
 #include "platform/browser_profile.h"
 #include "platform/message_box.h"
 #include "platform/program_info.h"
+#include "platform/refusal_log.h"
 #include "platform/window_system.h"
 #include "widgets/colors.h"
 #include "widgets/icons.h"
@@ -40,14 +42,14 @@ int stripPixels()
 } // namespace
 
 FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore& settings,
-                                   const SettingsStore& systemSettings, MessageBox& messages,
-                                   const ProgramInfo& program, WindowSystem& windowSystem,
-                                   ToolbarWindow& toolbar)
+                                   const MachineSettingsSource& machine, RefusalLog& refusalLog,
+                                   MessageBox& messages, const ProgramInfo& program,
+                                   WindowSystem& windowSystem, ToolbarWindow& toolbar)
     : QWidget(nullptr, Qt::FramelessWindowHint), toolbarButton(new QPushButton(tr("&Q"), this)),
       browser(profile.createBrowser(this)), revealStrip(new MouseLabel(QString(), this)),
-      lampTimer(new QTimer(this)), m_settings(settings), m_systemSettings(systemSettings),
-      m_messages(messages), m_program(program), m_windowSystem(windowSystem), m_toolbar(toolbar),
-      m_refusalCheck(new QTimer(this))
+      lampTimer(new QTimer(this)), m_settings(settings), m_machineSource(machine),
+      m_refusalLog(refusalLog), m_messages(messages), m_program(program),
+      m_windowSystem(windowSystem), m_toolbar(toolbar), m_refusalCheck(new QTimer(this))
 {
     setObjectName(QStringLiteral("FullScreenWindow"));
     setWindowTitle(Texts::kProductTitle);
@@ -63,7 +65,6 @@ FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore&
     toolbarButton->setAccessibleName(tr("Show toolbar"));
     connect(toolbarButton, &QPushButton::clicked, this, &FullScreenWindow::summonToolbar);
     browser->setObjectName(QStringLiteral("browser"));
-    browser->setGuarded(true);
     revealStrip->setObjectName(QStringLiteral("revealStrip"));
     setBackground(revealStrip, Qt::black);
     connect(revealStrip, &MouseLabel::clicked, this, &FullScreenWindow::toggleToolbar);
@@ -85,6 +86,8 @@ void FullScreenWindow::connectBrowser()
     connect(browser, &BrowserControl::newWindowRequested, this, &FullScreenWindow::refuseNewWindow);
     connect(browser, &BrowserControl::progressChanged, this, &FullScreenWindow::showProgress);
     connect(browser, &BrowserControl::titleChanged, this, &FullScreenWindow::checkTitle);
+    connect(browser, &BrowserControl::navigationRefused, this,
+            [this](const QString& address) { m_refusalLog.record(browser->title(), address, {}); });
     connect(browser, &BrowserControl::documentStarted, this, [this] {
         m_documentLeft = true;
         m_loading = true;
@@ -93,8 +96,13 @@ void FullScreenWindow::connectBrowser()
 
 void FullScreenWindow::load()
 {
-    restrictions =
-        RestrictionList(Restrictions::read(m_settings) + Restrictions::read(m_systemSettings));
+    m_machine = m_machineSource.read();
+    QStringList entries = Restrictions::read(m_settings) + m_machine.restrictions;
+    if (!m_machine.problem.isEmpty())
+        entries.append(QString()); // refuses every page
+    restrictions = RestrictionList(entries);
+    browser->setGuard(leavingGuarded() ? AddressRules::Guard::Parent
+                                       : AddressRules::Guard::FullScreen);
     coverScreen();
     placeBrowser();
     placeStrip();
@@ -242,8 +250,8 @@ void FullScreenWindow::refuseRestricted(const QString& title)
         endRefusal();
         return;
     }
-    const qsizetype refusals = restrictions.matches(title).size();
-    if (refusals == 0 || (m_refusalCheck->isActive() && !m_refusalShown))
+    const QList<qsizetype> matched = restrictions.matches(title);
+    if (matched.isEmpty() || (m_refusalCheck->isActive() && !m_refusalShown))
         return;
     if (m_refusalShown) {
         keepRefusedPageAway();
@@ -256,11 +264,14 @@ void FullScreenWindow::refuseRestricted(const QString& title)
     m_refusedWhileLoading = m_loading;
     m_refusedAddress = browser->url();
     bool replaced = false;
-    for (qsizetype i = 0; i < refusals; ++i) {
+    const QString message =
+        m_machine.problem.isEmpty() ? kRefusedMessage : kUnreadableMessage.arg(m_machine.problem);
+    for (const qsizetype entry : matched) {
+        m_refusalLog.record(title, m_refusedAddress, restrictions.entries()[entry]);
         browser->stop();
         leaveRefusedPage(replaced);
         const QScopedValueRollback shown(m_refusalShown, true);
-        m_messages.show(this, kRefusedMessage);
+        m_messages.show(this, message);
     }
 }
 
@@ -321,11 +332,48 @@ void FullScreenWindow::changeEvent(QEvent* event)
 // nothing loads a toolbar again.
 void FullScreenWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_mayLeave && leavingGuarded()) {
+        event->ignore();
+        askToLeave();
+        return;
+    }
     lampTimer->stop();
     browser->blockSignals(true);
     m_toolbar.unload();
     event->accept();
     emit unloaded();
+}
+
+bool FullScreenWindow::leavingGuarded() const
+{
+    return !m_machine.passphraseHash.isEmpty() || !m_machine.fileRead;
+}
+
+// Why no passphrase can be checked; empty when one can.
+QString FullScreenWindow::guardDamage() const
+{
+    if (!m_machine.fileRead)
+        return m_machine.problem;
+    if (Passphrase::isDamaged(m_machine.passphraseHash))
+        return QStringLiteral("The stored hash of the parent passphrase is damaged.");
+    return {};
+}
+
+void FullScreenWindow::askToLeave()
+{
+    if (const QString damage = guardDamage(); !damage.isEmpty()) {
+        m_messages.show(this, kGuardDamagedMessage.arg(damage));
+        return;
+    }
+    if (findChild<PassphraseDialog*>())
+        return; // already asking
+    auto* dialog = new PassphraseDialog(m_machine.passphraseHash, m_tries, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] {
+        m_mayLeave = true;
+        close();
+    });
+    dialog->open();
 }
 
 void FullScreenWindow::resizeEvent(QResizeEvent* event)

@@ -3,7 +3,9 @@
 // The full-screen browser window: one borderless page over the whole screen, steered from the
 // floating toolbar, that refuses pages whose titles hold a word of the restriction list.
 
+#include "browsing/passphrase_dialog.h"
 #include "core/address_rules.h"
+#include "core/machine_settings.h"
 #include "core/restriction_list.h"
 #include "widgets/global_window.h"
 
@@ -18,6 +20,7 @@ class MouseLabel;
 class ProgramInfo;
 class QPushButton;
 class QTimer;
+class RefusalLog;
 class SettingsStore;
 class WindowSystem;
 
@@ -31,11 +34,20 @@ public:
     inline static const QString kRefusedPage = AddressRules::kEmptyPage;
     inline static const QString kRefusedMessage =
         QStringLiteral("That page violates parental rules");
+    // In place of that message while the machine's list cannot be read: every page is refused.
+    inline static const QString kUnreadableMessage = QStringLiteral(
+        "The list of restricted pages could not be read, so every page is refused. A parent can "
+        "repair it with brivola-restrictions.\n\n%1");
+    // Leaving is refused while the guard cannot tell a parent's passphrase.
+    inline static const QString kGuardDamagedMessage = QStringLiteral(
+        "The full-screen guard is damaged, so full-screen mode cannot be left. A parent can "
+        "repair it with \"brivola-restrictions --system passphrase\".\n\n%1");
 
-    // Loading reads the restriction lists, the user's and the machine's, and loads the toolbar.
+    // Loading reads the restriction lists, the user's and the machine's, the machine's guard,
+    // and loads the toolbar. Refusals are recorded in the log.
     FullScreenWindow(BrowserProfile& profile, const SettingsStore& settings,
-                     const SettingsStore& systemSettings, MessageBox& messages,
-                     const ProgramInfo& program, WindowSystem& windowSystem,
+                     const MachineSettingsSource& machine, RefusalLog& refusalLog,
+                     MessageBox& messages, const ProgramInfo& program, WindowSystem& windowSystem,
                      ToolbarWindow& toolbar);
 
     QPushButton* const toolbarButton;
@@ -66,6 +78,8 @@ public slots:
     void checkTitle(const QString& text);
     // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
     void endRefusal();
+    // While a parent's passphrase guards full-screen mode, leaving asks for it first.
+    void askToLeave();
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.
@@ -90,9 +104,15 @@ private:
     bool showsRefusedPage() const;
     bool refusedPageStopped() const;
     void keepRefusedPageAway();
+    bool leavingGuarded() const;
+    QString guardDamage() const;
 
     const SettingsStore& m_settings;
-    const SettingsStore& m_systemSettings;
+    const MachineSettingsSource& m_machineSource;
+    RefusalLog& m_refusalLog;
+    MachineSettings m_machine; // as read at load
+    PassphraseDialog::Tries m_tries;
+    bool m_mayLeave = false; // the passphrase was given
     MessageBox& m_messages;
     const ProgramInfo& m_program;
     WindowSystem& m_windowSystem;

@@ -20,7 +20,7 @@ QString cleaned(const QString& typed)
     return QString(typed).remove(tabsAndBreaks).trimmed();
 }
 
-QString refusal(const QString& address, bool guarded)
+QString refusal(const QString& address, Guard guard)
 {
     if (address.contains(QChar(u'\0')))
         return QStringLiteral("an address holds no NUL characters");
@@ -33,12 +33,20 @@ QString refusal(const QString& address, bool guarded)
     if (scheme == QLatin1String("javascript") ||
         QUrl(address).scheme().compare(QLatin1String("javascript"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("scripts are not run from the address box");
-    static const QStringList webPages = {QStringLiteral("http"), QStringLiteral("https"),
-                                         QStringLiteral("file"), QStringLiteral("mailto")};
-    const bool ownPage = address == kEmptyPage || address == InternetSettings::kDefaultHomePage;
-    if (guarded && !webPages.contains(scheme) && !ownPage)
+    if (guard != Guard::None && !fullScreenOpens(QUrl::fromUserInput(address), guard))
         return QStringLiteral("full-screen mode opens web pages only");
     return {};
+}
+
+bool fullScreenOpens(const QUrl& url, Guard guard)
+{
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return true;
+    if (scheme == QLatin1String("file"))
+        return guard != Guard::Parent;
+    const QString address = url.toString();
+    return address == kEmptyPage || address == InternetSettings::kDefaultHomePage;
 }
 
 } // namespace AddressRules

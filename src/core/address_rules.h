@@ -5,7 +5,14 @@
 
 #include <QString>
 
+class QUrl;
+
 namespace AddressRules {
+
+// What a control may open. A full-screen control, where every page's title is tested, opens web
+// pages and local files only; while a parent's passphrase guards full-screen mode, web pages
+// only, as a saved page would show its source under "file:".
+enum class Guard { None, FullScreen, Parent };
 
 // The window's own empty page, shown in place of a refused page.
 inline const QString kEmptyPage = QStringLiteral("qrc:/fullscreen/refused.html");
@@ -15,9 +22,14 @@ QString cleaned(const QString& typed);
 
 // Why a control must not open the cleaned address, or an empty text when it may. Nothing
 // opens a script address ("javascript:"), a text with NUL characters or one longer than any
-// address. A guarded control (the full-screen window's, where every page's title is tested)
-// opens only web pages, local files, the mail link and the program's own pages: "data:",
-// "view-source:" and the engine's internal pages would show text no title test sees.
-QString refusal(const QString& address, bool guarded);
+// address. A guarded control also refuses what fullScreenOpens() does not allow.
+QString refusal(const QString& address, Guard guard);
+
+// Whether a guarded control opens an address, typed, followed from a link or redirected to:
+// "http" and "https" and the program's own pages, and "file" unless a parent guards the mode.
+// Everything else is refused: "data:", "view-source:" and the engine's internal pages would
+// show text no title test sees, and "mailto:", "magnet:" and other schemes would hand the
+// address to another program.
+bool fullScreenOpens(const QUrl& url, Guard guard);
 
 } // namespace AddressRules

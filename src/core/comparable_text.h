@@ -9,3 +9,10 @@
 #include <QString>
 
 QString comparableText(const QString& text);
+
+// The comparable text in its confusable skeleton (Unicode's UTS #39, through ICU's spoof
+// checker), so that letters of other scripts that look like Latin ones ("с" of Cyrillic, "ο" of
+// Greek), small capitals ("ᴀ") and letters in negative squares ("🅰") are the letters they
+// resemble. Each character becomes a text of its own, whatever stands around it, so a word
+// held in a text is held in the text's skeleton too.
+QString skeletonText(const QString& text);

@@ -5,6 +5,8 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -100,6 +102,21 @@ QStringList entriesOf(const QString& number, const StoredKeys& stored)
     return entries.finish(last);
 }
 
+std::optional<QStringList> entriesOfListFile(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    QStringList entries;
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const QStringView entry = line.trimmed();
+        if (!entry.isEmpty() && !entry.startsWith(QLatin1Char('#')))
+            entries.append(entry.toString());
+    }
+    return entries;
+}
+
 QString entryKey(qsizetype position)
 {
     return QString::number(position);
@@ -114,14 +131,14 @@ bool isListKey(const QString& key)
 
 RestrictionList::RestrictionList(const QStringList& entries) : m_entries(entries)
 {
-    QStringList comparable;
-    comparable.reserve(entries.size());
+    QStringList skeletons;
+    skeletons.reserve(entries.size());
     for (const QString& entry : entries) {
-        comparable.append(comparableText(entry));
-        if (comparable.last().isEmpty())
-            m_emptyEntries.append(comparable.size() - 1);
+        skeletons.append(skeletonText(entry));
+        if (skeletons.last().isEmpty())
+            m_emptyEntries.append(skeletons.size() - 1);
     }
-    m_matcher = SubstringMatcher(comparable);
+    m_matcher = SubstringMatcher(skeletons);
 }
 
 QList<qsizetype> RestrictionList::matches(const QString& title) const
@@ -129,6 +146,6 @@ QList<qsizetype> RestrictionList::matches(const QString& title) const
     if (title.isEmpty())
         return {};
     // A title of invisible characters only still holds the empty entries.
-    const QString comparable = comparableText(title);
-    return comparable.isEmpty() ? m_emptyEntries : m_matcher.find(comparable);
+    const QString skeleton = skeletonText(title);
+    return skeleton.isEmpty() ? m_emptyEntries : m_matcher.find(skeleton);
 }

@@ -5,10 +5,12 @@
 
 #include "core/substring_matcher.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 class SettingsStore;
@@ -29,6 +31,10 @@ QStringList read(const SettingsStore& store);
 using StoredKeys = QList<std::pair<QString, QString>>;
 QStringList entriesOf(const QString& number, const StoredKeys& stored);
 
+// The entries of a list file: one a line, in UTF-8, blanks around it dropped; blank lines and
+// lines that begin with "#" are left out. None when the bytes are not UTF-8 text.
+std::optional<QStringList> entriesOfListFile(QByteArrayView bytes);
+
 // The key of the entry at a position of a list written whole.
 QString entryKey(qsizetype position);
 // Whether a key of the section belongs to the list's layout: "Number", or a counter in decimal.
@@ -44,13 +50,13 @@ public:
     const QStringList& entries() const { return m_entries; }
 
     // The positions of the entries that occur in the title, in list order, one for every
-    // matching entry, both compared in their comparable form (look-alike spellings are the
-    // same); there are no word boundaries. An empty entry occurs in every title but the empty
-    // one.
+    // matching entry, both compared in their skeleton form (look-alike spellings, also of other
+    // scripts, are the same); there are no word boundaries. An empty entry occurs in every title
+    // but the empty one.
     QList<qsizetype> matches(const QString& title) const;
 
 private:
     QStringList m_entries;
     SubstringMatcher m_matcher;
-    QList<qsizetype> m_emptyEntries; // those that are empty in their comparable form
+    QList<qsizetype> m_emptyEntries; // those that are empty in their skeleton form
 };

@@ -2,6 +2,8 @@
 
 // The embeddable web browser that every browser window, and the full-screen window, holds.
 
+#include "core/address_rules.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -27,9 +29,11 @@ public:
     // dialogs: its questions are answered without being shown.
     virtual void setLeavingUnasked(bool unasked) = 0;
     // A guarded control is the full-screen window's, where a child browses: it opens only
-    // addresses whose pages the window can test, and asks nothing. Permissions are denied,
-    // certificate errors refused, and a page's full screen is the window's own.
-    virtual void setGuarded(bool guarded) = 0;
+    // addresses whose pages the window can test (AddressRules::fullScreenOpens), typed,
+    // followed or redirected to, hands nothing to other programs, and asks nothing. Permissions
+    // are denied, certificate errors refused, downloads cancelled, a page's full screen is the
+    // window's own, and its context menu neither saves, opens elsewhere nor inspects.
+    virtual void setGuard(AddressRules::Guard guard) = 0;
 
     // Highlights the text's matches and makes the next one (or the one before) current; an
     // empty text clears them. Answered by findResult.
@@ -42,7 +46,10 @@ public:
     virtual void printPage() = 0;
 
 signals:
+    // The page's whole title; one the engine cuts (at 4096 characters) comes again whole.
     void titleChanged(const QString& text);
+    // A guarded control did not follow a link, redirect or frame to this address.
+    void navigationRefused(const QString& address);
     void statusTextChanged(const QString& text);
     void progressChanged(int progress, int progressMax);
     // A new document starts loading: not a move within the page shown, as "#" links and a

@@ -2,6 +2,7 @@
 
 // The services through which the program reaches the outside world.
 
+#include "core/machine_settings.h"
 #include "core/settings_store.h"
 #include "platform/browser_profile.h"
 #include "platform/clock.h"
@@ -9,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/program_info.h"
+#include "platform/refusal_log.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/window_system.h"
@@ -17,8 +19,9 @@
 
 struct PlatformServices {
     std::unique_ptr<SettingsStore> settings;
-    // The administrator's settings, out of the user's reach; the program only reads them.
-    std::unique_ptr<SettingsStore> systemSettings;
+    // What the administrator set for the machine: its list, the passphrase, the start mode.
+    std::unique_ptr<MachineSettingsSource> machine;
+    std::unique_ptr<RefusalLog> refusalLog;
     std::unique_ptr<BrowserProfile> browsers;
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<Shell> shell;

@@ -28,8 +28,9 @@ App::App(PlatformServices services)
       }),
       m_fullScreenWindow([this] {
           const PlatformServices& s = m_services;
-          return new FullScreenWindow(*s.browsers, *s.settings, *s.systemSettings, *s.messageBox,
-                                      *s.programInfo, *s.windowSystem, m_fullScreenToolbar);
+          return new FullScreenWindow(*s.browsers, *s.settings, *s.machine, *s.refusalLog,
+                                      *s.messageBox, *s.programInfo, *s.windowSystem,
+                                      m_fullScreenToolbar);
       })
 {
     // The program ends when the frame unloads, never because some other window closed last

@@ -245,14 +245,26 @@ void MainFrame::showOrganizer()
 // window shows.
 void MainFrame::enterFullScreen()
 {
-    setVisible(false);
-    FullScreenWindow& fullScreen = m_app.fullScreenWindow();
-    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::show, Qt::UniqueConnection);
-    fullScreen.show();
+    FullScreenWindow& fullScreen = showFullScreenWindow();
     ignoreFailure([&] {
         if (auto* browser = qobject_cast<BrowserWindow*>(activeChild()))
             fullScreen.navigate(browser->address());
     });
+}
+
+void MainFrame::startInFullScreen()
+{
+    setWindowState(Qt::WindowMaximized);
+    showFullScreenWindow();
+}
+
+FullScreenWindow& MainFrame::showFullScreenWindow()
+{
+    setVisible(false);
+    FullScreenWindow& fullScreen = m_app.fullScreenWindow();
+    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::show, Qt::UniqueConnection);
+    fullScreen.show();
+    return fullScreen;
 }
 
 void MainFrame::tickTimeOnline()

@@ -15,6 +15,7 @@
 class App;
 class BrowserWindow;
 class DownloadsWindow;
+class FullScreenWindow;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -95,6 +96,9 @@ public slots:
     void showOrganizer();
     // "Full Screen", also Window > "&Full Screen".
     void enterFullScreen();
+    // The program starts in full-screen mode, on its own first page; the frame shows maximised
+    // once full-screen mode ends.
+    void startInFullScreen();
     // "Time Online" clock.
     void tickTimeOnline();
     // Time of day in the title.
@@ -116,6 +120,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    FullScreenWindow& showFullScreenWindow();
     void createButtonBar();
     void createMenus();
     void createClocks();

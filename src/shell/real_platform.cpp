@@ -3,11 +3,13 @@
 #include "browsing/internet_options_dialog.h"
 #include "platform/real/application_program_info.h"
 #include "platform/real/desktop_shell.h"
+#include "platform/real/machine_settings_files.h"
 #include "platform/real/qt_file_dialog.h"
 #include "platform/real/qt_message_box.h"
 #include "platform/real/qt_printer.h"
 #include "platform/real/qt_settings_store.h"
 #include "platform/real/qt_window_system.h"
+#include "platform/real/syslog_refusal_log.h"
 #include "platform/real/system_clock.h"
 #include "platform/real/webengine_profile.h"
 
@@ -25,7 +27,8 @@ PlatformServices realPlatform()
 {
     PlatformServices services;
     services.settings = std::make_unique<QtSettingsStore>();
-    services.systemSettings = std::make_unique<QtSettingsStore>(QtSettingsStore::systemDirectory());
+    services.machine = std::make_unique<MachineSettingsFiles>();
+    services.refusalLog = std::make_unique<SyslogRefusalLog>();
     services.messageBox = std::make_unique<QtMessageBox>();
     services.fileDialogs = std::make_unique<QtFileDialogFactory>();
     // The engine's profile starts here, before any window, and warms up while the splash shows.

@@ -69,8 +69,14 @@ SplashWindow::SplashWindow(App& app)
 
 void SplashWindow::handOver()
 {
-    // The frame shows before the splash goes, so the program never has no window at all.
-    m_app.mainFrame().showMaximized();
+    // The frame shows before the splash goes, so the program never has no window at all. A
+    // machine set to start in full-screen mode shows that instead, so that a child's login
+    // starts there; so does one whose settings cannot be read, as they may say so.
+    const MachineSettings machine = m_app.services().machine->read();
+    if (machine.startFullScreen || !machine.fileRead)
+        m_app.mainFrame().startInFullScreen();
+    else
+        m_app.mainFrame().showMaximized();
     StartupLog::milestone("frame shown");
     close();
 }

@@ -1,13 +1,18 @@
 #include "admin/restrictions_tool.h"
+#include "core/passphrase.h"
 #include "core/restriction_list.h"
+#include "platform/real/machine_settings_files.h"
 #include "platform/real/qt_settings_store.h"
 #include "support/files.h"
 #include "support/forked_child.h"
 #include "support/test_main.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 class TestRestrictionsTool : public QObject {
     Q_OBJECT
@@ -113,6 +118,159 @@ private slots:
         QCOMPARE(m_out, "casino\n");
     }
 
+    // The machine's list as the program reads it fails closed: what exists but cannot be read
+    // makes "list" fail with the reason. Read by an unprivileged user, as a child would.
+    void machineListFailsClosed_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // the machine's Brivola.ini; none when empty
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<QByteArray>("dropIn"); // restrictions.d/school.list; none when empty
+        QTest::addColumn<int>("dropInMode");
+        QTest::addColumn<QString>("output"); // the status, then what it printed
+        const QByteArray list = "[Restrictions]\nNumber=1\n0=casino\n";
+        QTest::newRow("folder missing") << QByteArray() << 0 << QByteArray() << 0 << "0 ";
+        QTest::newRow("readable, with a drop-in list")
+            << list << 0644 << QByteArray("dice\n# comment\npoker\n") << 0644
+            << "0 casino\ndice\npoker\n";
+        QTest::newRow("drop-in list alone")
+            << QByteArray() << 0 << QByteArray("dice") << 0644 << "0 dice\n";
+        QTest::newRow("file unreadable")
+            << list << 0600 << QByteArray() << 0 << "1 Permission denied";
+        QTest::newRow("file damaged") << QByteArray("[Restrictions\nNumber=1\n0=casino\n") << 0644
+                                      << QByteArray() << 0 << "1 is damaged";
+        QTest::newRow("drop-in unreadable")
+            << list << 0644 << QByteArray("dice") << 0600 << "1 Permission denied";
+        QTest::newRow("drop-in not UTF-8")
+            << list << 0644 << QByteArray("d\xff") << 0644 << "1 is not UTF-8 text";
+    }
+
+    void machineListFailsClosed()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, fileMode);
+        QFETCH(QByteArray, dropIn);
+        QFETCH(int, dropInMode);
+        QFETCH(QString, output);
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        const QString system = m_dir->filePath("system");
+        if (!file.isEmpty() || !dropIn.isEmpty())
+            QVERIFY(QDir().mkpath(system + "/restrictions.d"));
+        if (!file.isEmpty()) {
+            QVERIFY(writeFile(system + "/Brivola.ini", file));
+            QVERIFY(::chmod(qPrintable(system + "/Brivola.ini"), mode_t(fileMode)) == 0);
+        }
+        if (!dropIn.isEmpty()) {
+            QVERIFY(writeFile(system + "/restrictions.d/school.list", dropIn));
+            QVERIFY(writeFile(system + "/restrictions.d/notes.txt", "not a list"));
+            QVERIFY(::chmod(qPrintable(system + "/restrictions.d/school.list"),
+                            mode_t(dropInMode)) == 0);
+        }
+        const auto result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
+            const int status = run({"--system", "list"});
+            return QString::number(status) + ' ' + (status == 0 ? m_out : m_err);
+        });
+        if (!result.skipped.isEmpty())
+            QSKIP(qPrintable(result.skipped));
+        QVERIFY2(result.output.startsWith(output.left(2)) && result.output.contains(output.mid(2)),
+                 qPrintable(result.output));
+        if (output.startsWith('0'))
+            QCOMPARE(result.output, output);
+        else
+            QVERIFY(result.output.contains("refuses every page"));
+    }
+
+    // The folder the program reads the machine's settings from is built in: the environment
+    // names none.
+    void machineFolderIsBuiltIn()
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_DIRS", m_dir->filePath("nowhere"));
+        tool.setProcessEnvironment(environment);
+        tool.start(BRIVOLA_RESTRICTIONS_TOOL, {"--help"});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString help = QString::fromUtf8(tool.readAllStandardOutput());
+        QVERIFY2(help.contains(MachineSettingsFiles::builtInFolder() + "/Brivola.ini") &&
+                     !help.contains("nowhere"),
+                 qPrintable(help));
+        QVERIFY(MachineSettingsFiles::builtInFolder().endsWith("/xdg/brivola"));
+    }
+
+    // Written under a umask that closes everything, every user still reads the machine's
+    // settings; a folder and file an earlier umask closed are opened again.
+    void machineSettingsReadableByEveryone()
+    {
+        const QString system = m_dir->filePath("system");
+        QVERIFY(QDir().mkpath(system));
+        QVERIFY(QFile::setPermissions(system, QFileDevice::Permissions(0x7000)));
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        const mode_t umaskBefore = ::umask(077);
+        const int added = run({"--system", "add", "casino"});
+        ::umask(umaskBefore);
+        QCOMPARE(added, 0);
+        QCOMPARE(int(QFileInfo(system).permissions() & 0x0777), 0x0755);
+        QCOMPARE(int(QFileInfo(system + "/Brivola.ini").permissions() & 0x0777), 0x0644);
+        const auto result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
+            return QString::number(run({"--system", "list"})) + ' ' + m_out;
+        });
+        if (!result.skipped.isEmpty())
+            QSKIP(qPrintable(result.skipped));
+        QCOMPARE(result.output, "0 casino\n");
+    }
+
+    void passphrase_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("verifies"); // the passphrase stored; none when empty
+        QTest::newRow("set") << QStringList{"--system", "passphrase"}
+                             << QStringList{"tree house", "tree house"} << 0 << "tree house";
+        QTest::newRow("typed differently")
+            << QStringList{"--system", "passphrase"} << QStringList{"tree house", "treehouse"} << 1
+            << "old one";
+        QTest::newRow("empty") << QStringList{"--system", "passphrase"} << QStringList{"", ""} << 1
+                               << "old one";
+        QTest::newRow("input ends")
+            << QStringList{"--system", "passphrase"} << QStringList{"tree house"} << 1 << "old one";
+        QTest::newRow("removed") << QStringList{"--system", "passphrase", "--remove"}
+                                 << QStringList() << 0 << "";
+        QTest::newRow("not the user's")
+            << QStringList{"passphrase"} << QStringList{"a", "a"} << 2 << "old one";
+        QTest::newRow("unknown option")
+            << QStringList{"--system", "passphrase", "--delete"} << QStringList() << 2 << "old one";
+    }
+
+    void passphrase()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, verifies);
+        m_input = QStringList{"old one", "old one"};
+        QCOMPARE(run({"--system", "passphrase"}), 0);
+        QFETCH(QStringList, input);
+        m_input = input;
+        QTEST(run(arguments), "status");
+        const QString hash = machine().passphraseHash;
+        QVERIFY(!hash.contains(verifies) || verifies.isEmpty());
+        if (verifies.isEmpty())
+            QCOMPARE(hash, QString());
+        else
+            QCOMPARE(Passphrase::check(hash, verifies), Passphrase::Verdict::Right);
+    }
+
+    void startFullScreen()
+    {
+        QCOMPARE(machine().startFullScreen, false);
+        QCOMPARE(run({"--system", "start-full-screen", "on"}), 0);
+        QCOMPARE(machine().startFullScreen, true);
+        QCOMPARE(run({"--system", "start-full-screen", "yes"}), 2);
+        QCOMPARE(run({"start-full-screen", "off"}), 2);
+        QCOMPARE(machine().startFullScreen, true);
+        QCOMPARE(run({"--system", "start-full-screen", "off"}), 0);
+        QCOMPARE(machine().startFullScreen, false);
+        QCOMPARE(machine().problem, QString());
+    }
+
     // Programs adding at the same time take turns: none loses another's word.
     void concurrentAddsKeepEveryWord()
     {
@@ -139,12 +297,24 @@ private:
         QTextStream out(&m_out);
         QTextStream err(&m_err);
         QtSettingsStore store(m_dir->path());
-        QtSettingsStore system(m_dir->filePath(QStringLiteral("system")));
-        return RestrictionsTool::run(arguments, store, system, out, err);
+        QtSettingsStore system(m_dir->filePath(QStringLiteral("system")),
+                               QtSettingsStore::Readers::Everyone);
+        const MachineSettingsFiles machine(m_dir->filePath(QStringLiteral("system")));
+        const auto readLine = [this](const QString&) -> std::optional<QString> {
+            if (m_input.isEmpty())
+                return std::nullopt;
+            return m_input.takeFirst();
+        };
+        return RestrictionsTool::run(arguments, {store, system, machine, readLine}, out, err);
+    }
+    MachineSettings machine() const
+    {
+        return MachineSettingsFiles(m_dir->filePath(QStringLiteral("system"))).read();
     }
     QByteArray fileText() const { return fileBytes(m_dir->filePath("Brivola.ini")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_input; // the lines a passphrase is read from
     QString m_out;
     QString m_err;
 };

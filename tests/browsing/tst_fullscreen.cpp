@@ -1,5 +1,7 @@
 #include "browsing/fullscreen_toolbar.h"
 #include "browsing/fullscreen_window.h"
+#include "browsing/passphrase_dialog.h"
+#include "core/passphrase.h"
 #include "core/shared_texts.h"
 #include "platform/real/qt_message_box.h"
 #include "platform/real/webengine_profile.h"
@@ -17,6 +19,8 @@
 #include <QWebEngineView>
 
 using namespace Restrictions;
+
+Q_DECLARE_METATYPE(AddressRules::Guard)
 
 namespace {
 
@@ -88,17 +92,23 @@ private slots:
         QTest::addColumn<QStringList>("pages");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("logged"); // "title | address | entry"
         const QString showEmpty = QStringLiteral("Navigate ") + kEmptyPage;
         QTest::newRow("every matching entry refuses again")
             << QStringList{"night", "dice", "casino"} << QStringList{"One", "Two", "Casino Night"}
-            << QStringList{"Stop", "GoBack", "Stop", "GoBack"} << "One";
+            << QStringList{"Stop", "GoBack", "Stop", "GoBack"} << "One"
+            << QStringList{"Casino Night | Casino Night | night",
+                           "Casino Night | Casino Night | casino"};
         QTest::newRow("refused first page is replaced")
             << QStringList{"casino", "night"} << QStringList{"CasinoNight"}
-            << QStringList{"Stop", "GoBack", showEmpty, "Stop", showEmpty} << kEmptyPage;
+            << QStringList{"Stop", "GoBack", showEmpty, "Stop", showEmpty} << kEmptyPage
+            << QStringList{"CasinoNight | CasinoNight | casino",
+                           "CasinoNight | CasinoNight | night"};
         // An empty entry refuses every title; the empty page must not refuse itself.
         QTest::newRow("own empty page is not tested")
             << QStringList{""} << QStringList{"Anything", kEmptyPage, "Next"}
-            << QStringList{"Stop", "GoBack", showEmpty, "Stop", "GoBack"} << kEmptyPage;
+            << QStringList{"Stop", "GoBack", showEmpty, "Stop", "GoBack"} << kEmptyPage
+            << QStringList{"Anything | Anything | ", "Next | Next | "};
     }
 
     void refusals()
@@ -115,6 +125,121 @@ private slots:
         QCOMPARE(f.browser()->currentAddress, shown);
         QCOMPARE(f.fakes.messageBox->prompts,
                  QStringList(calls.count("Stop"), FullScreenWindow::kRefusedMessage));
+        QTEST(f.fakes.refusalLog->records, "logged");
+    }
+
+    // A machine's list that cannot be read refuses every page, and says why.
+    void unreadableMachineListRefusesEverything()
+    {
+        Fixture f({}, QStringLiteral("first"));
+        f.fakes.machine->settings.problem = QStringLiteral("Could not read school.list");
+        f.window().show();
+        f.browser()->showPage("first", "A quiet page");
+        QCOMPARE(f.fakes.messageBox->prompts, QStringList{FullScreenWindow::kUnreadableMessage.arg(
+                                                  "Could not read school.list")});
+        QCOMPARE(f.browser()->currentAddress, kEmptyPage);
+        QCOMPARE(f.fakes.refusalLog->records, QStringList{"A quiet page | first | "});
+    }
+
+    // Links and redirects the control does not follow are recorded too.
+    void refusedNavigationsAreLogged()
+    {
+        Fixture f;
+        f.browser()->showPage("http://a.test/", "Games");
+        emit f.browser()->navigationRefused(QStringLiteral("magnet:?xt=1"));
+        QCOMPARE(f.fakes.refusalLog->records, QStringList{"Games | magnet:?xt=1 | "});
+    }
+
+    void leavingAsksForThePassphrase_data()
+    {
+        QTest::addColumn<QString>("hash");
+        QTest::addColumn<bool>("fileRead");
+        QTest::addColumn<QStringList>("tries");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<QString>("said"); // in the dialog, or in a box
+        QTest::addColumn<AddressRules::Guard>("guard");
+        using AddressRules::Guard;
+        const QString hash = Passphrase::hashed("tree house");
+        QTest::newRow("no passphrase")
+            << QString() << true << QStringList() << true << "" << Guard::FullScreen;
+        QTest::newRow("right") << hash << true << QStringList{"tree house"} << true << ""
+                               << Guard::Parent;
+        QTest::newRow("wrong") << hash << true << QStringList{"treehouse"} << false
+                               << "Wrong passphrase." << Guard::Parent;
+        QTest::newRow("wrong, then right")
+            << hash << true << QStringList{"Tree house", "tree house"} << true << ""
+            << Guard::Parent;
+        QTest::newRow("hash damaged") << hash.left(20) << true << QStringList() << false
+                                      << "guard is damaged" << Guard::Parent;
+        QTest::newRow("settings unreadable, passphrase unknown")
+            << QString() << false << QStringList() << false << "guard is damaged" << Guard::Parent;
+    }
+
+    // Closing the window (Exit, Alt+F4, the window manager) asks for the passphrase over it.
+    void leavingAsksForThePassphrase()
+    {
+        QFETCH(QString, hash);
+        QFETCH(bool, fileRead);
+        QFETCH(QStringList, tries);
+        QFETCH(bool, left);
+        QFETCH(QString, said);
+        Fixture f;
+        f.fakes.machine->settings.passphraseHash = hash;
+        f.fakes.machine->settings.fileRead = fileRead;
+        if (!fileRead)
+            f.fakes.machine->settings.problem = QStringLiteral("Could not read Brivola.ini");
+        f.frame->fullScreenButton->click();
+        QPointer<FullScreenWindow> w = &f.window();
+        QTEST(f.browser()->guard, "guard");
+        w->close();
+        for (const QString& passphrase : tries) {
+            auto* dialog = w->findChild<PassphraseDialog*>();
+            QVERIFY(dialog && dialog->isVisible());
+            dialog->passphraseBox->setText(passphrase);
+            dialog->leaveButton->click();
+        }
+        QCOMPARE(f.frame->isVisible(), left);
+        QCOMPARE(!w.isNull() && w->isVisible(), !left);
+        if (auto* dialog = w ? w->findChild<PassphraseDialog*>() : nullptr)
+            QVERIFY(dialog->statusLabel->text().contains(said));
+        else if (!said.isEmpty())
+            QVERIFY(!f.fakes.messageBox->prompts.isEmpty() &&
+                    f.fakes.messageBox->prompts.last().contains(said));
+        QVERIFY(said.isEmpty() || !left);
+        // "Mini" needs none.
+        if (w) {
+            QTest::mouseClick(f.showToolbar().miniLabel, Qt::LeftButton);
+            QTRY_VERIFY(w->isMinimized());
+        }
+    }
+
+    // After a few wrong tries each next one waits longer, also when the dialog is closed and
+    // asked for again; the right one is taken only once the pause is over.
+    void wrongPassphrasesMakeItWait()
+    {
+        Fixture f;
+        f.fakes.machine->settings.passphraseHash = Passphrase::hashed("tree house");
+        f.frame->fullScreenButton->click();
+        QPointer<FullScreenWindow> w = &f.window();
+        w->close();
+        QPointer<PassphraseDialog> dialog = w->findChild<PassphraseDialog*>();
+        for (const char* wrong : {"a", "b", "c"}) {
+            dialog->passphraseBox->setText(wrong);
+            dialog->leaveButton->click();
+        }
+        QVERIFY(!dialog->leaveButton->isEnabled());
+        QVERIFY(dialog->statusLabel->text().contains("Wait 1 seconds"));
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+        w->close();
+        dialog = w->findChild<PassphraseDialog*>();
+        QVERIFY(dialog && !dialog->passphraseBox->isEnabled());
+        dialog->passphraseBox->setText("tree house");
+        dialog->tryPassphrase(); // too early: not taken
+        QVERIFY(w->isVisible());
+        QTRY_VERIFY(dialog->leaveButton->isEnabled());
+        dialog->leaveButton->click();
+        QVERIFY(f.frame->isVisible());
     }
 
     // One refused navigation gives one box per matching entry. Its own later titles refuse
@@ -342,7 +467,7 @@ private slots:
         // The next full-screen mode starts afresh and reads the lists again, the user's and the
         // machine's.
         storeWords(*f.fakes.settings, {"poker"});
-        storeWords(*f.fakes.systemSettings, {"dice"});
+        f.fakes.machine->settings.restrictions = {"dice"};
         f.frame->fullScreenButton->click();
         QCOMPARE(f.window().restrictions.entries(), (QStringList{"poker", "dice"}));
         QVERIFY(f.window().titlesSeen.isEmpty());

@@ -2,11 +2,15 @@
 #include "core/agenda.h"
 #include "core/command_line.h"
 #include "core/leading_number.h"
+#include "core/machine_settings.h"
 #include "core/month_grid.h"
 #include "core/named_list_store.h"
+#include "core/passphrase.h"
 #include "core/restriction_list.h"
 #include "core/time_online.h"
 #include "core/window_arrangement.h"
+#include "platform/refusal_log.h"
+#include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
 #include <QDate>
@@ -27,25 +31,48 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("inWindow");     // a browser window opens it
         QTest::addColumn<bool>("inFullScreen"); // the full-screen window opens it
-        QTest::newRow("web page") << "example.com/a b" << true << true;
-        QTest::newRow("line breaks and tabs, as pasted") << "exam\nple.c\tom\r\n" << true << true;
-        QTest::newRow("local file") << "file:///home/a.html" << true << true;
-        QTest::newRow("start page") << "qrc:/start/start.html" << true << true;
-        QTest::newRow("script in capitals, blanks around") << " JavaScript:1 " << false << false;
-        QTest::newRow("NUL character") << QString::fromLatin1("a.com/\0x", 8) << false << false;
-        QTest::newRow("data") << "data:text/html,<h1>hi" << true << false;
-        QTest::newRow("program's resources") << "qrc:/icons/home.svg" << true << false;
-        QTest::newRow("a megabyte of address") << "a.com/" + QString(1 << 20, 'a') << true << true;
-        QTest::newRow("a megabyte of text") << QString(1 << 20, 'a') << false << false;
-        QTest::newRow("three megabytes") << "a.com/" + QString(3 << 20, 'a') << false << false;
+        QTest::addColumn<bool>("guarded");      // ... while a parent's passphrase is set
+        QTest::newRow("web page") << "example.com/a b" << true << true << true;
+        QTest::newRow("secure web page") << "HTTPS://example.com/" << true << true << true;
+        QTest::newRow("line breaks and tabs, as pasted") << "exam\nple.c\tom\r\n"
+                                                         << true << true << true;
+        QTest::newRow("local file") << "file:///home/a.html" << true << true << false;
+        QTest::newRow("start page") << "qrc:/start/start.html" << true << true << true;
+        QTest::newRow("refused page") << "qrc:/fullscreen/refused.html" << true << true << true;
+        QTest::newRow("mail link") << "mailto:a@example.com" << true << false << false;
+        QTest::newRow("magnet") << "magnet:?xt=urn:btih:00" << true << false << false;
+        QTest::newRow("steam") << "steam://run/10" << true << false << false;
+        QTest::newRow("unknown scheme") << "x-child-escape:now" << true << false << false;
+        QTest::newRow("script in capitals, blanks around")
+            << " JavaScript:1 " << false << false << false;
+        QTest::newRow("NUL character")
+            << QString::fromLatin1("a.com/\0x", 8) << false << false << false;
+        QTest::newRow("data") << "data:text/html,<h1>hi" << true << false << false;
+        QTest::newRow("view source") << "view-source:http://a.com/" << true << false << false;
+        QTest::newRow("program's resources") << "qrc:/icons/home.svg" << true << false << false;
+        QTest::newRow("a megabyte of address")
+            << "a.com/" + QString(1 << 20, 'a') << true << true << true;
+        QTest::newRow("a megabyte of text") << QString(1 << 20, 'a') << false << false << false;
+        QTest::newRow("three megabytes")
+            << "a.com/" + QString(3 << 20, 'a') << false << false << false;
     }
 
+    // Typed, or as a link or redirect leads there: the same rule.
     void addresses()
     {
+        using AddressRules::Guard;
         QFETCH(QString, typed);
+        QFETCH(bool, inFullScreen);
+        QFETCH(bool, guarded);
         const QString address = AddressRules::cleaned(typed);
-        QTEST(AddressRules::refusal(address, false).isEmpty(), "inWindow");
-        QTEST(AddressRules::refusal(address, true).isEmpty(), "inFullScreen");
+        QTEST(AddressRules::refusal(address, Guard::None).isEmpty(), "inWindow");
+        QTEST(AddressRules::refusal(address, Guard::FullScreen).isEmpty(), "inFullScreen");
+        QTEST(AddressRules::refusal(address, Guard::Parent).isEmpty(), "guarded");
+        if (address.size() < 1000 && AddressRules::refusal(address, Guard::None).isEmpty()) {
+            const QUrl url = QUrl::fromUserInput(address);
+            QCOMPARE(AddressRules::fullScreenOpens(url, Guard::FullScreen), inFullScreen);
+            QCOMPARE(AddressRules::fullScreenOpens(url, Guard::Parent), guarded);
+        }
     }
 
     // The forms beyond plain decimal numbers, which tst_fuzz checks against a reference.
@@ -97,6 +124,157 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QString, title);
         QTEST(RestrictionList(entries).matches(title), "expected");
+    }
+
+    // Letters of other scripts, small capitals and squared letters that look like a listed
+    // word's are that word; titles in those scripts that hold no listed word still pass.
+    void lookalikesAcrossScripts_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("Cyrillic с and а") << "саsino night" << true;
+        QTest::newRow("Greek omicron") << "Best casinο" << true;
+        QTest::newRow("Cyrillic capital А among capitals") << "CАSINO" << true;
+        QTest::newRow("small capitals") << "ᴄᴀsɪɴᴏ" << true;
+        QTest::newRow("negative squared letters") << "🅲🅰🆂🅸🅽🅾" << true;
+        QTest::newRow("circled letters") << "ⓒⓐⓢⓘⓝⓞ" << true;
+        QTest::newRow("Cyrillic р and о in a phrase") << "роker face" << true;
+        QTest::newRow("Russian news") << "Новости "
+                                         "дня — Казань"
+                                      << false;
+        QTest::newRow("Russian word for casino") << "Правила казино" << false;
+        QTest::newRow("Greek weather") << "Καιρός "
+                                          "στην Αθήνα"
+                                       << false;
+        QTest::newRow("accented French") << "Café crème à Genève" << false;
+        QTest::newRow("German sharp s") << "Über Fußball und Straßen" << false;
+        QTest::newRow("Latin m is not rn") << "Pompeii and the Roman pompe" << false;
+        QTest::newRow("digit zero is no o") << "casin0 royale" << false;
+    }
+
+    void lookalikesAcrossScripts()
+    {
+        QFETCH(QString, title);
+        const RestrictionList list({"casino", "poker", "porn"});
+        QTEST(!list.matches(title).isEmpty(), "refused");
+    }
+
+    // A drop-in list file: one entry a line, in UTF-8.
+    void listFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("lines, blanks and comments")
+            << QByteArray("casino\r\n\n  bad word \n# gambling sites\n\xc3\xa9"
+                          "cole\n")
+            << QStringList{"casino", "bad word", "\u00E9cole"} << true;
+        QTest::newRow("empty file") << QByteArray() << QStringList() << true;
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "dice")
+                                         << QStringList{"dice"} << true;
+        QTest::newRow("not UTF-8") << QByteArray("casino\n\xe9"
+                                                 "cole\n")
+                                   << QStringList() << false;
+    }
+
+    void listFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readable);
+        const std::optional<QStringList> entries = Restrictions::entriesOfListFile(bytes);
+        QCOMPARE(entries.has_value(), readable);
+        if (entries)
+            QTEST(*entries, "entries");
+    }
+
+    // The machine's settings fail closed: a file or list that cannot be read is a problem, and
+    // a start setting that is neither on nor off is one too.
+    void machineSettings_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("storeProblem");
+        QTest::addColumn<bool>("listReadable");
+        QTest::addColumn<bool>("startFullScreen");
+        QTest::addColumn<QString>("problem"); // a part of it
+        QTest::newRow("sound, off by default") << ""
+                                               << "" << true << false << "";
+        QTest::newRow("on") << "On"
+                            << "" << true << true << "";
+        QTest::newRow("off") << "off"
+                             << "" << true << false << "";
+        QTest::newRow("neither") << "yes"
+                                 << "" << true << false << "neither on nor off";
+        QTest::newRow("file unreadable")
+            << ""
+            << "Permission denied" << true << false << "Permission denied";
+        QTest::newRow("list file unreadable") << ""
+                                              << "" << false << false << "b.list";
+    }
+
+    void machineSettings()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, storeProblem);
+        QFETCH(bool, listReadable);
+        QFETCH(QString, problem);
+        FakeSettingsStore store;
+        store.write("Brivola", "Restrictions", "Number", "1");
+        store.write("Brivola", "Restrictions", "0", "casino");
+        store.write("Brivola", "Full Screen", "Passphrase", "$argon2id$x");
+        if (!start.isEmpty())
+            store.write("Brivola", "Full Screen", "Start", start);
+        QList<ListFile> lists = {{"a.list", QByteArray("dice\npoker\n"), {}}};
+        lists.append(listReadable ? ListFile{"b.list", QByteArray("bet"), {}}
+                                  : ListFile{"b.list", std::nullopt, "Could not read b.list"});
+        const MachineSettings settings = machineSettingsOf(store, storeProblem, lists);
+        QCOMPARE(settings.restrictions, listReadable
+                                            ? QStringList({"casino", "dice", "poker", "bet"})
+                                            : QStringList({"casino", "dice", "poker"}));
+        QCOMPARE(settings.passphraseHash, "$argon2id$x");
+        QTEST(settings.startFullScreen, "startFullScreen");
+        QCOMPARE(settings.problem.isEmpty(), problem.isEmpty());
+        QVERIFY2(settings.problem.contains(problem), qPrintable(settings.problem));
+    }
+
+    // Only the right passphrase verifies; a damaged hash verifies nothing.
+    void passphrase()
+    {
+        using Passphrase::Verdict;
+        const QString hash = Passphrase::hashed("Grün 42");
+        QVERIFY(hash.startsWith("$argon2id$"));
+        QVERIFY(!hash.contains("Grün"));
+        QVERIFY(Passphrase::hashed("Grün 42") != hash); // salted
+        QCOMPARE(Passphrase::check(hash, "Grün 42"), Verdict::Right);
+        // The same letters typed with a combining accent are the same passphrase.
+        QCOMPARE(Passphrase::check(hash, "Grün 42"), Verdict::Right);
+        QCOMPARE(Passphrase::check(hash, "grün 42"), Verdict::Wrong);
+        QCOMPARE(Passphrase::check(hash, ""), Verdict::Wrong);
+        for (const QString& damaged :
+             {hash.left(hash.size() - 5), hash.mid(1), QString("$argon2i$v=19$m=65536,t=2,p=1$x"),
+              QString("secret"), QString(hash).replace("m=", "q=")}) {
+            QVERIFY2(Passphrase::isDamaged(damaged), qPrintable(damaged));
+            QCOMPARE(Passphrase::check(damaged, "Grün 42"), Verdict::Damaged);
+        }
+    }
+
+    void passphrasePauses()
+    {
+        QList<qint64> pauses;
+        for (int misses = 0; misses <= 12; ++misses)
+            pauses.append(Passphrase::pauseAfter(misses).count());
+        QCOMPARE(pauses, (QList<qint64>{0, 0, 0, 1, 2, 4, 8, 16, 32, 60, 60, 60, 60}));
+    }
+
+    // A page's title and address can hold anything; the log's line stays one line.
+    void refusalRecords()
+    {
+        QCOMPARE(
+            RefusalRecord::text("2026-12-07T05:00:00", "Casino\nFAKE LINE", "http://a/", "casino"),
+            "2026-12-07T05:00:00 full-screen mode refused \"Casino FAKE LINE\" at http://a/, "
+            "which holds the restricted entry \"casino\"");
+        const QString longTitle = RefusalRecord::text("t", QString(5000, 'a'), "u", {});
+        QVERIFY(longTitle.size() < 400 && longTitle.contains("...\" at u"));
     }
 
     // The matcher against a plain search, on words and titles of two letters and NUL, where

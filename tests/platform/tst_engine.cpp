@@ -7,6 +7,7 @@
 #include "support/local_server.h"
 #include "support/test_main.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -16,9 +17,21 @@
 
 #include <csignal>
 
+Q_DECLARE_METATYPE(AddressRules::Guard)
+
 namespace {
 
 constexpr int kLoadTimeout = 20000;
+
+// Stands in for the desktop's handler of a scheme: what the program hands out arrives here.
+class HandedOut : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+public:
+    QList<QUrl> opened;
+};
 
 // The real engine's profile over fakes of the user's answers.
 struct Engine {
@@ -29,7 +42,11 @@ struct Engine {
         std::make_unique<WebEngineProfile>(settings, messages, dialogs);
     std::unique_ptr<BrowserControl> browser{profile->createBrowser(nullptr)};
 
-    explicit Engine(bool guarded = false) { browser->setGuarded(guarded); }
+    explicit Engine(bool guarded = false)
+        : Engine(guarded ? AddressRules::Guard::FullScreen : AddressRules::Guard::None)
+    {
+    }
+    explicit Engine(AddressRules::Guard guard) { browser->setGuard(guard); }
     QWebEnginePage* page() const { return browser->findChild<QWebEngineView*>()->page(); }
     bool shows(const QString& title) const
     {
@@ -74,11 +91,75 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("Enter URL"));
         e.browser->navigate(data);
         QVERIFY(e.shows("Data"));
-        e.browser->setGuarded(true);
+        e.browser->setGuard(AddressRules::Guard::FullScreen);
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate(data));
         QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("javascript:document.title=1"));
         e.browser->navigate("127.0.0.1:9/" + QString(1 << 20, 'a'));
         QTest::qWait(500);
+    }
+
+    void otherSchemes_data()
+    {
+        using AddressRules::Guard;
+        QTest::addColumn<Guard>("guard");
+        QTest::addColumn<QString>("link");   // the whole page is a link there, clicked
+        QTest::addColumn<bool>("handedOut"); // to the desktop's handler of the scheme
+        QTest::newRow("window: magnet handed to the desktop")
+            << Guard::None << "magnet:?xt=urn:btih:00" << true;
+        QTest::newRow("full screen: magnet")
+            << Guard::FullScreen << "magnet:?xt=urn:btih:00" << false;
+        QTest::newRow("full screen: mail link")
+            << Guard::FullScreen << "mailto:a@example.com" << false;
+        QTest::newRow("passphrase: local file")
+            << Guard::Parent << QUrl::fromLocalFile(QDir::tempPath()).toString() << false;
+    }
+
+    // A click on a link to another scheme starts no other program in full-screen mode.
+    void otherSchemes()
+    {
+        QFETCH(AddressRules::Guard, guard);
+        QFETCH(QString, link);
+        HandedOut handler;
+        for (const char* scheme : {"magnet", "mailto", "file"})
+            QDesktopServices::setUrlHandler(scheme, &handler, "open");
+        m_server.setPage("/link", "<title>Links</title><a href=\"" + link.toUtf8() +
+                                      "\" style=\"position:fixed;inset:0\">go</a>");
+        Engine e(guard);
+        e.browser->resize(400, 300);
+        e.browser->show();
+        QVERIFY(e.open(m_server.url("/link"), "Links"));
+        QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
+        // The page takes clicks only once it has drawn itself: the test clicks until something
+        // happens, or for a while.
+        (void)QTest::qWaitFor(
+            [&] {
+                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+                return QTest::qWaitFor(
+                    [&] {
+                        return !handler.opened.isEmpty() ||
+                               e.browser->url() != m_server.url("/link").toString();
+                    },
+                    500);
+            },
+            5000);
+        QTest::qWait(300);
+        for (const char* scheme : {"magnet", "mailto", "file"})
+            QDesktopServices::unsetUrlHandler(scheme);
+        QTEST(!handler.opened.isEmpty(), "handedOut");
+        QCOMPARE(e.browser->url(), m_server.url("/link").toString());
+    }
+
+    // The engine cuts a title at 4096 characters; the whole one follows.
+    void longTitlesComeWhole()
+    {
+        const QByteArray title = QByteArray(5000, 'a') + " casino";
+        m_server.setPage("/long", "<title>" + title + "</title>");
+        Engine e(true);
+        QSignalSpy titles(e.browser.get(), &BrowserControl::titleChanged);
+        e.browser->navigate(m_server.url("/long").toString());
+        QTRY_VERIFY_WITH_TIMEOUT(!titles.isEmpty() &&
+                                     titles.last()[0].toString() == QString::fromLatin1(title),
+                                 kLoadTimeout);
     }
 
     // A page's request for a window of its own, cancelled, opens nothing.
@@ -105,12 +186,15 @@ private slots:
     void downloads_data()
     {
         QTest::addColumn<bool>("save");
-        QTest::newRow("saved where chosen") << true;
-        QTest::newRow("cancelled in the save dialog") << false;
+        QTest::addColumn<bool>("guarded");
+        QTest::newRow("saved where chosen") << true << false;
+        QTest::newRow("cancelled in the save dialog") << false << false;
+        QTest::newRow("full screen: cancelled with a message, no dialog") << true << true;
     }
 
     void downloads()
     {
+        QFETCH(bool, guarded);
         QFETCH(bool, save);
         QByteArray body;
         for (int i = 0; i < 300000; ++i)
@@ -119,11 +203,20 @@ private slots:
                               "application/octet-stream",
                               {"Content-Disposition: attachment; filename=\"report.bin\""}});
         QTemporaryDir folder;
-        Engine e;
+        Engine e(guarded);
         const QString target = folder.filePath("mine.bin");
         e.dialogs.answers = {save ? std::optional(target) : std::nullopt};
         QSignalSpy started(e.profile.get(), &BrowserProfile::downloadStarted);
         e.browser->navigate(m_server.url("/get").toString());
+        if (guarded) {
+            QTRY_COMPARE_WITH_TIMEOUT(e.messages.prompts,
+                                      QStringList{"Full-screen mode does not download files."},
+                                      kLoadTimeout);
+            QTest::qWait(300);
+            QVERIFY(e.dialogs.offered.isEmpty() && started.isEmpty());
+            QVERIFY(QDir(folder.path()).isEmpty());
+            return;
+        }
         QTRY_COMPARE_WITH_TIMEOUT(e.dialogs.offered.size(), 1, kLoadTimeout);
         const QString downloads =
             QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);

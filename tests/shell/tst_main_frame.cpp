@@ -1,5 +1,6 @@
 #include "browsing/browser_window.h"
 #include "browsing/downloads_window.h"
+#include "browsing/fullscreen_window.h"
 #include "core/manual.h"
 #include "shell/splash_window.h"
 #include "support/files.h"
@@ -20,10 +21,24 @@
 class TestMainFrame : public QObject {
     Q_OBJECT
 private slots:
-    // The splash loads the frame, hidden, shortly before it ends, then shows it and goes.
+    void splashHandsOverToTheFrame_data()
+    {
+        QTest::addColumn<bool>("startFullScreen");
+        QTest::addColumn<bool>("fileRead");
+        QTest::newRow("frame") << false << true;
+        QTest::newRow("machine starts in full-screen mode") << true << true;
+        QTest::newRow("machine's settings unreadable") << false << false;
+    }
+
+    // The splash loads the frame, hidden, shortly before it ends, then shows it, or full-screen
+    // mode when the machine says so, and goes.
     void splashHandsOverToTheFrame()
     {
+        QFETCH(bool, startFullScreen);
+        QFETCH(bool, fileRead);
         FakePlatform fakes;
+        fakes.machine->settings.startFullScreen = startFullScreen;
+        fakes.machine->settings.fileRead = fileRead;
         App app(fakes.services());
         QPointer<SplashWindow> splash = new SplashWindow(app);
         splash->setAttribute(Qt::WA_DeleteOnClose);
@@ -32,7 +47,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(loadedWindow<MainFrame>(), 5000);
         QVERIFY(!loadedWindow<MainFrame>()->isVisible());
         splash->handOver();
-        QVERIFY(loadedWindow<MainFrame>()->isVisible());
+        const bool fullScreen = startFullScreen || !fileRead;
+        QCOMPARE(loadedWindow<MainFrame>()->isVisible(), !fullScreen);
+        QCOMPARE(loadedWindow<FullScreenWindow>() && loadedWindow<FullScreenWindow>()->isVisible(),
+                 fullScreen);
+        if (fullScreen) { // on its own first page, not the frame's; the frame comes back maximised
+            auto* page =
+                static_cast<FakeBrowserControl*>(loadedWindow<FullScreenWindow>()->browser);
+            QCOMPARE(page->calls, QStringList{"GoHome"});
+            loadedWindow<FullScreenWindow>()->close();
+            QVERIFY(loadedWindow<MainFrame>()->isMaximized());
+        }
         QTRY_VERIFY(splash.isNull());
     }
 

@@ -6,7 +6,7 @@
 void FakeBrowserControl::navigate(const QString& page)
 {
     calls.append(QStringLiteral("Navigate ") + page);
-    const QString refusal = AddressRules::refusal(AddressRules::cleaned(page), guarded);
+    const QString refusal = AddressRules::refusal(AddressRules::cleaned(page), guard);
     if (!refusal.isEmpty() || unreachable.contains(page))
         throw BrowserError(QStringLiteral("cannot navigate to ") + page);
     visit(page);

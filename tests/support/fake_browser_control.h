@@ -24,7 +24,7 @@ public:
     QString title() const override { return currentTitle; }
     QString url() const override { return currentAddress; }
     void setLeavingUnasked(bool) override {}
-    void setGuarded(bool on) override { guarded = on; }
+    void setGuard(AddressRules::Guard to) override { guard = to; }
     void findText(const QString& text, bool backward) override
     {
         calls.append("findText " + text + (backward ? " backward" : ""));
@@ -42,7 +42,7 @@ public:
     QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
     QSet<QString> unreachable; // addresses that navigate() refuses with BrowserError
     bool stopFails = false;    // stop() raises BrowserError
-    bool guarded = false;
+    AddressRules::Guard guard = AddressRules::Guard::None;
     double zoom = 1;
     QString currentTitle;
     QString currentAddress;

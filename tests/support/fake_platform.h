@@ -28,7 +28,8 @@ private:
 
 public:
     FakeSettingsStore* settings = install<FakeSettingsStore>(m_services.settings);
-    FakeSettingsStore* systemSettings = install<FakeSettingsStore>(m_services.systemSettings);
+    FakeMachineSettings* machine = install<FakeMachineSettings>(m_services.machine);
+    FakeRefusalLog* refusalLog = install<FakeRefusalLog>(m_services.refusalLog);
     FakeBrowserProfile* browsers = install<FakeBrowserProfile>(m_services.browsers);
     FakeMessageBox* messageBox = install<FakeMessageBox>(m_services.messageBox);
     FakeShell* shell = install<FakeShell>(m_services.shell);

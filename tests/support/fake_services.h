@@ -2,11 +2,13 @@
 
 // Fakes of the smaller platform services and of the main frame as its windows see it.
 
+#include "core/machine_settings.h"
 #include "platform/clock.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/program_info.h"
+#include "platform/refusal_log.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
 #include "support/fake_file_dialog.h"
@@ -36,6 +38,24 @@ public:
     QList<int> chosen;     // given in turn to questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
+};
+
+// The machine's settings as the test sets them.
+class FakeMachineSettings : public MachineSettingsSource {
+public:
+    MachineSettings read() const override { return settings; }
+
+    MachineSettings settings;
+};
+
+class FakeRefusalLog : public RefusalLog {
+public:
+    void record(const QString& title, const QString& address, const QString& entry) override
+    {
+        records.append(title + " | " + address + " | " + entry);
+    }
+
+    QStringList records; // "title | address | entry"
 };
 
 class FakeShell : public Shell {

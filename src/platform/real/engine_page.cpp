@@ -6,7 +6,10 @@
 #include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineHistory>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <utility>
 
 namespace {
 
@@ -87,6 +90,39 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
     });
 }
 
+void EnginePage::setGuard(AddressRules::Guard guard)
+{
+    m_guard = guard;
+    m_guarded = guard != AddressRules::Guard::None;
+    // Without this the engine hands "mailto:", "magnet:" and the like to xdg-open.
+    settings()->setUnknownUrlSchemePolicy(
+        m_guarded ? QWebEngineSettings::DisallowUnknownUrlSchemes
+                  : QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+}
+
+// Links, redirects, forms and scripts of a guarded page lead only where a typed address could;
+// frames inside a page may also hold the engine's blank and generated documents.
+bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (!m_guarded || (isMainFrame && std::exchange(m_showingStop, false)))
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    static const QStringList inFrames = {QStringLiteral("about"), QStringLiteral("data"),
+                                         QStringLiteral("blob")};
+    if (AddressRules::fullScreenOpens(url, m_guard) ||
+        (!isMainFrame && inFrames.contains(url.scheme(), Qt::CaseInsensitive)))
+        return true;
+    emit navigationRefused(url);
+    return false;
+}
+
+QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                                    const QStringList& acceptedMimeTypes)
+{
+    if (m_guarded)
+        return {};
+    return QWebEnginePage::chooseFiles(mode, oldFiles, acceptedMimeTypes);
+}
+
 QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 {
     QWebEngineView* view = QWebEngineView::forPage(page);
@@ -130,6 +166,7 @@ void EnginePage::showStopped(RenderProcessTerminationStatus status, int exitCode
     if (status == NormalTerminationStatus)
         return;
     m_stoppedUrl = url();
+    m_showingStop = true;
     const QString address = m_stoppedUrl.toString(QUrl::FullyEncoded).toHtmlEscaped();
     setHtml(QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
                            "<body style=\"font-family: sans-serif; margin: 3em\">"

@@ -5,6 +5,8 @@
 // of the user, or answered unasked where the control is guarded; a page whose renderer ended
 // is replaced by a short page that says so.
 
+#include "core/address_rules.h"
+
 #include <QWebEnginePage>
 
 class MessageBox;
@@ -23,13 +25,24 @@ public:
     // prompts) are answered without being shown: leaving is allowed, prompts are cancelled.
     void setAnswerUnasked(bool unasked) { m_answerUnasked = unasked; }
     // A guarded page asks nothing: every permission is denied, every certificate error refused.
-    void setGuarded(bool guarded) { m_guarded = guarded; }
+    // It opens only what AddressRules::fullScreenOpens() allows, in every frame, and hands no
+    // address to the desktop's handlers of other schemes.
+    void setGuard(AddressRules::Guard guard);
+    bool guarded() const { return m_guarded; }
     // Loads the page again; after a stop, the page that stopped.
     void reloadPage();
     // The window that shows the page, where its questions go; none while no view shows it.
     static QWidget* windowOf(const QWebEnginePage* page);
 
+signals:
+    // A guarded page did not go to this address.
+    void navigationRefused(const QUrl& url);
+
 protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    // A guarded page opens no file dialog: an upload's would let files be renamed or deleted.
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList& acceptedMimeTypes) override;
     bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
     void javaScriptAlert(const QUrl& origin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& value,
@@ -43,6 +56,8 @@ private:
     PermissionMemory& m_permissions;
     MessageBox& m_messages;
     bool m_answerUnasked = false;
+    AddressRules::Guard m_guard = AddressRules::Guard::None;
     bool m_guarded = false;
-    QUrl m_stoppedUrl; // the page that stopped, while its stop page shows
+    bool m_showingStop = false; // the stop page is being set, under the stopped page's address
+    QUrl m_stoppedUrl;          // the page that stopped, while its stop page shows
 };

@@ -189,7 +189,7 @@ QByteArray read(const QString& path, Version& version)
 }
 
 // A file that is a symbolic link is saved where the link leads, and stays a link.
-void save(const QString& path, const QByteArray& bytes)
+void save(const QString& path, const QByteArray& bytes, std::optional<mode_t> newMode)
 {
     const QFileInfo info(path);
     const QString linked = info.isSymLink() ? info.canonicalFilePath() : QString();
@@ -201,7 +201,7 @@ void save(const QString& path, const QByteArray& bytes)
         fail("Could not save", path, QStringLiteral("the file is read-only"));
     const QByteArray temporary = target + ".new";
     ::unlink(temporary.constData()); // left by a save that was cut short
-    int error = writeNewFile(temporary, bytes, mode);
+    int error = writeNewFile(temporary, bytes, newMode ? newMode : mode);
     if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) {
         error = errno;
         ::unlink(temporary.constData());

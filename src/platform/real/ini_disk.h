@@ -7,6 +7,9 @@
 #include <QLockFile>
 #include <QString>
 
+#include <optional>
+#include <sys/types.h>
+
 namespace IniDisk {
 
 // What tells one version of a file from the next: every save makes a new file.
@@ -26,9 +29,10 @@ Version versionOf(const QString& path);
 // StoreError when the file cannot be read or is too large to be a settings file.
 QByteArray read(const QString& path, Version& version);
 
-// Replaces the file with the bytes. Raises StoreError, naming the file and the reason, when
-// they cannot be saved, a read-only file among them; the file is then as it was.
-void save(const QString& path, const QByteArray& bytes);
+// Replaces the file with the bytes, with the mode given, or else the mode of the file it
+// replaces. Raises StoreError, naming the file and the reason, when they cannot be saved, a
+// read-only file among them; the file is then as it was.
+void save(const QString& path, const QByteArray& bytes, std::optional<mode_t> newMode = {});
 
 // Copies the file to <file>.damaged-<yyyyMMdd-HHmmss>, or a name beside it that is free;
 // returns the copy's name. Raises StoreError when the copy cannot be made.

@@ -24,10 +24,20 @@ constexpr qint64 kRecheckMilliseconds = 100;
 // then, and saved before the lock is let go.
 class QtSettingsStore::File {
 public:
-    explicit File(const QString& path) : m_path(path) {}
+    File(const QString& path, Readers readers) : m_path(path), m_readers(readers) {}
 
     const QString& path() const { return m_path; }
     QString takeNotice() { return std::exchange(m_notice, {}); }
+
+    QString problem()
+    {
+        refresh();
+        if (!m_problem.isEmpty())
+            return m_problem;
+        if (!m_document.damage().isEmpty())
+            return QStringLiteral("%1 is damaged: %2").arg(m_path, m_document.damage());
+        return {};
+    }
 
     QString read(const QString& section, const QString& key, const QString& fallback)
     {
@@ -62,7 +72,7 @@ public:
             changes();
             return;
         }
-        QDir().mkpath(QFileInfo(m_path).path()); // when it cannot be made, the lock says why
+        makeFolder(); // when it cannot be made, the lock says why
         const IniDisk::Lock lock(m_path);
         loadIfChanged();
         if (!m_problem.isEmpty())
@@ -123,10 +133,27 @@ private:
         }
     }
 
+    // The folders made for a file every user reads are readable by every user, also those
+    // above it.
+    void makeFolder() const
+    {
+        const QString folder = QFileInfo(m_path).absolutePath();
+        QStringList missing = {folder}; // also when an earlier umask left it closed
+        for (QString above = QFileInfo(folder).path(); !QFileInfo::exists(above);
+             above = QFileInfo(above).path())
+            missing.append(above);
+        QDir().mkpath(folder);
+        if (m_readers == Readers::User)
+            return;
+        for (const QString& made : missing)
+            QFile::setPermissions(made, kEveryoneReadsFolder);
+    }
+
     void save()
     {
         keepDamagedCopy();
-        IniDisk::save(m_path, m_document.rewritten());
+        IniDisk::save(m_path, m_document.rewritten(),
+                      m_readers == Readers::Everyone ? std::optional<mode_t>(0644) : std::nullopt);
         m_version = IniDisk::versionOf(m_path);
     }
 
@@ -145,7 +172,12 @@ private:
         m_copiedVersion = m_version;
     }
 
+    static constexpr QFile::Permissions kEveryoneReadsFolder =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
     QString m_path;
+    Readers m_readers;
     IniDocument m_document;
     IniDisk::Version m_version;
     QString m_problem; // why the file cannot be read; empty when it can
@@ -156,7 +188,10 @@ private:
     std::optional<IniDisk::Version> m_copiedVersion; // of the damaged file last copied
 };
 
-QtSettingsStore::QtSettingsStore(const QString& directory) : m_directory(directory) {}
+QtSettingsStore::QtSettingsStore(const QString& directory, Readers readers)
+    : m_directory(directory), m_readers(readers)
+{
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -166,11 +201,9 @@ QString QtSettingsStore::defaultDirectory()
            QStringLiteral("/brivola");
 }
 
-QString QtSettingsStore::systemDirectory()
+QString QtSettingsStore::problem(const QString& application) const
 {
-    const QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
-    const QString first = folders.section(QLatin1Char(':'), 0, 0);
-    return (first.isEmpty() ? QStringLiteral("/etc/xdg") : first) + QStringLiteral("/brivola");
+    return file(application).problem();
 }
 
 QString QtSettingsStore::read(const QString& application, const QString& section,
@@ -215,7 +248,7 @@ QtSettingsStore::File& QtSettingsStore::file(const QString& application) const
 {
     auto& slot = m_files[application];
     if (!slot)
-        slot = std::make_unique<File>(m_directory + QLatin1Char('/') + application +
-                                      QStringLiteral(".ini"));
+        slot = std::make_unique<File>(
+            m_directory + QLatin1Char('/') + application + QStringLiteral(".ini"), m_readers);
     return *slot;
 }

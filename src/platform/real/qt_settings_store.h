@@ -9,15 +9,21 @@
 
 class QtSettingsStore : public SettingsStore {
 public:
+    // Who reads what is saved: the user alone, or every user of the machine, whatever the
+    // umask of the one who saves (the folder 0755, the files 0644).
+    enum class Readers { User, Everyone };
+
     // The user's store lives in ~/.config/brivola; tests and tools may point it elsewhere. The
     // folder is made when something is first saved there.
-    explicit QtSettingsStore(const QString& directory = defaultDirectory());
+    explicit QtSettingsStore(const QString& directory = defaultDirectory(),
+                             Readers readers = Readers::User);
     ~QtSettingsStore() override;
 
     static QString defaultDirectory();
-    // The machine's store, which only an administrator can write: brivola in the first system
-    // configuration folder (XDG_CONFIG_DIRS), /etc/xdg/brivola by default.
-    static QString systemDirectory();
+
+    // Why an application's file cannot be trusted as it stands: it cannot be read, or would not
+    // read back as it is (see IniDocument::damage); empty when it reads whole or does not exist.
+    QString problem(const QString& application) const;
 
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& fallback) const override;
@@ -35,5 +41,6 @@ private:
     File& file(const QString& application) const;
 
     QString m_directory;
+    Readers m_readers;
     mutable std::map<QString, std::unique_ptr<File>> m_files;
 };

@@ -17,9 +17,12 @@
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace {
+
+constexpr qsizetype kEngineTitleCut = 4096;
 
 // Addresses with any other scheme (mailto:, tel:, ...) belong to the desktop's own handlers.
 bool engineLoads(const QUrl& url)
@@ -38,6 +41,21 @@ const QList<QWebEnginePage::WebAction> kNeverHere = {
     QWebEnginePage::OpenLinkInNewTab,
     QWebEnginePage::OpenLinkInNewBackgroundTab,
     QWebEnginePage::ViewSource,
+};
+
+// All a guarded page's context menu keeps: nothing that saves, opens elsewhere or inspects.
+const QList<QWebEnginePage::WebAction> kGuardedMenu = {
+    QWebEnginePage::Back,
+    QWebEnginePage::Forward,
+    QWebEnginePage::Reload,
+    QWebEnginePage::Stop,
+    QWebEnginePage::Cut,
+    QWebEnginePage::Copy,
+    QWebEnginePage::Paste,
+    QWebEnginePage::SelectAll,
+    QWebEnginePage::Undo,
+    QWebEnginePage::Redo,
+    QWebEnginePage::PasteAndMatchStyle,
 };
 
 QWidget* fillWith(QWidget* content, QWidget* window)
@@ -74,7 +92,9 @@ WebEngineBrowser::~WebEngineBrowser()
 
 void WebEngineBrowser::connectEngineEvents()
 {
-    connect(m_page, &QWebEnginePage::titleChanged, this, &BrowserControl::titleChanged);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
+    connect(m_page, &EnginePage::navigationRefused, this,
+            [this](const QUrl& url) { emit navigationRefused(url.toString()); });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
@@ -113,10 +133,25 @@ void WebEngineBrowser::connectEngineEvents()
     });
 }
 
+// The engine cuts titles at this length; the page's own, read in the program's script world
+// where the page cannot redefine it, is passed on in full after the cut one.
+void WebEngineBrowser::passTitle(const QString& title)
+{
+    emit titleChanged(title);
+    if (title.size() < kEngineTitleCut)
+        return;
+    m_page->runJavaScript(QStringLiteral("document.title"), QWebEngineScript::ApplicationWorld,
+                          [self = QPointer<WebEngineBrowser>(this), title](const QVariant& whole) {
+                              const QString text = whole.toString();
+                              if (self && text.size() > title.size())
+                                  emit self->titleChanged(text);
+                          });
+}
+
 void WebEngineBrowser::navigate(const QString& typed)
 {
     const QString address = AddressRules::cleaned(typed);
-    if (const QString refusal = AddressRules::refusal(address, m_guarded); !refusal.isEmpty())
+    if (const QString refusal = AddressRules::refusal(address, m_guard); !refusal.isEmpty())
         throw BrowserError(refusal);
     StartupLog::milestone("first page requested");
     const QUrl url = QUrl::fromUserInput(address);
@@ -175,10 +210,11 @@ void WebEngineBrowser::setLeavingUnasked(bool unasked)
     m_page->setAnswerUnasked(unasked);
 }
 
-void WebEngineBrowser::setGuarded(bool guarded)
+void WebEngineBrowser::setGuard(AddressRules::Guard guard)
 {
-    m_guarded = guarded;
-    m_page->setGuarded(guarded);
+    m_guard = guard;
+    m_guarded = guard != AddressRules::Guard::None;
+    m_page->setGuard(guard);
 }
 
 void WebEngineBrowser::findText(const QString& text, bool backward)
@@ -213,6 +249,15 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
     QMenu* menu = m_view->createStandardContextMenu();
     for (QWebEnginePage::WebAction action : kNeverHere)
         menu->removeAction(m_page->action(action));
+    if (m_guarded) {
+        QList<QAction*> kept;
+        for (QWebEnginePage::WebAction action : kGuardedMenu)
+            kept.append(m_page->action(action));
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && !kept.contains(action))
+                menu->removeAction(action);
+        }
+    }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_view->mapToGlobal(position));
 }

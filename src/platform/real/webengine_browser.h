@@ -32,7 +32,7 @@ public:
     QString title() const override;
     QString url() const override;
     void setLeavingUnasked(bool unasked) override;
-    void setGuarded(bool guarded) override;
+    void setGuard(AddressRules::Guard guard) override;
     void findText(const QString& text, bool backward) override;
     double zoomFactor() const override { return m_zoomFactor; }
     void setZoomFactor(double factor) override;
@@ -40,6 +40,7 @@ public:
 
 private:
     void connectEngineEvents();
+    void passTitle(const QString& title);
     void showContextMenu(const QPoint& position);
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
@@ -49,6 +50,7 @@ private:
     QWebEngineView* m_view;
     EnginePage* m_page;
     bool m_guarded = false;
+    AddressRules::Guard m_guard = AddressRules::Guard::None;
     double m_zoomFactor = 1;
     std::unique_ptr<QPrinter> m_printer; // while a page prints
     // The window the page's full screen shows in, over the whole screen.

@@ -1,6 +1,7 @@
 #include "platform/real/webengine_profile.h"
 
 #include "platform/file_dialog.h"
+#include "platform/message_box.h"
 #include "platform/real/engine_page.h"
 #include "platform/real/webengine_browser.h"
 #include "platform/real/webengine_download.h"
@@ -132,6 +133,13 @@ void WebEngineProfile::rememberPermission(const QUrl& origin, int feature, bool 
 void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
 {
     QWidget* window = EnginePage::windowOf(request->page());
+    // Full-screen mode lets nothing out of the program, not even into a file dialog.
+    if (const auto* page = qobject_cast<const EnginePage*>(request->page());
+        page && page->guarded()) {
+        request->cancel();
+        m_messages.show(window, QStringLiteral("Full-screen mode does not download files."));
+        return;
+    }
     const auto dialog = m_fileDialogs.create(window ? window : QApplication::activeWindow());
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     dialog->setFileName(QDir(folder).filePath(request->suggestedFileName()));

@@ -1,0 +1,35 @@
+#include "core/machine_settings.h"
+
+#include "core/restriction_list.h"
+#include "core/settings_store.h"
+#include "core/shared_texts.h"
+
+MachineSettings machineSettingsOf(const SettingsStore& store, const QString& storeProblem,
+                                  const QList<ListFile>& lists)
+{
+    using namespace MachineKeys;
+    MachineSettings settings;
+    settings.problem = storeProblem;
+    settings.fileRead = storeProblem.isEmpty();
+    settings.restrictions = Restrictions::read(store);
+    settings.passphraseHash = store.read(Texts::kProgramStore, kSection, kPassphrase, {});
+    const QString start = store.read(Texts::kProgramStore, kSection, kStart, kOff);
+    settings.startFullScreen = start.compare(kOn, Qt::CaseInsensitive) == 0;
+    if (!settings.startFullScreen && start.compare(kOff, Qt::CaseInsensitive) != 0 &&
+        settings.problem.isEmpty()) {
+        settings.fileRead = false;
+        settings.problem = QStringLiteral("%1: [%2] %3 is \"%4\", neither %5 nor %6")
+                               .arg(store.location(Texts::kProgramStore), kSection, kStart,
+                                    start.left(100), kOn, kOff);
+    }
+    for (const ListFile& list : lists) {
+        const std::optional<QStringList> entries =
+            list.bytes ? Restrictions::entriesOfListFile(*list.bytes) : std::nullopt;
+        if (entries)
+            settings.restrictions += *entries;
+        else if (settings.problem.isEmpty())
+            settings.problem =
+                list.bytes ? list.path + QStringLiteral(" is not UTF-8 text") : list.error;
+    }
+    return settings;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// Where full-screen mode records what it refused, for a parent to read and out of the child's
+// reach: the system log.
+
+#include <QString>
+
+class RefusalLog {
+public:
+    virtual ~RefusalLog() = default;
+
+    // One refused page: its title, its address and the entry that matched (empty when the
+    // machine's list could not be read, or the address itself was refused). Never the page's
+    // content.
+    virtual void record(const QString& title, const QString& address, const QString& entry) = 0;
+};
+
+namespace RefusalRecord {
+
+// The line the log keeps, on one line however the texts are made, cut to a length a log takes.
+QString text(const QString& time, const QString& title, const QString& address,
+             const QString& entry);
+
+} // namespace RefusalRecord
