@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6sql6-sqlite
     libicu-dev libsodium-dev pkg-config
     fonts-dejavu-core fonts-liberation2
     xvfb xauth

@@ -1,5 +1,6 @@
 #include "browsing/browser_window.h"
 
+#include "browsing/address_completion.h"
 #include "browsing/find_bar.h"
 #include "core/errors.h"
 #include "core/shared_texts.h"
@@ -53,9 +54,10 @@ QToolButton* pictureButton(const char* name, int left, int width, const QString&
 
 } // namespace
 
-BrowserWindow::BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shell& shell,
-                             const ProgramInfo& program, QWidget* parent)
+BrowserWindow::BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, MessageBox& messages,
+                             Shell& shell, const ProgramInfo& program, QWidget* parent)
     : QWidget(parent), buttonPanel(new QWidget(this)), addressBox(new QComboBox(buttonPanel)),
+      addressCompletion(new AddressCompletion(addressBox, memory, this)),
       loadingBar(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, buttonPanel)),
       backButton(pictureButton("backButton", 4320, 495, QStringLiteral("Go Backward"),
                                themedIcon(QStringLiteral("go-previous"), QStyle::SP_ArrowBack),
@@ -104,6 +106,10 @@ BrowserWindow::BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shel
     nameControls();
     connectBrowser();
     createShortcuts();
+    connect(addressCompletion, &AddressCompletion::chosen, this, [this](const QString& address) {
+        addressBox->setEditText(address);
+        handleAddressKey(kEnterKeyCode);
+    });
     connect(findBar, &FindBar::opened, this, &BrowserWindow::layOutContents);
     connect(findBar, &FindBar::closed, this, [this] {
         layOutContents();
@@ -266,6 +272,7 @@ void BrowserWindow::handleAddressKey(int keyCode)
 {
     if (keyCode != kEnterKeyCode)
         return;
+    addressCompletion->hide();
     const QString text = addressBox->currentText();
     try {
         browser->navigate(text);

@@ -8,8 +8,10 @@
 
 #include <QWidget>
 
+class AddressCompletion;
 class BrowserControl;
 class BrowserProfile;
+class BrowsingMemory;
 class FindBar;
 class LineShape;
 class MessageBox;
@@ -25,11 +27,13 @@ public:
     inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
     inline static const QString kFirstAddressText = QStringLiteral("Enter URL");
 
-    BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shell& shell,
-                  const ProgramInfo& program, QWidget* parent = nullptr);
+    // The address box offers the pages of the browsing memory as the user types.
+    BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, MessageBox& messages,
+                  Shell& shell, const ProgramInfo& program, QWidget* parent = nullptr);
 
     QWidget* const buttonPanel;
     QComboBox* const addressBox;
+    AddressCompletion* const addressCompletion;
     LineShape* const loadingBar;
     QToolButton* const backButton;
     QToolButton* const stopButton;

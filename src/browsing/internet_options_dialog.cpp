@@ -5,17 +5,20 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 #include "platform/browser_profile.h"
+#include "platform/browsing_memory.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserProfile& profile,
-                                             QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_profile(profile), m_homePage(new QLineEdit(this)),
+                                             BrowsingMemory& memory, QWidget* parent)
+    : QDialog(parent), keptPermissions(new QListWidget(this)), m_settings(settings),
+      m_profile(profile), m_memory(memory), m_homePage(new QLineEdit(this)),
       m_searchPage(new QLineEdit(this)), m_note(new QLabel(this))
 {
     setWindowTitle(tr("Internet Options"));
@@ -38,6 +41,13 @@ InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserPro
     clear->setObjectName(QStringLiteral("clearBrowsingData"));
     connect(clear, &QPushButton::clicked, this, &InternetOptionsDialog::clearBrowsingData);
 
+    keptPermissions->setObjectName(QStringLiteral("keptPermissions"));
+    keptPermissions->setMaximumHeight(120);
+    auto* forget = new QPushButton(tr("&Forget"), this);
+    forget->setObjectName(QStringLiteral("forgetPermission"));
+    connect(forget, &QPushButton::clicked, this, &InternetOptionsDialog::forgetSelectedPermission);
+    listPermissions();
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &InternetOptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &InternetOptionsDialog::reject);
@@ -46,6 +56,9 @@ InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserPro
     layout->addLayout(form);
     layout->addWidget(defaults, 0, Qt::AlignLeft);
     layout->addWidget(clear, 0, Qt::AlignLeft);
+    layout->addWidget(new QLabel(tr("Decisions remembered for sites:"), this));
+    layout->addWidget(keptPermissions);
+    layout->addWidget(forget, 0, Qt::AlignLeft);
     layout->addWidget(m_note);
     layout->addWidget(buttons);
 }
@@ -87,6 +100,29 @@ void InternetOptionsDialog::clearBrowsingData()
     showNote(tr("Cache, cookies and history cleared; what sites stored goes as Brivola next "
                 "starts."),
              false);
+}
+
+void InternetOptionsDialog::listPermissions()
+{
+    keptPermissions->clear();
+    for (const SitePermission& kept : m_memory.permissions()) {
+        const QString answer = kept.allowed ? tr("Allow") : tr("Deny");
+        auto* item = new QListWidgetItem(tr("%1 may %2: %3").arg(kept.origin, kept.feature, answer),
+                                         keptPermissions);
+        item->setData(Qt::UserRole, kept.origin);
+        item->setData(Qt::UserRole + 1, kept.feature);
+    }
+}
+
+// The site is asked again the next time it wants the feature.
+void InternetOptionsDialog::forgetSelectedPermission()
+{
+    const QListWidgetItem* item = keptPermissions->currentItem();
+    if (!item)
+        return;
+    m_memory.forgetPermission(item->data(Qt::UserRole).toString(),
+                              item->data(Qt::UserRole + 1).toString());
+    listPermissions();
 }
 
 void InternetOptionsDialog::showNote(const QString& text, bool problem)

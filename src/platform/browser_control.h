@@ -38,7 +38,8 @@ public:
     // Highlights the text's matches and makes the next one (or the one before) current; an
     // empty text clears them. Answered by findResult.
     virtual void findText(const QString& text, bool backward) = 0;
-    // The page's magnification, 1 for none; it stays as the control goes to other pages.
+    // The page's magnification, 1 for none. It is the site's: the control keeps it for the site,
+    // also for later sessions, and takes a site's own as it goes there (1 for a site with none).
     virtual double zoomFactor() const = 0;
     virtual void setZoomFactor(double factor) = 0;
     // Asks where to print the page (a printer or a PDF file) and prints it; cancelling prints

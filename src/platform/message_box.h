@@ -24,4 +24,8 @@ public:
     // closing the box unanswered.
     virtual int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                        int defaultChoice, const QString& title = Texts::kProductTitle) = 0;
+    // The same with a check box under the prompt, clear at first; *checked says how it was left.
+    virtual int chooseWithCheckBox(QWidget* parent, const QString& prompt,
+                                   const QStringList& choices, int defaultChoice,
+                                   const QString& checkText, bool* checked) = 0;
 };

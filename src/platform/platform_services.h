@@ -5,6 +5,7 @@
 #include "core/machine_settings.h"
 #include "core/settings_store.h"
 #include "platform/browser_profile.h"
+#include "platform/browsing_memory.h"
 #include "platform/clock.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
@@ -22,6 +23,8 @@ struct PlatformServices {
     // What the administrator set for the machine: its list, the passphrase, the start mode.
     std::unique_ptr<MachineSettingsSource> machine;
     std::unique_ptr<RefusalLog> refusalLog;
+    // Before the profile, which uses it, so that it goes after it.
+    std::unique_ptr<BrowsingMemory> browsingMemory;
     std::unique_ptr<BrowserProfile> browsers;
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<Shell> shell;

@@ -3,6 +3,7 @@
 #include "browsing/browser_window.h"
 #include "browsing/downloads_window.h"
 #include "browsing/fullscreen_window.h"
+#include "browsing/history_window.h"
 #include "core/errors.h"
 #include "core/manual.h"
 #include "core/shared_texts.h"
@@ -68,7 +69,10 @@ MainFrame::MainFrame(App& app)
       timeOnlineTimer(named(new QTimer(this), "timeOnlineTimer")),
       timeOfDayTimer(named(new QTimer(this), "timeOfDayTimer")),
       saveDialog(app.services().fileDialogs->create(this)),
-      downloadsWindow(new DownloadsWindow(this)), m_app(app)
+      downloadsWindow(new DownloadsWindow(this)),
+      historyWindow(new HistoryWindow(*app.services().browsingMemory, *app.services().messageBox,
+                                      *this, this)),
+      m_app(app)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(Texts::kProductTitle);
@@ -131,6 +135,8 @@ void MainFrame::createMenus()
     newBrowserAction = named(file->addAction(tr("&New Browser")), "newBrowserAction");
     newQuickNoteAction = named(file->addAction(tr("New &QuickNote")), "newQuickNoteAction");
     downloadsAction = named(file->addAction(tr("&Downloads")), "downloadsAction");
+    historyAction = named(file->addAction(tr("&History")), "historyAction");
+    historyAction->setShortcut(Qt::CTRL | Qt::Key_H);
     named(file->addSeparator(), "fileDivider");
     exitAction = named(file->addAction(tr("E&xit")), "exitAction");
 
@@ -157,6 +163,7 @@ void MainFrame::createMenus()
     connect(newBrowserAction, &QAction::triggered, this, &MainFrame::openNewBrowser);
     connect(newQuickNoteAction, &QAction::triggered, this, &MainFrame::openQuickNote);
     connect(downloadsAction, &QAction::triggered, downloadsWindow, &DownloadsWindow::bringUp);
+    connect(historyAction, &QAction::triggered, historyWindow, &HistoryWindow::bringUp);
     connect(organizerAction, &QAction::triggered, this, &MainFrame::showOrganizer);
     connect(exitAction, &QAction::triggered, this, &MainFrame::exitProgram);
     connect(systemInfoAction, &QAction::triggered, this, &MainFrame::showSystemInfo);
@@ -366,7 +373,8 @@ QMdiSubWindow* MainFrame::showChild(QWidget* child)
 BrowserWindow* MainFrame::newBrowser()
 {
     const PlatformServices& s = m_app.services();
-    auto* browser = new BrowserWindow(*s.browsers, *s.messageBox, *s.shell, *s.programInfo);
+    auto* browser =
+        new BrowserWindow(*s.browsers, *s.browsingMemory, *s.messageBox, *s.shell, *s.programInfo);
     showChild(browser);
     return browser;
 }

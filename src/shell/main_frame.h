@@ -16,6 +16,7 @@ class App;
 class BrowserWindow;
 class DownloadsWindow;
 class FullScreenWindow;
+class HistoryWindow;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -53,11 +54,13 @@ public:
     const std::unique_ptr<FileDialog> saveDialog;
     // Every download of the session, also those of full-screen mode; File > "Downloads".
     DownloadsWindow* const downloadsWindow;
+    HistoryWindow* const historyWindow;
 
     QMenu* windowMenu = nullptr;
     QAction* newBrowserAction = nullptr;
     QAction* newQuickNoteAction = nullptr;
     QAction* downloadsAction = nullptr;
+    QAction* historyAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* systemInfoAction = nullptr;
     QAction* organizerAction = nullptr;

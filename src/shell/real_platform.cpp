@@ -9,6 +9,7 @@
 #include "platform/real/qt_printer.h"
 #include "platform/real/qt_settings_store.h"
 #include "platform/real/qt_window_system.h"
+#include "platform/real/sqlite_browsing_memory.h"
 #include "platform/real/syslog_refusal_log.h"
 #include "platform/real/system_clock.h"
 #include "platform/real/webengine_profile.h"
@@ -31,16 +32,19 @@ PlatformServices realPlatform()
     services.refusalLog = std::make_unique<SyslogRefusalLog>();
     services.messageBox = std::make_unique<QtMessageBox>();
     services.fileDialogs = std::make_unique<QtFileDialogFactory>();
+    services.browsingMemory = std::make_unique<SqliteBrowsingMemory>(
+        SqliteBrowsingMemory::defaultPath(), *services.messageBox);
     // The engine's profile starts here, before any window, and warms up while the splash shows.
-    auto profile = std::make_unique<WebEngineProfile>(*services.settings, *services.messageBox,
-                                                      *services.fileDialogs);
+    auto profile = std::make_unique<WebEngineProfile>(*services.settings, *services.browsingMemory,
+                                                      *services.messageBox, *services.fileDialogs);
     profile->warmUp();
     services.browsers = std::move(profile);
-    services.shell = std::make_unique<DesktopShell>(
-        [settings = services.settings.get(), profile = services.browsers.get()] {
-            InternetOptionsDialog dialog(*settings, *profile, QApplication::activeWindow());
-            dialog.exec();
-        });
+    services.shell = std::make_unique<DesktopShell>([settings = services.settings.get(),
+                                                     profile = services.browsers.get(),
+                                                     memory = services.browsingMemory.get()] {
+        InternetOptionsDialog dialog(*settings, *profile, *memory, QApplication::activeWindow());
+        dialog.exec();
+    });
     services.printer = std::make_unique<QtPrinter>();
     services.clock = std::make_unique<SystemClock>();
     services.programInfo = std::make_unique<ApplicationProgramInfo>();

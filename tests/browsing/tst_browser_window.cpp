@@ -1,5 +1,7 @@
+#include "browsing/address_completion.h"
 #include "browsing/browser_window.h"
 #include "browsing/find_bar.h"
+#include "browsing/history_window.h"
 #include "browsing/internet_options_dialog.h"
 #include "core/internet_settings.h"
 #include "core/shared_texts.h"
@@ -9,8 +11,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -70,6 +74,83 @@ private slots:
         QCOMPARE(f.fakes.messageBox->parents.last(), f.window);
         QCOMPARE(f.listed().size(), 5);
         QCOMPARE(f.window->addressBox->currentText(), "bad.place");
+    }
+
+    // Typing offers the visited pages it matches, best first; Down puts one in the box, Enter
+    // opens it, Up goes back to what was typed, Esc closes the list.
+    void addressBoxCompletesFromHistory()
+    {
+        BrowserFixture f;
+        FakeBrowsingMemory& memory = *f.fakes.browsingMemory;
+        memory.recordVisit(QUrl("https://example.org/"), "Example");
+        memory.recordVisit(QUrl("https://example.org/docs"), "Docs");
+        memory.recordVisit(QUrl("https://example.org/docs"), "Docs");
+        memory.recordVisit(QUrl("https://other.test/"), "Other");
+        AddressCompletion* list = f.window->addressCompletion;
+        f.window->focusAddressBox();
+        QTest::keyClicks(f.window->addressBox, "exa");
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 2);
+        QVERIFY(list->item(0)->text().startsWith("https://example.org/docs"));
+        QVERIFY(list->geometry().top() >= f.window->addressBox->geometry().bottom());
+        QTest::keyClick(f.window->addressBox, Qt::Key_Down);
+        QTest::keyClick(f.window->addressBox, Qt::Key_Down);
+        QCOMPARE(f.window->addressBox->currentText(), "https://example.org/");
+        QTest::keyClick(f.window->addressBox, Qt::Key_Up);
+        QTest::keyClick(f.window->addressBox, Qt::Key_Up);
+        QCOMPARE(f.window->addressBox->currentText(), "exa");
+        QTest::keyClick(f.window->addressBox, Qt::Key_Down);
+        QTest::keyClick(f.window->addressBox, Qt::Key_Return);
+        QCOMPARE(f.control->calls.last(), "Navigate https://example.org/docs");
+        QVERIFY(list->isHidden());
+
+        QTest::keyClicks(f.window->addressBox, "oth");
+        QVERIFY(list->isVisible());
+        QTest::keyClick(f.window->addressBox, Qt::Key_Escape);
+        QVERIFY(list->isHidden());
+        QVERIFY(f.window->addressBox->currentText().endsWith("oth"));
+        QTest::keyClicks(f.window->addressBox, "zzz");
+        QVERIFY(list->isHidden());
+    }
+
+    // Visits by day, newest first; the search narrows them; Enter opens one in a new window;
+    // Delete and "Clear History" remove them.
+    void historyWindow()
+    {
+        BrowserFixture f;
+        FakeBrowsingMemory& memory = *f.fakes.browsingMemory;
+        memory.now = QDateTime(QDate(2026, 12, 1), QTime(10, 0)).toSecsSinceEpoch();
+        memory.recordVisit(QUrl("https://a.test/"), "Ay");
+        memory.now += 24 * 3600;
+        memory.recordVisit(QUrl("https://b.test/"), "Bee");
+        memory.recordVisit(QUrl("https://c.test/"), "Sea");
+        f.frame->historyAction->trigger();
+        HistoryWindow* window = f.frame->historyWindow;
+        QVERIFY(window->isVisible());
+        QTreeWidget* list = window->visitList;
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->child(0)->text(2), "https://c.test/");
+        QCOMPARE(list->topLevelItem(1)->child(0)->text(1), "Ay");
+
+        window->searchField->setText("bee");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QTreeWidgetItem* bee = list->topLevelItem(0)->child(0);
+        list->setCurrentItem(bee);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(f.fakes.browsers->controls().last()->calls.last(), "Navigate https://b.test/");
+
+        window->searchField->clear();
+        list->setCurrentItem(list->topLevelItem(1)); // the day stands for its visits
+        window->deleteButton->click();
+        QCOMPARE(memory.visitList.size(), 2);
+        QCOMPARE(list->topLevelItemCount(), 1);
+        f.fakes.messageBox->answers = {MessageBox::Answer::No, MessageBox::Answer::Yes};
+        window->clearButton->click();
+        QCOMPARE(memory.visitList.size(), 2);
+        window->clearButton->click();
+        QVERIFY(memory.visitList.isEmpty());
+        QCOMPARE(list->topLevelItemCount(), 0);
     }
 
     // Each button makes its one call; back, forward and stop fail here, silently. A page never
@@ -163,11 +244,21 @@ private slots:
     {
         FakeSettingsStore settings;
         FakeBrowserProfile profile;
+        FakeBrowsingMemory memory;
         const auto stored = [&settings](const QString& key) {
             return settings.read(Texts::kProgramStore, "Internet Settings", key, "-");
         };
         settings.write(Texts::kProgramStore, "Internet Settings", "Home Page", "http://home.test/");
-        InternetOptionsDialog dialog(settings, profile);
+        memory.kept = {{"https://a.test", "know your location", true},
+                       {"https://b.test", "use your camera", false}};
+        InternetOptionsDialog dialog(settings, profile, memory);
+        QCOMPARE(dialog.keptPermissions->count(), 2);
+        QCOMPARE(dialog.keptPermissions->item(1)->text(),
+                 "https://b.test may use your camera: Deny");
+        dialog.keptPermissions->setCurrentRow(0);
+        dialog.findChild<QPushButton*>("forgetPermission")->click();
+        QCOMPARE(memory.kept.size(), 1);
+        QCOMPARE(dialog.keptPermissions->count(), 1);
         dialog.show();
         auto* home = dialog.findChild<QLineEdit*>("homePage");
         auto* search = dialog.findChild<QLineEdit*>("searchPage");

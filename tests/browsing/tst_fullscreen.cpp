@@ -307,8 +307,9 @@ private slots:
         fakes.programInfo->line = server.url("/first").toString();
         fakes.messageBox->whileShown = [] { QTest::qWait(500); };
         PlatformServices services = fakes.services();
-        services.browsers = std::make_unique<WebEngineProfile>(
-            *services.settings, *services.messageBox, *services.fileDialogs);
+        services.browsers =
+            std::make_unique<WebEngineProfile>(*services.settings, *services.browsingMemory,
+                                               *services.messageBox, *services.fileDialogs);
         App app(std::move(services));
         app.fullScreenWindow().show();
         BrowserControl* browser = app.fullScreenWindow().browser;

@@ -1,5 +1,6 @@
 #include "core/errors.h"
 #include "platform/real/webengine_profile.h"
+#include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
 #include "support/fake_settings_store.h"
@@ -38,8 +39,9 @@ struct Engine {
     FakeSettingsStore settings;
     FakeMessageBox messages;
     FakeFileDialogFactory dialogs;
+    FakeBrowsingMemory memory;
     std::unique_ptr<WebEngineProfile> profile =
-        std::make_unique<WebEngineProfile>(settings, messages, dialogs);
+        std::make_unique<WebEngineProfile>(settings, memory, messages, dialogs);
     std::unique_ptr<BrowserControl> browser{profile->createBrowser(nullptr)};
 
     explicit Engine(bool guarded = false)
@@ -239,25 +241,66 @@ private slots:
         QTest::addColumn<bool>("guarded");
         QTest::addColumn<QList<int>>("choices");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("allowed") << false << QList<int>{0} << "granted";
-        QTest::newRow("denied by default") << false << QList<int>() << "denied";
-        QTest::newRow("full screen: denied unasked") << true << QList<int>{0} << "denied";
+        QTest::addColumn<bool>("remember"); // "Remember this decision" ticked
+        QTest::newRow("allowed") << false << QList<int>{0} << "granted" << false;
+        QTest::newRow("denied by default") << false << QList<int>() << "denied" << false;
+        QTest::newRow("allowed for good") << false << QList<int>{0} << "granted" << true;
+        QTest::newRow("denied for good") << false << QList<int>{1} << "denied" << true;
+        QTest::newRow("full screen: denied unasked") << true << QList<int>{0} << "denied" << true;
     }
 
     // The question names the site; the answer holds for it: asking again asks the user nothing.
+    // An answer to remember is asked of none of the later profiles (starts) either.
     void permissions()
     {
         QFETCH(bool, guarded);
         QFETCH(QList<int>, choices);
         QFETCH(QString, answer);
-        Engine e(guarded);
-        e.messages.chosen = choices;
-        QVERIFY(e.open(m_server.url("/ask"), answer));
-        QVERIFY(e.open(m_server.url("/ask?again"), answer + "?again"));
-        QCOMPARE(e.messages.prompts.size(), guarded ? 0 : 1);
-        if (!guarded)
-            QCOMPARE(e.messages.prompts[0], m_server.url("/").toDisplayString(QUrl::RemovePath) +
-                                                " wants to show notifications.");
+        QFETCH(bool, remember);
+        QList<SitePermission> kept;
+        {
+            Engine e(guarded);
+            e.messages.chosen = choices;
+            e.messages.checks = {remember};
+            QVERIFY(e.open(m_server.url("/ask"), answer));
+            QVERIFY(e.open(m_server.url("/ask?again"), answer + "?again"));
+            QCOMPARE(e.messages.prompts.size(), guarded ? 0 : 1);
+            if (!guarded)
+                QCOMPARE(e.messages.prompts[0],
+                         m_server.url("/").toDisplayString(QUrl::RemovePath) +
+                             " wants to show notifications.");
+            kept = e.memory.kept;
+        }
+        QCOMPARE(kept.size(), remember && !guarded ? 1 : 0);
+        Engine later(guarded); // asked again unless remembered, and denied by default then
+        later.memory.kept = kept;
+        const QString laterAnswer = kept.isEmpty() && !guarded ? "denied" : answer;
+        QVERIFY(later.open(m_server.url("/ask?later"), laterAnswer + "?later"));
+        QCOMPARE(later.messages.prompts.size(), kept.isEmpty() && !guarded ? 1 : 0);
+    }
+
+    // Pages shown go into history with their titles, without a user name and password; a
+    // site's zoom is kept for it and taken again by a later control on that site.
+    void historyAndZoomOfSites()
+    {
+        QHash<QString, double> zoom;
+        QUrl page = m_server.url("/target");
+        {
+            Engine e;
+            page.setUserInfo("ann:secret");
+            QVERIFY(e.open(page, "Target"));
+            QTRY_COMPARE(e.memory.visitList.size(), 1);
+            QCOMPARE(e.memory.visitList[0].address, m_server.url("/target").toString());
+            QCOMPARE(e.memory.visitList[0].title, "Target");
+            e.browser->setZoomFactor(1.5);
+            zoom = e.memory.zoom;
+        }
+        QCOMPARE(zoom.value(m_server.url("/").host()), 1.5);
+        Engine later;
+        later.memory.zoom = zoom;
+        QVERIFY(later.open(m_server.url("/target?later"), "Target"));
+        QCOMPARE(later.browser->zoomFactor(), 1.5);
+        QTRY_COMPARE(later.page()->zoomFactor(), 1.5);
     }
 
     void certificateErrors_data()

@@ -4,6 +4,7 @@
 
 #include "platform/platform_services.h"
 #include "support/fake_browser_control.h"
+#include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
 #include "support/fake_settings_store.h"
@@ -30,6 +31,7 @@ public:
     FakeSettingsStore* settings = install<FakeSettingsStore>(m_services.settings);
     FakeMachineSettings* machine = install<FakeMachineSettings>(m_services.machine);
     FakeRefusalLog* refusalLog = install<FakeRefusalLog>(m_services.refusalLog);
+    FakeBrowsingMemory* browsingMemory = install<FakeBrowsingMemory>(m_services.browsingMemory);
     FakeBrowserProfile* browsers = install<FakeBrowserProfile>(m_services.browsers);
     FakeMessageBox* messageBox = install<FakeMessageBox>(m_services.messageBox);
     FakeShell* shell = install<FakeShell>(m_services.shell);

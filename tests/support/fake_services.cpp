@@ -24,6 +24,14 @@ int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QString
     return chosen.isEmpty() ? defaultChoice : chosen.takeFirst();
 }
 
+int FakeMessageBox::chooseWithCheckBox(QWidget* parent, const QString& prompt,
+                                       const QStringList& choices, int defaultChoice,
+                                       const QString&, bool* checked)
+{
+    *checked = !checks.isEmpty() && checks.takeFirst();
+    return choose(parent, prompt, choices, defaultChoice, Texts::kProductTitle);
+}
+
 void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
 {
     if (fails)

@@ -30,12 +30,16 @@ public:
     // Records the question like a box, then takes the next choice; the default when none is left.
     int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                int defaultChoice, const QString& title) override;
+    // The same, and the check box is left as the next of checks says; clear when none is left.
+    int chooseWithCheckBox(QWidget* parent, const QString& prompt, const QStringList& choices,
+                           int defaultChoice, const QString& checkText, bool* checked) override;
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
     QList<Buttons> offered;
     QList<Answer> answers; // given in turn to questions; No or Cancel when none is left
     QList<int> chosen;     // given in turn to questions
+    QList<bool> checks;    // given in turn to questions with a check box
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
 };

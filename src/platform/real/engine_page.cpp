@@ -129,17 +129,20 @@ QWidget* EnginePage::windowOf(const QWebEnginePage* page)
     return view ? view->window() : nullptr;
 }
 
-// An answer holds for the site and the feature until the program ends.
+// An answer holds for the site and the feature until the program ends, or for good when the
+// user ticks "Remember this decision".
 void EnginePage::answerPermission(const QUrl& origin, Feature feature)
 {
-    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, feature);
+    const QString wanted = featureText(feature);
+    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, wanted);
     if (!allowed) {
         const QString prompt =
-            QStringLiteral("%1 wants to %2.")
-                .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
+            QStringLiteral("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), wanted);
         const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
-        allowed = m_messages.choose(windowOf(this), prompt, choices, 1) == 0;
-        m_permissions.rememberPermission(origin, feature, *allowed);
+        bool lasting = false;
+        allowed = m_messages.chooseWithCheckBox(windowOf(this), prompt, choices, 1,
+                                                kRememberDecision, &lasting) == 0;
+        m_permissions.rememberPermission(origin, wanted, *allowed, lasting);
     }
     setFeaturePermission(origin, feature,
                          *allowed ? PermissionGrantedByUser : PermissionDeniedByUser);

@@ -16,6 +16,7 @@ class EnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
     inline static const QString kStoppedTitle = QStringLiteral("This page stopped");
+    inline static const QString kRememberDecision = QStringLiteral("Remember this decision");
 
     // The page asks the user through the message box and keeps their answers to sites in the
     // permission memory.
@@ -31,6 +32,8 @@ public:
     bool guarded() const { return m_guarded; }
     // Loads the page again; after a stop, the page that stopped.
     void reloadPage();
+    // Whether it shows the short page that says its renderer ended.
+    bool showsStopPage() const { return !m_stoppedUrl.isEmpty(); }
     // The window that shows the page, where its questions go; none while no view shows it.
     static QWidget* windowOf(const QWebEnginePage* page);
 

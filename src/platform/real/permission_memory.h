@@ -1,8 +1,9 @@
 #pragma once
 
-// Where a page keeps the user's answers to sites' requests for a feature, while the program
-// runs; the profile keeps them for all its pages.
+// Where a page keeps the user's answers to sites' requests for a feature: until the program
+// ends, or for good when the user asks for that; the profile keeps them for all its pages.
 
+#include <QString>
 #include <QUrl>
 
 #include <optional>
@@ -10,7 +11,9 @@
 class PermissionMemory {
 public:
     virtual ~PermissionMemory() = default;
-    // The user's answer for the site and feature, none while they have not given one.
-    virtual std::optional<bool> permission(const QUrl& origin, int feature) const = 0;
-    virtual void rememberPermission(const QUrl& origin, int feature, bool allowed) = 0;
+    // The user's answer for the site and the feature (named as the question names it), none
+    // while they have not given one.
+    virtual std::optional<bool> permission(const QUrl& origin, const QString& feature) const = 0;
+    virtual void rememberPermission(const QUrl& origin, const QString& feature, bool allowed,
+                                    bool lasting) = 0;
 };

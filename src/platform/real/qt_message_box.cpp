@@ -1,5 +1,6 @@
 #include "platform/real/qt_message_box.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -74,8 +75,25 @@ MessageBox::Answer QtMessageBox::show(QWidget* parent, const QString& prompt, Bu
 int QtMessageBox::choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                          int defaultChoice, const QString& title)
 {
+    return ask(parent, prompt, choices, defaultChoice, title, {}, nullptr);
+}
+
+int QtMessageBox::chooseWithCheckBox(QWidget* parent, const QString& prompt,
+                                     const QStringList& choices, int defaultChoice,
+                                     const QString& checkText, bool* checked)
+{
+    return ask(parent, prompt, choices, defaultChoice, Texts::kProductTitle, checkText, checked);
+}
+
+// With checked given, the box carries a check box and says through it how it was left.
+int QtMessageBox::ask(QWidget* parent, const QString& prompt, const QStringList& choices,
+                      int defaultChoice, const QString& title, const QString& checkText,
+                      bool* checked)
+{
     QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::NoButton, parent);
     fitTitle(box, title);
+    if (checked)
+        box.setCheckBox(new QCheckBox(checkText));
     QList<QAbstractButton*> buttons;
     for (const QString& choice : choices)
         buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
@@ -83,6 +101,8 @@ int QtMessageBox::choose(QWidget* parent, const QString& prompt, const QStringLi
     box.setDefaultButton(qobject_cast<QPushButton*>(fallback));
     box.setEscapeButton(fallback);
     box.exec();
+    if (checked)
+        *checked = box.checkBox()->isChecked();
     const qsizetype taken = buttons.indexOf(box.clickedButton());
     return taken < 0 ? defaultChoice : static_cast<int>(taken);
 }

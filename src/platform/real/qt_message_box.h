@@ -10,4 +10,11 @@ public:
                 const QString& title) override;
     int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                int defaultChoice, const QString& title) override;
+    int chooseWithCheckBox(QWidget* parent, const QString& prompt, const QStringList& choices,
+                           int defaultChoice, const QString& checkText, bool* checked) override;
+
+private:
+    static int ask(QWidget* parent, const QString& prompt, const QStringList& choices,
+                   int defaultChoice, const QString& title, const QString& checkText,
+                   bool* checked);
 };

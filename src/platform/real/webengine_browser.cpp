@@ -3,6 +3,7 @@
 #include "core/address_rules.h"
 #include "core/errors.h"
 #include "core/internet_settings.h"
+#include "platform/browsing_memory.h"
 #include "platform/real/engine_page.h"
 #include "platform/real/freed_memory.h"
 #include "platform/startup_log.h"
@@ -68,8 +69,10 @@ QWidget* fillWith(QWidget* content, QWidget* window)
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settings, QWidget* parent)
-    : BrowserControl(parent), m_settings(settings), m_view(new QWebEngineView(this)), m_page(page),
+WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settings,
+                                   BrowsingMemory& memory, QWidget* parent)
+    : BrowserControl(parent), m_settings(settings), m_memory(memory),
+      m_view(new QWebEngineView(this)), m_page(page),
       m_leaveFullScreen(escapeLeavesFullScreen(m_view))
 {
     m_page->setParent(m_view);
@@ -109,6 +112,7 @@ void WebEngineBrowser::connectEngineEvents()
         if (m_page->zoomFactor() != m_zoomFactor)
             m_page->setZoomFactor(m_zoomFactor);
     });
+    connect(m_page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::takeSiteZoom);
     connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::statusTextChanged);
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) {
@@ -224,10 +228,23 @@ void WebEngineBrowser::findText(const QString& text, bool backward)
         emit findResult(0, 0);
 }
 
+// The zoom chosen is the site's, also in later sessions.
 void WebEngineBrowser::setZoomFactor(double factor)
 {
     m_zoomFactor = factor;
     m_page->setZoomFactor(factor);
+    m_zoomHost = m_page->url().host();
+    m_memory.setZoomFactor(m_zoomHost, factor);
+}
+
+// Another site opens at the zoom kept for it, or as it is.
+void WebEngineBrowser::takeSiteZoom(const QUrl& url)
+{
+    if (url.host() == m_zoomHost)
+        return;
+    m_zoomHost = url.host();
+    m_zoomFactor = m_memory.zoomFactor(m_zoomHost);
+    m_page->setZoomFactor(m_zoomFactor);
 }
 
 // One page prints at a time; the printer lives until the engine has finished with it.

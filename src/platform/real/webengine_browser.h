@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class BrowsingMemory;
 class EnginePage;
 class QPrinter;
 class QShortcut;
@@ -18,8 +19,9 @@ class SettingsStore;
 class WebEngineBrowser : public BrowserControl {
     Q_OBJECT
 public:
-    // The control shows the page, which it takes over.
-    WebEngineBrowser(EnginePage* page, const SettingsStore& settings, QWidget* parent = nullptr);
+    // The control shows the page, which it takes over; each site's zoom is kept in the memory.
+    WebEngineBrowser(EnginePage* page, const SettingsStore& settings, BrowsingMemory& memory,
+                     QWidget* parent = nullptr);
     ~WebEngineBrowser() override;
 
     void navigate(const QString& address) override;
@@ -46,12 +48,16 @@ private:
     void leavePageFullScreen();
     QShortcut* escapeLeavesFullScreen(QWidget* scope);
 
+    void takeSiteZoom(const QUrl& url);
+
     const SettingsStore& m_settings;
+    BrowsingMemory& m_memory;
     QWebEngineView* m_view;
     EnginePage* m_page;
     bool m_guarded = false;
     AddressRules::Guard m_guard = AddressRules::Guard::None;
     double m_zoomFactor = 1;
+    QString m_zoomHost;                  // the site m_zoomFactor is for
     std::unique_ptr<QPrinter> m_printer; // while a page prints
     // The window the page's full screen shows in, over the whole screen.
     QPointer<QWidget> m_fullScreen;

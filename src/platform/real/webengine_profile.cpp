@@ -1,5 +1,6 @@
 #include "platform/real/webengine_profile.h"
 
+#include "platform/browsing_memory.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/real/engine_page.h"
@@ -41,9 +42,17 @@ void clearSiteDataIfMarked(const QString& storage)
     folder.remove(kClearMark);
 }
 
-QString permissionKey(const QUrl& origin, int feature)
+QString permissionKey(const QUrl& origin, const QString& feature)
 {
-    return QString::number(feature) + QLatin1Char(' ') + origin.toString();
+    return feature + QLatin1Char(' ') + origin.toString();
+}
+
+// History keeps the pages of the web and local files; not the program's own, nor a stop page.
+bool belongsInHistory(const EnginePage& page)
+{
+    static const QStringList schemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                        QStringLiteral("file")};
+    return schemes.contains(page.url().scheme()) && !page.showsStopPage();
 }
 
 QString profileFolder(QStandardPaths::StandardLocation location)
@@ -63,9 +72,9 @@ QString WebEngineProfile::cacheFolder()
     return profileFolder(QStandardPaths::GenericCacheLocation);
 }
 
-WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& messages,
-                                   FileDialogFactory& fileDialogs)
-    : m_settings(settings), m_messages(messages), m_fileDialogs(fileDialogs)
+WebEngineProfile::WebEngineProfile(const SettingsStore& settings, BrowsingMemory& memory,
+                                   MessageBox& messages, FileDialogFactory& fileDialogs)
+    : m_settings(settings), m_memory(memory), m_messages(messages), m_fileDialogs(fileDialogs)
 {
     clearSiteDataIfMarked(storageFolder());
     m_profile = new QWebEngineProfile(kProfileName);
@@ -98,7 +107,8 @@ void WebEngineProfile::warmUp()
 BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
 {
     auto* page = new EnginePage(m_profile, *this, m_messages);
-    auto* browser = new WebEngineBrowser(page, m_settings, parent);
+    auto* browser = new WebEngineBrowser(page, m_settings, m_memory, parent);
+    recordHistory(page);
     if (m_warmPage)
         connect(browser, &BrowserControl::progressChanged, m_warmPage,
                 [page = m_warmPage](int progress, int progressMax) {
@@ -108,8 +118,21 @@ BrowserControl* WebEngineProfile::createBrowser(QWidget* parent)
     return browser;
 }
 
+void WebEngineProfile::recordHistory(EnginePage* page)
+{
+    connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
+        if (ok && belongsInHistory(*page))
+            m_memory.recordVisit(page->url(), page->title());
+    });
+    connect(page, &QWebEnginePage::titleChanged, this, [this, page](const QString& title) {
+        if (belongsInHistory(*page))
+            m_memory.recordTitle(page->url(), title);
+    });
+}
+
 void WebEngineProfile::clearBrowsingData()
 {
+    m_memory.clearHistory();
     m_profile->clearHttpCache();
     m_profile->cookieStore()->deleteAllCookies();
     m_profile->clearAllVisitedLinks();
@@ -117,15 +140,22 @@ void WebEngineProfile::clearBrowsingData()
     QFile(QDir(storageFolder()).filePath(kClearMark)).open(QIODevice::WriteOnly);
 }
 
-std::optional<bool> WebEngineProfile::permission(const QUrl& origin, int feature) const
+std::optional<bool> WebEngineProfile::permission(const QUrl& origin, const QString& feature) const
 {
     const auto found = m_permissions.constFind(permissionKey(origin, feature));
-    return found == m_permissions.cend() ? std::nullopt : std::optional<bool>(*found);
+    if (found != m_permissions.cend())
+        return *found;
+    return m_memory.permission(origin.toString(), feature);
 }
 
-void WebEngineProfile::rememberPermission(const QUrl& origin, int feature, bool allowed)
+// A lasting answer lives in the memory only, so that forgetting it there takes effect at once.
+void WebEngineProfile::rememberPermission(const QUrl& origin, const QString& feature, bool allowed,
+                                          bool lasting)
 {
-    m_permissions.insert(permissionKey(origin, feature), allowed);
+    if (lasting)
+        m_memory.rememberPermission({origin.toString(), feature, allowed});
+    else
+        m_permissions.insert(permissionKey(origin, feature), allowed);
 }
 
 // The save dialog shows over the window of the page that asked, starting in the download

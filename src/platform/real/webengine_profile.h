@@ -2,8 +2,9 @@
 
 // The web engine's one named profile, "brivola": cookies, site data and visited links kept in
 // the user's data folder, the cache in their cache folder. It makes every browser control,
-// saves downloads where the user chooses, and remembers the permissions they gave until the
-// program ends.
+// records the pages they show in the browsing memory, saves downloads where the user chooses,
+// and remembers the permissions they gave until the program ends, or in the browsing memory
+// when they ask for that.
 
 #include "platform/browser_profile.h"
 #include "platform/real/permission_memory.h"
@@ -14,6 +15,8 @@
 
 #include <optional>
 
+class BrowsingMemory;
+class EnginePage;
 class FileDialogFactory;
 class MessageBox;
 class QWebEngineDownloadRequest;
@@ -29,7 +32,7 @@ public:
     static QString cacheFolder();
 
     // Creates the engine's profile: the single place where it starts, before any window.
-    WebEngineProfile(const SettingsStore& settings, MessageBox& messages,
+    WebEngineProfile(const SettingsStore& settings, BrowsingMemory& memory, MessageBox& messages,
                      FileDialogFactory& fileDialogs);
     ~WebEngineProfile() override;
 
@@ -37,20 +40,24 @@ public:
     // on a hidden empty page, which goes once the first browser control has loaded a page.
     void warmUp();
     BrowserControl* createBrowser(QWidget* parent) override;
-    // Cache, cookies and visited links go at once; what sites stored (local storage, databases)
-    // is held open by the engine, and goes as the profile next starts, before any page.
+    // Cache, cookies, visited links and the history go at once; what sites stored (local
+    // storage, databases) is held open by the engine, and goes as the profile next starts,
+    // before any page.
     void clearBrowsingData() override;
 
-    std::optional<bool> permission(const QUrl& origin, int feature) const override;
-    void rememberPermission(const QUrl& origin, int feature, bool allowed) override;
+    std::optional<bool> permission(const QUrl& origin, const QString& feature) const override;
+    void rememberPermission(const QUrl& origin, const QString& feature, bool allowed,
+                            bool lasting) override;
 
 private:
     void saveDownload(QWebEngineDownloadRequest* request);
+    void recordHistory(EnginePage* page);
 
     const SettingsStore& m_settings;
+    BrowsingMemory& m_memory;
     MessageBox& m_messages;
     FileDialogFactory& m_fileDialogs;
     QWebEngineProfile* m_profile;
     QPointer<QWebEnginePage> m_warmPage;
-    QHash<QString, bool> m_permissions; // "feature origin" -> allowed
+    QHash<QString, bool> m_permissions; // "feature origin" -> allowed, for this session
 };
