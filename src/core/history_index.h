@@ -2,11 +2,14 @@
 
 // The visited pages as the address box's completion searches them: all of them in memory, their
 // addresses and titles folded for matching once, so that a keystroke never waits for the disk.
+// A keystroke that adds to the text before it searches only the pages that text matched.
 
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QUrl>
+
+#include <vector>
 
 struct HistoryPage {
     QString address;
@@ -21,6 +24,8 @@ public:
     static QString storedAddress(const QUrl& url);
     // How much a page is worth offering: each visit counts, half as much for every 30 days past.
     static double score(const HistoryPage& page, qint64 now);
+    // The same order at any time: log2 of the score, plus now / 30 days.
+    static double rank(const HistoryPage& page);
     // Whether the typed text starts a word of the address or of the title, letter case ignored.
     // The address's words start at its beginning, after its scheme, after "www." and after
     // every character that is no letter or digit.
@@ -33,19 +38,28 @@ public:
     // The page with that address, none when it is not in history.
     const HistoryPage* page(const QString& address) const;
     qsizetype size() const { return m_entries.size(); }
-    // The pages the typed text matches, best first; at most limit of them.
-    QList<HistoryPage> completions(const QString& typed, qint64 now, int limit) const;
+    // The pages the typed text matches, best first (by score); at most limit of them.
+    QList<HistoryPage> completions(const QString& typed, int limit) const;
 
 private:
+    // The keys of all pages lie in one string, which a search reads from start to end.
     struct Entry {
         HistoryPage page;
-        QString addressKey; // folded
-        QString titleKey;   // folded
-        qsizetype hostStart = 0;
+        qsizetype keyStart = 0; // in m_keys: the address, a line break and the title, folded
+        qsizetype keyLength = 0;
+        qsizetype hostStart = 0; // within the key
+        double rank = 0;
     };
-    static Entry entryFor(const HistoryPage& page);
-    static bool matchesEntry(const Entry& entry, QStringView typed);
+    Entry entryFor(const HistoryPage& page);
+    bool matchesEntry(const Entry& entry, QStringView typed) const;
+    void dropKey(const Entry& entry);
+    void changed();
 
     QList<Entry> m_entries;
     QHash<QString, qsizetype> m_rows; // address -> row in m_entries
+    QString m_keys;
+    qsizetype m_unusedKeys = 0; // characters of m_keys no entry uses any more
+    // The last text searched and the rows it matched, while no page has changed since.
+    mutable QString m_lastKey;
+    mutable std::vector<qsizetype> m_lastRows;
 };

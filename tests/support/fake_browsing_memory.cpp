@@ -30,7 +30,7 @@ void FakeBrowsingMemory::reindex()
 
 QList<HistoryPage> FakeBrowsingMemory::completions(const QString& typed, int limit) const
 {
-    return m_index.completions(typed, now, limit);
+    return m_index.completions(typed, limit);
 }
 
 QList<HistoryVisit> FakeBrowsingMemory::visits(const QString& search)

@@ -307,7 +307,7 @@ void SqliteBrowsingMemory::flush()
 
 QList<HistoryPage> SqliteBrowsingMemory::completions(const QString& typed, int limit) const
 {
-    return m_index.completions(typed, QDateTime::currentSecsSinceEpoch(), limit);
+    return m_index.completions(typed, limit);
 }
 
 QList<HistoryVisit> SqliteBrowsingMemory::visits(const QString& search)
