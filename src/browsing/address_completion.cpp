@@ -19,6 +19,7 @@ AddressCompletion::AddressCompletion(QComboBox* box, BrowsingMemory& memory, QWi
     : QListWidget(window), m_box(box), m_memory(memory)
 {
     setObjectName(QStringLiteral("addressCompletion"));
+    setAccessibleName(tr("Visited pages"));
     // The box keeps the focus and the keys while the list is open.
     setFocusPolicy(Qt::NoFocus);
     setUniformItemSizes(true);

@@ -32,8 +32,10 @@ HistoryWindow::HistoryWindow(BrowsingMemory& memory, MessageBox& messages, MainF
     resize(720, 480);
     searchField->setObjectName(QStringLiteral("searchField"));
     searchField->setPlaceholderText(tr("Search history"));
+    searchField->setAccessibleName(tr("Search history"));
     searchField->setClearButtonEnabled(true);
     visitList->setObjectName(QStringLiteral("visitList"));
+    visitList->setAccessibleName(tr("Visits"));
     visitList->setHeaderLabels({tr("Time"), tr("Title"), tr("Address")});
     visitList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     visitList->header()->resizeSection(0, 160);

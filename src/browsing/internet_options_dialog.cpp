@@ -42,6 +42,7 @@ InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserPro
     connect(clear, &QPushButton::clicked, this, &InternetOptionsDialog::clearBrowsingData);
 
     keptPermissions->setObjectName(QStringLiteral("keptPermissions"));
+    keptPermissions->setAccessibleName(tr("Decisions remembered for sites"));
     keptPermissions->setMaximumHeight(120);
     auto* forget = new QPushButton(tr("&Forget"), this);
     forget->setObjectName(QStringLiteral("forgetPermission"));

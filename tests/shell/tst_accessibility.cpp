@@ -1,6 +1,7 @@
 #include "browsing/downloads_window.h"
 #include "browsing/fullscreen_toolbar.h"
 #include "browsing/fullscreen_window.h"
+#include "browsing/history_window.h"
 #include "browsing/internet_options_dialog.h"
 #include "organizer/organizer_window.h"
 #include "support/frame_fixture.h"
@@ -108,10 +109,12 @@ private slots:
         f.frame->openQuickNote();
         FakeDownload download;
         f.frame->downloadsWindow->add(&download);
-        InternetOptionsDialog options(*f.fakes.settings, *f.fakes.browsers, f.frame);
+        InternetOptionsDialog options(*f.fakes.settings, *f.fakes.browsers, *f.fakes.browsingMemory,
+                                      f.frame);
         const QList<std::pair<const char*, std::function<QWidget*()>>> windows{
             {"frame", [&f] { return f.frame; }},
             {"downloads", [&f] { return f.frame->downloadsWindow; }},
+            {"history", [&f] { return f.frame->historyWindow; }},
             {"Internet options", [&options] { return &options; }},
             {"about", [&f] { return &f.app->aboutBox(); }},
             {"organizer", [&f] { return &f.app->organizerWindow(); }},
