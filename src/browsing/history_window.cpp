@@ -33,7 +33,6 @@ HistoryWindow::HistoryWindow(BrowsingMemory& memory, MessageBox& messages, MainF
     searchField->setObjectName(QStringLiteral("searchField"));
     searchField->setPlaceholderText(tr("Search history"));
     searchField->setAccessibleName(tr("Search history"));
-    searchField->setClearButtonEnabled(true);
     visitList->setObjectName(QStringLiteral("visitList"));
     visitList->setAccessibleName(tr("Visits"));
     visitList->setHeaderLabels({tr("Time"), tr("Title"), tr("Address")});

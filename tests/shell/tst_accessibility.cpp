@@ -58,11 +58,12 @@ bool comboBoxNamed(QAccessibleInterface* node)
     return named(node);
 }
 
-// A list's actions are its items'.
+// A list's or a tree's actions are its items'.
 bool acts(QAccessibleInterface* node)
 {
     const QAccessibleActionInterface* actions = node->actionInterface();
-    return node->role() == QAccessible::List || (actions && !actions->actionNames().isEmpty());
+    return node->role() == QAccessible::List || node->role() == QAccessible::Tree ||
+           (actions && !actions->actionNames().isEmpty());
 }
 
 // Every interactive element below the node, the node included. The page inside a browser is
