@@ -1,4 +1,6 @@
+#include "browsing/browser_window.h"
 #include "core/errors.h"
+#include "core/shared_texts.h"
 #include "platform/real/webengine_profile.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
@@ -6,9 +8,13 @@
 #include "support/files.h"
 #include "support/local_server.h"
 #include "support/test_main.h"
+#include "widgets/page_note.h"
 
 #include <QDesktopServices>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -59,6 +65,38 @@ struct Engine {
     }
 };
 
+// A browser window over the real engine, shown.
+struct EngineWindow {
+    FakeSettingsStore settings;
+    FakeMessageBox messages;
+    FakeFileDialogFactory dialogs;
+    FakeShell shell;
+    FakeProgramInfo program;
+    WebEngineProfile profile{settings, messages, dialogs};
+    BrowserWindow window{profile, messages, shell, program};
+
+    EngineWindow()
+    {
+        window.show();
+        window.resize(800, 600);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    QWidget* page() const { return window.browser->findChild<QWebEngineView*>()->focusProxy(); }
+    QWebEnginePage* enginePage() const
+    {
+        return window.browser->findChild<QWebEngineView*>()->page();
+    }
+    bool boxShows(const QString& text) const
+    {
+        return QTest::qWaitFor([&] { return window.addressBox->currentText() == text; },
+                               kLoadTimeout);
+    }
+    bool shows(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return window.browser->title() == title; }, kLoadTimeout);
+    }
+};
+
 } // namespace
 
 class TestEngine : public QObject {
@@ -69,6 +107,14 @@ private slots:
         m_server.setPage("/target", "<title>Target</title>");
         m_server.setPage("/opener",
                          "<title>Opener</title><script>window.open('/target');</script>");
+        m_server.setPage("/blank", "<title>Page</title><a target=_blank href=/target "
+                                   "style='display: block; height: 90vh'>Go</a>");
+        m_server.setPage("/onclick", "<title>Page</title><body style='height: 90vh' "
+                                     "onclick=\"window.open('/target')\">Click</body>");
+        for (const char* step : {"1", "2", "3"})
+            m_server.setRedirect(QStringLiteral("/r/%1").arg(step),
+                                 QStringLiteral("/r/%1").arg(step[0] - '0' + 1));
+        m_server.setPage("/r/4", "<title>Four</title>");
         m_server.setPage("/in",
                          "<script>document.cookie = 'login=ada'; "
                          "localStorage.setItem('theme', 'dark'); document.title = 'in';</script>");
@@ -162,18 +208,96 @@ private slots:
                                  kLoadTimeout);
     }
 
-    // A page's request for a window of its own, cancelled, opens nothing.
-    void refusedNewWindowOpensNothing()
+    // The address box shows the address of the page after redirects, moves within the page,
+    // back and forward, and never a password.
+    void addressBoxFollowsNavigation()
     {
-        Engine e;
-        connect(e.browser.get(), &BrowserControl::newWindowRequested, this,
-                [](bool* cancel) { *cancel = true; });
-        QSignalSpy requests(e.browser.get(), &BrowserControl::newWindowRequested);
-        const int windowsBefore = QApplication::topLevelWidgets().size();
-        QVERIFY(e.open(m_server.url("/opener"), "Opener"));
-        QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, kLoadTimeout);
+        EngineWindow w;
+        const auto url = [this](const char* path) { return m_server.url(path).toString(); };
+        const auto script = [&w](const char* code) {
+            return [&w, code] { w.enginePage()->runJavaScript(QLatin1String(code)); };
+        };
+        QLineEdit* edit = w.window.addressBox->lineEdit();
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            QString shown;
+        } steps[] = {
+            {"redirected three times",
+             [&] {
+                 edit->setFocus();
+                 edit->selectAll();
+                 QTest::keyClicks(edit, url("/r/1"));
+                 QTest::keyClick(edit, Qt::Key_Return);
+             },
+             url("/r/4")},
+            {"another page", [&] { w.window.navigate(url("/target")); }, url("/target")},
+            {"back", [&w] { w.window.goBack(); }, url("/r/4")},
+            {"forward", [&w] { w.window.goForward(); }, url("/target")},
+            // Entries a script adds without a click are skipped by back and forward.
+            {"within the page", script("location.hash = 'end'"), url("/target#end")},
+            {"the page's own entry", script("history.pushState(null, '', '/moved')"),
+             url("/moved")},
+            {"the page's script redirected", script("location.href = '/r/2'"), url("/r/4")},
+            {"password", [&] { w.window.navigate(url("/target?x").replace("//", "//al:pw@")); },
+             url("/target?x").replace("//", "//al@")},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            QVERIFY2(w.boxShows(step.shown),
+                     qPrintable(step.step + (": " + w.window.addressBox->currentText())));
+        }
+        QCOMPARE(w.window.addressBox->count(), 1); // only what was typed is listed
+        QCOMPARE(w.window.addressBox->itemText(0), url("/r/1"));
+    }
+
+    // A window the user's click asked for opens in the same window, also from the context
+    // menu; one a script opens unasked stays closed, and the window says so.
+    void newWindows_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("how"); // "click", "menu" or nothing
+        QTest::addColumn<QString>("title");
+        QTest::newRow("target=_blank link") << "/blank"
+                                            << "click"
+                                            << "Target";
+        QTest::newRow("window.open on a click") << "/onclick"
+                                                << "click"
+                                                << "Target";
+        QTest::newRow("context menu's Open link") << "/blank"
+                                                  << "menu"
+                                                  << "Target";
+        QTest::newRow("window.open without a click") << "/opener"
+                                                     << ""
+                                                     << "Opener";
+    }
+
+    void newWindows()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, how);
+        QFETCH(QString, title);
+        EngineWindow w;
+        const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
+        w.window.navigate(m_server.url(path).toString());
+        QVERIFY(w.shows(path == "/opener" ? "Opener" : "Page"));
+        QTest::qWait(500); // drawn, so that the click lands on the page
+        if (how == "click")
+            QTest::mouseClick(w.page(), Qt::LeftButton, {}, QPoint(40, 40));
+        if (how == "menu") {
+            QTest::mouseClick(w.page(), Qt::RightButton, {}, QPoint(40, 40));
+            QMenu* menu = nullptr;
+            QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+            QCOMPARE(menu->actions().first()->text(), "Open link");
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+        QVERIFY(w.shows(title));
         QTest::qWait(300);
-        QCOMPARE(e.browser->title(), "Opener");
+        QCOMPARE(w.window.browser->title(), title);
+        QCOMPARE(w.window.pageNote->isVisible(), how.isEmpty());
+        if (how.isEmpty())
+            QCOMPARE(w.window.pageNote->text(), Texts::kWindowBlocked);
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
 

@@ -53,7 +53,7 @@ void LocalServer::answer(QTcpSocket* socket)
     const QString path = QString::fromLatin1(request.split(' ').value(1)).section('?', 0, 0);
     const bool found = m_responses.contains(path);
     const Response response = found ? m_responses[path] : Response{"not here", "text/plain", {}};
-    QByteArray reply = found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n";
+    QByteArray reply = "HTTP/1.1 " + (found ? response.status : "404 Not Found") + "\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
     for (const QByteArray& header : response.headers)
         reply += header + "\r\n";

@@ -17,6 +17,7 @@ public:
         QByteArray body;
         QByteArray contentType = "text/html; charset=utf-8";
         QList<QByteArray> headers = {}; // "Name: value" lines
+        QByteArray status = "200 OK";
     };
 
     enum class Security { Plain, SelfSigned };
@@ -24,6 +25,11 @@ public:
 
     void set(const QString& path, const Response& response) { m_responses[path] = response; }
     void setPage(const QString& path, const QByteArray& html) { set(path, {html}); }
+    // The path answers with a redirect (302) to the other.
+    void setRedirect(const QString& path, const QString& to)
+    {
+        set(path, {{}, "text/plain", {"Location: " + to.toUtf8()}, "302 Found"});
+    }
     QUrl url(const QString& path) const;
 
 private:

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
@@ -95,27 +96,30 @@ void WebEngineBrowser::connectEngineEvents()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
     connect(m_page, &EnginePage::navigationRefused, this,
             [this](const QUrl& url) { emit navigationRefused(url.toString()); });
+    connect(m_page, &QWebEnginePage::urlChanged, this,
+            [this](const QUrl& url) { emit urlChanged(url.toString()); });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
+        emit progressChanged(0, 100);
     });
     connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
         emit statusTextChanged(m_page->url().toString());
         emit progressChanged(progress, 100);
     });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        emit progressChanged(100, 100); // a stopped or failed load ends short of it
         if (ok)
             StartupLog::milestone("first page loaded");
         if (m_page->zoomFactor() != m_zoomFactor)
             m_page->setZoomFactor(m_zoomFactor);
     });
-    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::statusTextChanged);
+    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::linkHovered);
+    // Left unanswered, the request opens nothing; window.open() in the page gets no window.
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
-            [this](QWebEngineNewWindowRequest& request) {
-                bool cancel = false;
-                emit newWindowRequested(&cancel);
-                if (!cancel)
-                    m_page->load(request.requestedUrl());
+            [this](const QWebEngineNewWindowRequest& request) {
+                emit newWindowRequested(request.requestedUrl().toString(),
+                                        request.isUserInitiated());
             });
     connect(m_page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
@@ -249,6 +253,13 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
     QMenu* menu = m_view->createStandardContextMenu();
     for (QWebEnginePage::WebAction action : kNeverHere)
         menu->removeAction(m_page->action(action));
+    // In place of the entries that open other windows: the link in this one.
+    const QWebEngineContextMenuRequest* request = m_view->lastContextMenuRequest();
+    if (!m_guarded && request && request->linkUrl().isValid()) {
+        QAction* openLink = m_page->action(QWebEnginePage::OpenLinkInThisWindow);
+        openLink->setText(tr("Open link"));
+        menu->insertAction(menu->actions().value(0), openLink);
+    }
     if (m_guarded) {
         QList<QAction*> kept;
         for (QWebEnginePage::WebAction action : kGuardedMenu)
