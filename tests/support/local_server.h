@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <utility>
+
 class LocalServer : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +26,12 @@ public:
 
     void set(const QString& path, const Response& response) { m_responses[path] = response; }
     void setPage(const QString& path, const QByteArray& html) { set(path, {html}); }
+    // The path answers 401 with a Basic challenge for the realm, and its page "Locked out",
+    // until a request brings the user name and password.
+    void protect(const QString& path, const QByteArray& realm, const QByteArray& userAndPassword);
     QUrl url(const QString& path) const;
+
+    QList<QByteArray> requests; // the head of every request, in order
 
 private:
     void answer(QTcpSocket* socket);
@@ -33,4 +40,5 @@ private:
     QTemporaryDir m_keys;
     QTcpServer* m_server;
     QHash<QString, Response> m_responses;
+    QHash<QString, std::pair<QByteArray, QByteArray>> m_protected; // realm, expected credentials
 };
