@@ -1,6 +1,7 @@
 #include "browsing/browser_window.h"
 
 #include "browsing/find_bar.h"
+#include "core/address_rules.h"
 #include "core/errors.h"
 #include "core/shared_texts.h"
 #include "core/twips.h"
@@ -269,9 +270,10 @@ void BrowserWindow::handleAddressKey(int keyCode)
     const QString text = addressBox->currentText();
     try {
         browser->navigate(text);
-        addressBox->insertItem(m_order.insertionRow(*addressBox->model(), text), text);
-        addressBox->setEditText(text);
-        addressBox->lineEdit()->setSelection(0, static_cast<int>(text.size()));
+        const QString listed = AddressRules::withoutPassword(text);
+        addressBox->insertItem(m_order.insertionRow(*addressBox->model(), listed), listed);
+        addressBox->setEditText(listed);
+        addressBox->lineEdit()->setSelection(0, static_cast<int>(listed.size()));
     } catch (const PlatformError&) {
         m_messages.show(this, Texts::kCannotConnect);
     }
