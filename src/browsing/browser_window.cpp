@@ -2,6 +2,7 @@
 
 #include "browsing/find_bar.h"
 #include "core/address_display.h"
+#include "core/address_rules.h"
 #include "core/errors.h"
 #include "core/shared_texts.h"
 #include "core/twips.h"

@@ -13,7 +13,8 @@ public:
     using QWidget::QWidget;
 
     // Operations that cannot be done raise BrowserError: an address the control refuses (see
-    // AddressRules), going back or forward with no page to go to.
+    // AddressRules), going back or forward with no page to go to. Words that are no address
+    // open the search page with them as its query.
     virtual void navigate(const QString& address) = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;

@@ -2,6 +2,7 @@
 #include "core/address_rules.h"
 #include "core/agenda.h"
 #include "core/command_line.h"
+#include "core/file_name.h"
 #include "core/leading_number.h"
 #include "core/machine_settings.h"
 #include "core/month_grid.h"
@@ -74,6 +75,62 @@ private slots:
             QCOMPARE(AddressRules::fullScreenOpens(url, Guard::FullScreen), inFullScreen);
             QCOMPARE(AddressRules::fullScreenOpens(url, Guard::Parent), guarded);
         }
+    }
+
+    // Typed text is an address, or words for the search page.
+    void addressesOrWords_data()
+    {
+        const QString page = "https://find.test/?lang=en";
+        const QString withSlot = "https://find.test/s/%s?x=1";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("searchPage");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("address") << " example.com/a " << page << "example.com/a";
+        QTest::newRow("with scheme, no dot") << "about:blank" << page << "about:blank";
+        QTest::newRow("mail link") << "mailto:" << page << "mailto:";
+        QTest::newRow("localhost") << "localhost" << page << "localhost";
+        QTest::newRow("localhost with port") << "localhost:8080" << page << "localhost:8080";
+        QTest::newRow("host with port") << "intranet:8080/x" << page << "intranet:8080/x";
+        QTest::newRow("IPv6") << "[::1]:8080" << page << "[::1]:8080";
+        QTest::newRow("one word") << "recipes" << page << "https://find.test/?lang=en&q=recipes";
+        QTest::newRow("a b") << "a b" << page << "https://find.test/?lang=en&q=a%20b";
+        QTest::newRow("what is c++, %s")
+            << "what is c++" << withSlot << "https://find.test/s/what%20is%20c%2B%2B?x=1";
+        QTest::newRow("words with a dot, no %s") << "cooking recipes 2.0"
+                                                 << "https://find.test/"
+                                                 << "https://find.test/?q=cooking%20recipes%202.0";
+        QTest::newRow("first page text") << "Enter URL"
+                                         << "https://find.test/#top"
+                                         << "https://find.test/?q=Enter%20URL#top";
+        QTest::newRow("nothing") << "  " << page << "";
+    }
+
+    void addressesOrWords()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, searchPage);
+        QTEST(AddressRules::resolved(typed, searchPage), "opened");
+    }
+
+    void fileNamesFromTitles_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "Long page"
+                               << "Long page";
+        QTest::newRow("folders and breaks") << " a/b\\c\n\td "
+                                            << "a b c d";
+        QTest::newRow("hidden") << "..profile"
+                                << "profile";
+        QTest::newRow("nothing left") << " / "
+                                      << "page";
+        QTest::newRow("long") << QString(300, 'x') << QString(100, 'x');
+    }
+
+    void fileNamesFromTitles()
+    {
+        QFETCH(QString, title);
+        QTEST(fileNameFromTitle(title), "name");
     }
 
     // The forms beyond plain decimal numbers, which tst_fuzz checks against a reference.

@@ -1,5 +1,6 @@
 #include "browsing/browser_window.h"
 #include "core/errors.h"
+#include "core/internet_settings.h"
 #include "core/shared_texts.h"
 #include "platform/real/webengine_profile.h"
 #include "support/fake_file_dialog.h"
@@ -10,14 +11,16 @@
 #include "support/test_main.h"
 #include "widgets/page_note.h"
 
-#include <QDesktopServices>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -134,7 +137,7 @@ private slots:
     {
         const QString data = QStringLiteral("data:text/html,<title>Data</title>");
         Engine e;
-        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("Enter URL"));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate(" \t"));
         e.browser->navigate(data);
         QVERIFY(e.shows("Data"));
         e.browser->setGuard(AddressRules::Guard::FullScreen);
@@ -301,6 +304,61 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
 
+    void wordsGoToTheSearchPage()
+    {
+        m_server.setPage("/find", "<title>Found</title>");
+        Engine e;
+        e.settings.write(Texts::kProgramStore, InternetSettings::kSection,
+                         InternetSettings::kSearchPageKey,
+                         m_server.url("/find").toString() + "?q=%s");
+        e.browser->navigate("cooking recipes");
+        QVERIFY(e.shows("Found"));
+        QVERIFY(m_server.requests.join('\n').contains("GET /find?q=cooking%20recipes HTTP/1.1"));
+    }
+
+    void logins_data()
+    {
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<QStringList>("answers"); // "user:password", in turn; then cancelled
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("right") << false << QStringList{"alice:secret"} << "Inside" << 1;
+        QTest::newRow("wrong, asked again")
+            << false << QStringList{"alice:wrong", "alice:secret"} << "Inside" << 2;
+        QTest::newRow("cancelled: the site's page") << false << QStringList{} << "Locked out" << 1;
+        QTest::newRow("empty: nothing sent") << false << QStringList{":"} << "Locked out" << 1;
+        QTest::newRow("full screen: not asked")
+            << true << QStringList{"alice:secret"} << "Locked out" << 0;
+    }
+
+    // The question names the site and its realm; an empty login is never sent.
+    void logins()
+    {
+        QFETCH(bool, guarded);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, title);
+        QFETCH(int, asked);
+        LocalServer server; // a site of its own, which the engine has no login for yet
+        server.setPage("/inside", "<title>Inside</title>");
+        server.protect("/inside", "Brivola tests", "alice:secret");
+        Engine e(guarded);
+        for (const QString& answer : answers)
+            e.messages.logins.append(
+                MessageBox::Login{answer.section(':', 0, 0), answer.section(':', 1)});
+        QVERIFY(e.open(server.url("/inside"), title));
+        QTest::qWait(300);
+        QCOMPARE(e.messages.prompts.size(), asked);
+        const QString site = server.url("/").toDisplayString(QUrl::RemovePath);
+        if (asked > 0)
+            QCOMPARE(e.messages.prompts[0], site + " asks for a user name and password.\n\n"
+                                                   "The site says: \"Brivola tests\"");
+        if (asked > 1)
+            QCOMPARE(e.messages.prompts[1],
+                     "The user name or password was not accepted.\n\n" + e.messages.prompts[0]);
+        for (const QByteArray& request : server.requests)
+            QVERIFY(!request.contains("Authorization: Basic Og=="));
+    }
+
     void cookiesAndSiteDataLastAcrossStarts()
     {
         QVERIFY(Engine().open(m_server.url("/in"), "in"));
@@ -412,6 +470,34 @@ private slots:
             QVERIFY2(e.messages.prompts[0].contains("127.0.0.1") &&
                          e.messages.prompts[0].contains("The certificate is not trusted."),
                      qPrintable(e.messages.prompts[0]));
+    }
+
+    // "Print to File (PDF)" writes the page's text, not a picture of it.
+    void printsTextToAPdfFile()
+    {
+        m_server.setPage("/text",
+                         "<title>Long page</title>" +
+                             QByteArray("<p>Quince marmalade keeps for a year.</p>").repeated(300));
+        Engine e;
+        QVERIFY(e.open(m_server.url("/text"), "Long page"));
+        QTemporaryDir folder;
+        const QString file = folder.filePath("out.pdf");
+        QTimer::singleShot(0, this, [file] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+            dialog->findChild<QLineEdit*>("filename")->setText(file);
+            dialog->accept();
+        });
+        QSignalSpy finished(e.browser.get(), &BrowserControl::printFinished);
+        e.browser->printPage();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kLoadTimeout);
+        QVERIFY(finished[0][0].toBool());
+        const QByteArray pdf = fileBytes(file);
+        QVERIFY2(pdf.startsWith("%PDF") && pdf.size() < 200 * 1024, qPrintable(file));
+        QVERIFY(pdf.contains("/Font"));
+        QVERIFY(!pdf.contains("/Subtype /Image"));
     }
 
     void killedRendererShowsAStopPageThatReloads()

@@ -24,6 +24,13 @@ int FakeMessageBox::choose(QWidget* parent, const QString& prompt, const QString
     return chosen.isEmpty() ? defaultChoice : chosen.takeFirst();
 }
 
+std::optional<MessageBox::Login> FakeMessageBox::askLogin(QWidget* parent, const QString& prompt,
+                                                          const QString& title)
+{
+    show(parent, prompt, Buttons::Ok, title);
+    return logins.isEmpty() ? std::nullopt : logins.takeFirst();
+}
+
 void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
 {
     if (fails)

@@ -30,12 +30,16 @@ public:
     // Records the question like a box, then takes the next choice; the default when none is left.
     int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                int defaultChoice, const QString& title) override;
+    // Records the question like a box, then gives the next login; cancelled when none is left.
+    std::optional<Login> askLogin(QWidget* parent, const QString& prompt,
+                                  const QString& title) override;
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
     QList<Buttons> offered;
     QList<Answer> answers; // given in turn to questions; No or Cancel when none is left
     QList<int> chosen;     // given in turn to questions
+    QList<std::optional<Login>> logins; // given in turn to login questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
 };

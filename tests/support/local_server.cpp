@@ -44,16 +44,30 @@ QUrl LocalServer::url(const QString& path) const
         QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(path));
 }
 
+void LocalServer::protect(const QString& path, const QByteArray& realm,
+                          const QByteArray& userAndPassword)
+{
+    m_protected[path] = {realm, userAndPassword};
+}
+
 void LocalServer::answer(QTcpSocket* socket)
 {
     QByteArray request = socket->property("request").toByteArray() + socket->readAll();
     socket->setProperty("request", request);
     if (!request.contains("\r\n\r\n"))
         return;
+    requests.append(request.left(request.indexOf("\r\n\r\n")));
     const QString path = QString::fromLatin1(request.split(' ').value(1)).section('?', 0, 0);
     const bool found = m_responses.contains(path);
-    const Response response = found ? m_responses[path] : Response{"not here", "text/plain", {}};
+    Response response = found ? m_responses[path] : Response{"not here", "text/plain", {}};
     QByteArray reply = "HTTP/1.1 " + (found ? response.status : "404 Not Found") + "\r\n";
+    const auto lock = m_protected.constFind(path);
+    if (lock != m_protected.cend() &&
+        !request.contains("\r\nAuthorization: Basic " + lock->second.toBase64() + "\r\n")) {
+        reply = "HTTP/1.1 401 Unauthorized\r\n";
+        response = {"<title>Locked out</title>", "text/html", {}};
+        response.headers.append("WWW-Authenticate: Basic realm=\"" + lock->first + '"');
+    }
     reply += "Content-Type: " + response.contentType + "\r\n";
     for (const QByteArray& header : response.headers)
         reply += header + "\r\n";

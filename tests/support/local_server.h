@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <utility>
+
 class LocalServer : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +32,12 @@ public:
     {
         set(path, {{}, "text/plain", {"Location: " + to.toUtf8()}, "302 Found"});
     }
+    // The path answers 401 with a Basic challenge for the realm, and its page "Locked out",
+    // until a request brings the user name and password.
+    void protect(const QString& path, const QByteArray& realm, const QByteArray& userAndPassword);
     QUrl url(const QString& path) const;
+
+    QList<QByteArray> requests; // the head of every request, in order
 
 private:
     void answer(QTcpSocket* socket);
@@ -39,4 +46,5 @@ private:
     QTemporaryDir m_keys;
     QTcpServer* m_server;
     QHash<QString, Response> m_responses;
+    QHash<QString, std::pair<QByteArray, QByteArray>> m_protected; // realm, expected credentials
 };

@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/real/permission_memory.h"
 
+#include <QAuthenticator>
 #include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineHistory>
@@ -64,6 +65,22 @@ QString stopReason(QWebEnginePage::RenderProcessTerminationStatus status, int ex
     }
 }
 
+QString loginPrompt(const QString& site, const QString& realm, const QString& proxy, bool again)
+{
+    QString prompt =
+        proxy.isEmpty()
+            ? QStringLiteral("%1 asks for a user name and password.").arg(site)
+            : QStringLiteral("The proxy %1 asks for a user name and password to reach %2.")
+                  .arg(proxy, site);
+    if (!realm.isEmpty()) // the site's own words
+        prompt +=
+            QStringLiteral("\n\n%1 says: \"%2\"")
+                .arg(proxy.isEmpty() ? QStringLiteral("The site") : QStringLiteral("It"), realm);
+    if (again)
+        prompt.prepend(QStringLiteral("The user name or password was not accepted.\n\n"));
+    return prompt;
+}
+
 } // namespace
 
 EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions,
@@ -82,6 +99,11 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
                 error.defer();
                 QTimer::singleShot(0, this, [this, error] { answerCertificateError(error); });
             });
+    // The engine reads the answer when the handler returns.
+    connect(this, &QWebEnginePage::authenticationRequired, this,
+            [this](const QUrl& url, QAuthenticator* login) { answerLogin(url, login, {}); });
+    connect(this, &QWebEnginePage::proxyAuthenticationRequired, this, &EnginePage::answerLogin);
+    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_loginGiven.clear(); });
     connect(this, &QWebEnginePage::renderProcessTerminated, this, &EnginePage::showStopped,
             Qt::QueuedConnection);
     connect(this, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
@@ -159,6 +181,27 @@ void EnginePage::answerCertificateError(QWebEngineCertificateError error)
     error.rejectCertificate();
     if (history()->canGoBack())
         triggerAction(Back);
+}
+
+// Cancelled, or answered with nothing, the site shows its own page for those without a login;
+// the engine is never left to send an empty one.
+void EnginePage::answerLogin(const QUrl& url, QAuthenticator* login, const QString& proxy)
+{
+    const QString site = url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath |
+                                             QUrl::RemoveQuery | QUrl::RemoveFragment);
+    const QString asker = (proxy.isEmpty() ? site : proxy) + u'\n' + login->realm();
+    const bool again = std::exchange(m_loginGiven, QString()) == asker;
+    std::optional<MessageBox::Login> answer;
+    if (!m_guarded)
+        answer =
+            m_messages.askLogin(windowOf(this), loginPrompt(site, login->realm(), proxy, again));
+    if (!answer || (answer->user.isEmpty() && answer->password.isEmpty())) {
+        *login = QAuthenticator();
+        return;
+    }
+    m_loginGiven = asker;
+    login->setUser(answer->user);
+    login->setPassword(answer->password);
 }
 
 void EnginePage::showStopped(RenderProcessTerminationStatus status, int exitCode)

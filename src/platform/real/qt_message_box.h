@@ -1,6 +1,6 @@
 #pragma once
 
-// Message boxes shown with QMessageBox.
+// Message boxes shown with QMessageBox; the login question is a small dialog of its own.
 
 #include "platform/message_box.h"
 
@@ -10,4 +10,6 @@ public:
                 const QString& title) override;
     int choose(QWidget* parent, const QString& prompt, const QStringList& choices,
                int defaultChoice, const QString& title) override;
+    std::optional<Login> askLogin(QWidget* parent, const QString& prompt,
+                                  const QString& title) override;
 };

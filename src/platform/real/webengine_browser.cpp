@@ -2,6 +2,7 @@
 
 #include "core/address_rules.h"
 #include "core/errors.h"
+#include "core/file_name.h"
 #include "core/internet_settings.h"
 #include "platform/real/engine_page.h"
 #include "platform/real/freed_memory.h"
@@ -131,10 +132,13 @@ void WebEngineBrowser::connectEngineEvents()
         if (!m_guarded)
             printPage();
     });
-    connect(m_view, &QWebEngineView::printFinished, this, [this](bool printed) {
+    const auto finishPrinting = [this](bool printed) {
         m_printer.reset();
         emit printFinished(printed);
-    });
+    };
+    connect(m_view, &QWebEngineView::printFinished, this, finishPrinting);
+    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
+            [finishPrinting](const QString&, bool printed) { finishPrinting(printed); });
 }
 
 // The engine cuts titles at this length; the page's own, read in the program's script world
@@ -154,7 +158,7 @@ void WebEngineBrowser::passTitle(const QString& title)
 
 void WebEngineBrowser::navigate(const QString& typed)
 {
-    const QString address = AddressRules::cleaned(typed);
+    const QString address = AddressRules::resolved(typed, InternetSettings::searchPage(m_settings));
     if (const QString refusal = AddressRules::refusal(address, m_guard); !refusal.isEmpty())
         throw BrowserError(refusal);
     StartupLog::milestone("first page requested");
@@ -240,12 +244,19 @@ void WebEngineBrowser::printPage()
     if (m_printer)
         return;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The dialog names a PDF file after the document, less its extension.
+    printer->setDocName(fileNameFromTitle(m_page->title()) + QStringLiteral(".pdf"));
     QPrintDialog dialog(printer.get(), this);
     dialog.setWindowTitle(tr("Print %1").arg(m_page->title()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_printer = std::move(printer);
-    m_view->print(m_printer.get());
+    // The engine's own PDF keeps the page's text; painted on a PDF printer it becomes pictures.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        m_page->printToPdf(m_printer->outputFileName(), m_printer->pageLayout(),
+                           m_printer->pageRanges());
+    else
+        m_view->print(m_printer.get());
 }
 
 void WebEngineBrowser::showContextMenu(const QPoint& position)
