@@ -83,6 +83,7 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& me
 // unable to deliver input to the pages of a profile made after it.
 WebEngineProfile::~WebEngineProfile()
 {
+    delete m_warmPage; // still there when the program ends before its first page loaded
     QEventLoop pagesReleased;
     QTimer::singleShot(kPagesReleaseMs, &pagesReleased, &QEventLoop::quit);
     pagesReleased.exec();
