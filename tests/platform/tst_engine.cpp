@@ -9,6 +9,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -177,10 +179,14 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
 
+    // They are kept in the profile's own folder; the engine's default folder is not left behind.
     void cookiesAndSiteDataLastAcrossStarts()
     {
         QVERIFY(Engine().open(m_server.url("/in"), "in"));
         QVERIFY(Engine().open(m_server.url("/back"), "login=ada dark"));
+        QVERIFY(QFile::exists(WebEngineProfile::storageFolder() + "/Cookies"));
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!QFileInfo::exists(appData + "/QtWebEngine"));
     }
 
     void downloads_data()
