@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     if (answeredAtOnce(argc, argv))
         return 0;
-    if (!EngineSetup::displayAvailable())
+    if (!EngineSetup::displayAvailable(argv[0]))
         return 1;
     EngineSetup::configure();
 
