@@ -75,7 +75,8 @@ void App::exitWithoutQuestions()
     }
     MainFrame& frame = mainFrame();
     frame.stopAsking();
-    m_fullScreenWindow.unload();
+    if (m_fullScreenWindow.isLoaded())
+        m_fullScreenWindow.get().leaveWithoutQuestions();
     m_systemInfoWindow.unload();
     m_organizerWindow.unload();
     // An organizer that could not save stays open, and the frame waits for it.
