@@ -5,6 +5,7 @@
 #include "platform/startup_log.h"
 #include "shell/app.h"
 #include "shell/real_platform.h"
+#include "shell/signal_exit.h"
 #include "shell/splash_window.h"
 #include "widgets/icons.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     if (answeredAtOnce(argc, argv))
         return 0;
-    if (!EngineSetup::displayAvailable())
+    if (!EngineSetup::displayAvailable(argv[0]))
         return 1;
     EngineSetup::configure();
 
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     App app(realPlatform());
+    const SignalExit signalExit(app);
     auto* splash = new SplashWindow(app);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

@@ -4,8 +4,9 @@
 
 namespace EngineSetup {
 
-// Returns false, having said why on standard error, when there is no display to show windows on.
-bool displayAvailable();
+// Returns false, having said why on standard error, when there is no display to show windows on;
+// the program is named as it was started, so that the headless command given works as it stands.
+bool displayAvailable(const char* program);
 // Engine switches for the environment: no sandbox as root, no GPU without a display server.
 void configure();
 // After the application object, before the first page: how pages reach the screen. Through
