@@ -6,6 +6,9 @@
 // is replaced by a short page that says so.
 
 #include <QWebEnginePage>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QWebEnginePermission>
+#endif
 
 class MessageBox;
 class PermissionMemory;
@@ -36,7 +39,12 @@ protected:
                           QString* result) override;
 
 private:
+    bool allows(const QUrl& origin, int feature, const QString& words);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void answerPermission(QWebEnginePermission permission);
+#else
     void answerPermission(const QUrl& origin, Feature feature);
+#endif
     void answerCertificateError(QWebEngineCertificateError error);
     void showStopped(RenderProcessTerminationStatus status, int exitCode);
 
