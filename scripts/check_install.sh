@@ -29,6 +29,12 @@ prints() { # prints EXPECTED COMMAND...: the command prints exactly the expected
     actual=$("$@") && [ "$actual" = "$expected" ] ||
         { echo "printed '$actual', expected '$expected'" && return 1; }
 }
+prints_like() { # prints_like PATTERN COMMAND...: what the command prints matches the extended regex
+    local pattern=$1 actual
+    shift
+    actual=$("$@") && [[ $actual =~ ^$pattern$ ]] ||
+        { echo "printed '$actual', expected '$pattern'" && return 1; }
+}
 files() { # every file named is there
     local file missing=0
     for file; do [ -f "$file" ] || { echo "missing: $file" && missing=1; }; done
@@ -48,8 +54,9 @@ data=$prefix/share
 
 check "only the two programs in bin" \
     prints "brivola brivola-restrictions" bash -c "cd '$prefix/bin' && echo *"
-check "brivola --version, without a display" \
-    prints "brivola $version" env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/brivola" --version
+check "brivola --version, with its engine's, without a display" \
+    prints_like "brivola $version"$'\n'"Qt WebEngine [0-9.]+, Chromium [0-9.]+ \(security fixes of [0-9.]+\)" \
+    env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/brivola" --version
 check "brivola-restrictions --version" \
     prints "brivola-restrictions $version" "$prefix/bin/brivola-restrictions" --version
 check "one desktop entry, $id.desktop, valid" \

@@ -310,7 +310,7 @@ private slots:
             "output"); // a part of what it prints; empty when it prints nothing
         const QString version = BRIVOLA_VERSION;
         QTest::newRow("version") << BRIVOLA_PROGRAM << QStringList{"--version"} << 0
-                                 << "brivola " + version + "\n";
+                                 << "brivola " + version + "\nQt WebEngine ";
         QTest::newRow("help") << BRIVOLA_PROGRAM << QStringList{"-h"} << 0 << "Usage: ";
         QTest::newRow("address") << BRIVOLA_PROGRAM << QStringList{"-x"} << 1 << "";
         QTest::newRow("admin tool") << BRIVOLA_RESTRICTIONS_TOOL << QStringList{"--version"} << 0
