@@ -40,6 +40,13 @@ files() { # every file named is there
     for file; do [ -f "$file" ] || { echo "missing: $file" && missing=1; }; done
     return $missing
 }
+appstream_valid() { # no error and no warning, but for the homepage Brivola does not have yet
+    local report problems
+    report=$(appstreamcli validate --no-net --format=yaml "$1") || true
+    problems=$(awk '/^- tag: / { tag = $3 }
+        /^  severity: (error|warning)$/ && tag != "url-homepage-missing" { print tag }' <<<"$report")
+    grep -q '^Passed: ' <<<"$report" && [ -z "$problems" ] || { echo "$report" && return 1; }
+}
 clean_man_page() { # the page shows with man, and groff warns of nothing in it
     local warnings
     man -l "$1" >/dev/null
@@ -61,7 +68,7 @@ check "brivola-restrictions --version" \
     prints "brivola-restrictions $version" "$prefix/bin/brivola-restrictions" --version
 check "one desktop entry, $id.desktop, valid" \
     bash -c "[ ${#entries[@]} -eq 1 ] && desktop-file-validate '${entries[0]}'"
-check "AppStream metainfo valid" appstreamcli validate --no-net "$data/metainfo/$id.metainfo.xml"
+check "AppStream metainfo valid (no homepage yet)" appstream_valid "$data/metainfo/$id.metainfo.xml"
 check "icons in the hicolor theme" \
     files "$data/icons/hicolor/scalable/apps/$id.svg" "$data/icons/hicolor/48x48/apps/$id.png" \
     "$data/icons/hicolor/256x256/apps/$id.png"
