@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs from Debian 12's packages what Brivola needs to build and test, and the packages
-# named as arguments, when they are missing.
+# Installs from Debian's packages (Debian 12 or 13) what Brivola needs to build and test, and
+# the packages named as arguments, when they are missing.
 set -euo pipefail
 
 packages=(
