@@ -11,6 +11,9 @@ packages=(
     desktop-file-utils appstream man-db
     "$@"
 )
+# From Debian 13 on, Qt's SVG plugins, which draw the program's own pictures, are packaged apart.
+. /etc/os-release
+[ "${VERSION_CODENAME:-}" = bookworm ] || packages+=(qt6-svg-plugins)
 
 missing=()
 for package in "${packages[@]}"; do
