@@ -17,10 +17,13 @@ inside() {
     root=$1 # global: the trap runs after this function returns
     points=(proc sys dev dev/pts dev/shm run)
     unmount() {
-        # Whatever the tests started and left running must not hold the root.
-        local process point
+        # Whatever the tests started and left running must not hold the root; only processes of
+        # this namespace, not those of someone else's shell in a kept root.
+        local process point namespace
+        namespace=$(readlink /proc/self/ns/mnt)
         for process in /proc/[0-9]*; do
             [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] &&
+                [ "$(readlink "$process/ns/mnt" 2>/dev/null)" = "$namespace" ] &&
                 kill -KILL "${process#/proc/}" 2>/dev/null
         done
         for ((point = ${#points[@]} - 1; point >= 0; point--)); do
@@ -29,6 +32,7 @@ inside() {
         return 0
     }
     trap unmount EXIT
+    trap 'exit 143' TERM INT HUP
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
     mount --bind /dev "$root/dev"
@@ -69,6 +73,7 @@ remove_root() {
     rm -rf --one-file-system "$root"
 }
 $keep || trap remove_root EXIT
+trap 'exit 143' TERM INT HUP # the traps on exit run also when CI stops the run
 
 start=$(date +%s)
 if [ ! -x "$root/usr/bin/apt-get" ]; then
