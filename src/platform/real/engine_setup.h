@@ -7,7 +7,7 @@
 namespace EngineSetup {
 
 // The engine the program runs on, for "--version": "Qt WebEngine 6.4.2, Chromium 102.0.5005.177
-// (security fixes of 114.0.5735.133)".
+// (security fixes of 108.0.5359.94)".
 QString engineVersion();
 
 // Returns false, having said why on standard error, when there is no display to show windows on.
