@@ -14,7 +14,8 @@
 
 namespace {
 
-// "--help" and "--version" are answered on standard output, without a display or the engine.
+// "--help" and "--version" (with the engine's version) are answered on standard output, without a
+// display or the engine.
 bool answeredAtOnce(int& argc, char* argv[])
 {
     QStringList arguments;
@@ -24,8 +25,9 @@ bool answeredAtOnce(int& argc, char* argv[])
     if (request == CommandLine::Request::Run)
         return false;
     const QCoreApplication application(argc, argv); // names the program in the usage line
-    QTextStream(stdout) << (request == CommandLine::Request::Help ? CommandLine::helpText()
-                                                                  : CommandLine::versionText());
+    QTextStream(stdout) << (request == CommandLine::Request::Help
+                                ? CommandLine::helpText()
+                                : CommandLine::versionText() + EngineSetup::engineVersion() + '\n');
     return true;
 }
 

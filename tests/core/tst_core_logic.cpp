@@ -606,7 +606,7 @@ private slots:
         QTest::addColumn<QString>("error"); // a part of what it says on standard error
         const QString version = BRIVOLA_VERSION;
         QTest::newRow("version") << BRIVOLA_PROGRAM << QStringList{"--version"} << 0
-                                 << "brivola " + version + "\n"
+                                 << "brivola " + version + "\nQt WebEngine "
                                  << "";
         QTest::newRow("help") << BRIVOLA_PROGRAM << QStringList{"-h"} << 0 << "Usage: "
                               << "";

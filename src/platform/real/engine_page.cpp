@@ -14,26 +14,40 @@
 
 namespace {
 
-QString featureText(QWebEnginePage::Feature feature)
+// What a site asks for, as the question to the user words it: "<site> wants to <words>."
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+using SiteFeature = QWebEnginePermission::PermissionType;
+using enum QWebEnginePermission::PermissionType;
+#else
+using SiteFeature = QWebEnginePage::Feature;
+using enum QWebEnginePage::Feature;
+#endif
+
+struct FeatureWords {
+    SiteFeature feature;
+    const char* words;
+};
+
+constexpr FeatureWords kFeatureWords[] = {
+    {Notifications, "show notifications"},
+    {Geolocation, "know your location"},
+    {MediaAudioCapture, "use your microphone"},
+    {MediaVideoCapture, "use your camera"},
+    {MediaAudioVideoCapture, "use your camera and microphone"},
+    {MouseLock, "hide and lock the mouse pointer"},
+    {DesktopVideoCapture, "share your screen"},
+    {DesktopAudioVideoCapture, "share your screen and its sound"},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    {ClipboardReadWrite, "read and change your clipboard"},
+    {LocalFontsAccess, "see the fonts installed on your computer"},
+#endif
+};
+
+QString featureWords(SiteFeature feature)
 {
-    switch (feature) {
-    case QWebEnginePage::Notifications:
-        return QStringLiteral("show notifications");
-    case QWebEnginePage::Geolocation:
-        return QStringLiteral("know your location");
-    case QWebEnginePage::MediaAudioCapture:
-        return QStringLiteral("use your microphone");
-    case QWebEnginePage::MediaVideoCapture:
-        return QStringLiteral("use your camera");
-    case QWebEnginePage::MediaAudioVideoCapture:
-        return QStringLiteral("use your camera and microphone");
-    case QWebEnginePage::MouseLock:
-        return QStringLiteral("hide and lock the mouse pointer");
-    case QWebEnginePage::DesktopVideoCapture:
-        return QStringLiteral("share your screen");
-    case QWebEnginePage::DesktopAudioVideoCapture:
-        return QStringLiteral("share your screen and its sound");
-    }
+    for (const FeatureWords& entry : kFeatureWords)
+        if (entry.feature == feature)
+            return QString::fromLatin1(entry.words);
     return QStringLiteral("use feature %1").arg(int(feature));
 }
 
@@ -88,8 +102,13 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
     : QWebEnginePage(profile), m_permissions(permissions), m_messages(messages)
 {
     // The questions wait until the engine's own call has returned.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    connect(this, &QWebEnginePage::permissionRequested, this, &EnginePage::answerPermission,
+            Qt::QueuedConnection);
+#else
     connect(this, &QWebEnginePage::featurePermissionRequested, this, &EnginePage::answerPermission,
             Qt::QueuedConnection);
+#endif
     connect(this, &QWebEnginePage::certificateError, this,
             [this](QWebEngineCertificateError error) {
                 if (m_guarded) {
@@ -152,20 +171,38 @@ QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 }
 
 // An answer holds for the site and the feature until the program ends.
-void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+bool EnginePage::allows(const QUrl& origin, int feature, const QString& words)
 {
-    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, feature);
+    if (m_guarded)
+        return false;
+    std::optional<bool> allowed = m_permissions.permission(origin, feature);
     if (!allowed) {
         const QString prompt =
-            QStringLiteral("%1 wants to %2.")
-                .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
+            QStringLiteral("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), words);
         const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
         allowed = m_messages.choose(windowOf(this), prompt, choices, 1) == 0;
         m_permissions.rememberPermission(origin, feature, *allowed);
     }
-    setFeaturePermission(origin, feature,
-                         *allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+    return *allowed;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void EnginePage::answerPermission(QWebEnginePermission permission)
+{
+    const SiteFeature feature = permission.permissionType();
+    if (allows(permission.origin(), int(feature), featureWords(feature)))
+        permission.grant();
+    else
+        permission.deny();
+}
+#else
+void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+{
+    const bool allowed = allows(origin, int(feature), featureWords(feature));
+    setFeaturePermission(origin, feature,
+                         allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+}
+#endif
 
 // Going back is the default; going on is offered only where the engine allows an exception,
 // which then lasts until the program ends.

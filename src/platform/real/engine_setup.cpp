@@ -8,6 +8,7 @@
 #include <QOpenGLFunctions>
 #include <QQuickWindow>
 #include <QtGlobal>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 #include <algorithm>
 #include <cctype>
@@ -71,6 +72,13 @@ QByteArray shellWord(const QByteArray& word)
 }
 
 } // namespace
+
+QString engineVersion()
+{
+    return QStringLiteral("Qt WebEngine %1, Chromium %2 (security fixes of %3)")
+        .arg(QLatin1String(qWebEngineVersion()), QLatin1String(qWebEngineChromiumVersion()),
+             QLatin1String(qWebEngineChromiumSecurityPatchVersion()));
+}
 
 bool displayAvailable([[maybe_unused]] const char* program)
 {

@@ -87,6 +87,11 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& me
     // Sites that keep the user logged in only for the session keep them logged in across starts.
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
     m_profile->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The user's answers hold until the program ends, as the engine kept them before Qt 6.8.
+    m_profile->setPersistentPermissionsPolicy(
+        QWebEngineProfile::PersistentPermissionsPolicy::StoreInMemory);
+#endif
     connect(m_profile, &QWebEngineProfile::downloadRequested, this,
             &WebEngineProfile::saveDownload);
 }
