@@ -5,6 +5,7 @@
 #include "platform/startup_log.h"
 #include "shell/app.h"
 #include "shell/real_platform.h"
+#include "shell/signal_exit.h"
 #include "shell/splash_window.h"
 #include "widgets/icons.h"
 
@@ -13,7 +14,8 @@
 
 namespace {
 
-// "--help" and "--version" are answered on standard output, without a display or the engine.
+// "--help" and "--version" (with the engine's version) are answered on standard output, without a
+// display or the engine.
 bool answeredAtOnce(int& argc, char* argv[])
 {
     QStringList arguments;
@@ -23,8 +25,9 @@ bool answeredAtOnce(int& argc, char* argv[])
     if (request == CommandLine::Request::Run)
         return false;
     const QCoreApplication application(argc, argv); // names the program in the usage line
-    QTextStream(stdout) << (request == CommandLine::Request::Help ? CommandLine::helpText()
-                                                                  : CommandLine::versionText());
+    QTextStream(stdout) << (request == CommandLine::Request::Help
+                                ? CommandLine::helpText()
+                                : CommandLine::versionText() + EngineSetup::engineVersion() + '\n');
     return true;
 }
 
@@ -37,7 +40,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     if (answeredAtOnce(argc, argv))
         return 0;
-    if (!EngineSetup::displayAvailable())
+    if (!EngineSetup::displayAvailable(argv[0]))
         return 1;
     EngineSetup::configure();
 
@@ -48,6 +51,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     App app(realPlatform());
+    const SignalExit signalExit(app);
     auto* splash = new SplashWindow(app);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

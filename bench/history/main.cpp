@@ -44,6 +44,7 @@ public:
     {
         return choice;
     }
+    std::optional<Login> askLogin(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 QString word(QRandomGenerator& random)

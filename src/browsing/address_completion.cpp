@@ -70,6 +70,8 @@ void AddressCompletion::step(int rows)
     const int row = std::clamp(currentRow() + rows, -1, count() - 1);
     setCurrentRow(row);
     m_box->setEditText(row < 0 ? m_typed : item(row)->data(kAddressRole).toString());
+    // Still the user's text: the page's next address must not replace it.
+    m_box->lineEdit()->setModified(true);
 }
 
 bool AddressCompletion::eventFilter(QObject* watched, QEvent* event)

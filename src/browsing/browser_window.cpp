@@ -2,6 +2,8 @@
 
 #include "browsing/address_completion.h"
 #include "browsing/find_bar.h"
+#include "core/address_display.h"
+#include "core/address_rules.h"
 #include "core/errors.h"
 #include "core/shared_texts.h"
 #include "core/twips.h"
@@ -15,6 +17,7 @@
 #include "widgets/icons.h"
 #include "widgets/key_down_filter.h"
 #include "widgets/line_shape.h"
+#include "widgets/page_note.h"
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
@@ -36,6 +39,8 @@ constexpr int kPanelWidth = 8415;
 constexpr int kPanelHeight = 615;
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 192);
+// How long the loading bar stays dark blue between its flashes while a page loads.
+constexpr int kLoadingFlickerMs = 50;
 // The page's magnifications, smallest first; 1 is the page as it is.
 constexpr std::array kZoomSteps = {0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
                                    1.25, 1.5,  1.75, 2.0,  2.5,  3.0, 4.0, 5.0};
@@ -88,7 +93,8 @@ BrowserWindow::BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, Me
                         themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")),
                         buttonPanel)),
       loadingBarTimer(new QTimer(this)), browser(profile.createBrowser(this)),
-      findBar(new FindBar(*browser, this)), m_messages(messages), m_shell(shell), m_program(program)
+      findBar(new FindBar(*browser, this)), pageNote(new PageNote(this)), m_messages(messages),
+      m_shell(shell), m_program(program)
 {
     setObjectName(QStringLiteral("BrowserWindow"));
     setProperty("Tag", QStringLiteral("Browser"));
@@ -132,6 +138,9 @@ void BrowserWindow::createAddressBox()
     setBackground(addressBox, Qt::black);
     setTextColor(addressBox, QColor(255, 255, 192));
     addressBox->setEditText(kFirstAddressText);
+    // An entry picked from the list waits for Enter as a typed one does.
+    connect(addressBox, &QComboBox::textActivated, addressBox->lineEdit(),
+            [this] { addressBox->lineEdit()->setModified(true); });
     onKeyDown(addressBox, [this](int code) { handleAddressKey(code); });
     addressBox->installEventFilter(this);
 }
@@ -216,9 +225,12 @@ void BrowserWindow::nameControls()
 
 void BrowserWindow::connectBrowser()
 {
-    connect(browser, &BrowserControl::newWindowRequested, this, &BrowserWindow::refuseNewWindow);
+    connect(browser, &BrowserControl::newWindowRequested, this, &BrowserWindow::answerNewWindow);
     connect(browser, &BrowserControl::statusTextChanged, this, &BrowserWindow::flashLoadingBar);
+    connect(browser, &BrowserControl::progressChanged, this, &BrowserWindow::followProgress);
     connect(browser, &BrowserControl::titleChanged, this, &BrowserWindow::showTitle);
+    connect(browser, &BrowserControl::urlChanged, this, &BrowserWindow::showPageAddress);
+    connect(browser, &BrowserControl::linkHovered, this, &BrowserWindow::showLinkAddress);
     connect(browser, &BrowserControl::printFinished, this, [this](bool printed) {
         if (!printed)
             m_messages.show(this, tr("The page could not be printed."));
@@ -265,6 +277,7 @@ void BrowserWindow::layOutContents()
         page.setHeight(std::max(0, page.height()));
     }
     browser->setGeometry(page);
+    pageNote->placeOver(page);
     buttonPanel->move(Twips::toPixels((outer.width() - kPanelWidth) / 2.0), buttonPanel->y());
 }
 
@@ -276,9 +289,10 @@ void BrowserWindow::handleAddressKey(int keyCode)
     const QString text = addressBox->currentText();
     try {
         browser->navigate(text);
-        addressBox->insertItem(m_order.insertionRow(*addressBox->model(), text), text);
-        addressBox->setEditText(text);
-        addressBox->lineEdit()->setSelection(0, static_cast<int>(text.size()));
+        const QString shown = AddressDisplay::withoutPassword(text);
+        addressBox->insertItem(m_order.insertionRow(*addressBox->model(), shown), shown);
+        addressBox->setEditText(shown);
+        addressBox->lineEdit()->setSelection(0, static_cast<int>(shown.size()));
     } catch (const PlatformError&) {
         m_messages.show(this, Texts::kCannotConnect);
     }
@@ -319,14 +333,55 @@ void BrowserWindow::sendMail()
     ignoreFailure([this] { browser->navigate(QStringLiteral("mailto:")); });
 }
 
+// While a page loads, the bar turns red again a moment later, so it flickers until the load ends.
 void BrowserWindow::resetLoadingBar()
 {
     loadingBar->setColor(kDarkBlue);
+    if (m_pageLoading)
+        QTimer::singleShot(kLoadingFlickerMs, this, [this] {
+            if (m_pageLoading)
+                flashLoadingBar({});
+        });
 }
 
-void BrowserWindow::refuseNewWindow(bool* cancel)
+void BrowserWindow::followProgress(int progress, int progressMax)
 {
-    *cancel = true;
+    m_pageLoading = progress < progressMax;
+    if (m_pageLoading)
+        flashLoadingBar({});
+}
+
+// A page never opens a window of its own: what the user's click asked for opens here, and a
+// window a script opened unasked stays closed, which the window says for a moment.
+void BrowserWindow::answerNewWindow(const QString& address, bool clicked)
+{
+    if (clicked)
+        ignoreFailure([&] { browser->navigate(address); });
+    else
+        pageNote->showForAWhile(Texts::kWindowBlocked);
+}
+
+void BrowserWindow::showPageAddress(const QString& address)
+{
+    if (isAddressBeingTyped())
+        return;
+    const QString shown = AddressDisplay::ofPage(address);
+    addressBox->setEditText(shown.isEmpty() ? kFirstAddressText : shown);
+    if (addressBox->lineEdit()->hasFocus())
+        addressBox->lineEdit()->selectAll(); // typing replaces it, as after Enter
+}
+
+// Typed text that has not been sent with Enter; once the box loses the focus, the page's
+// next address replaces it.
+bool BrowserWindow::isAddressBeingTyped() const
+{
+    const QLineEdit* edit = addressBox->lineEdit();
+    return edit->hasFocus() && edit->isModified();
+}
+
+void BrowserWindow::showLinkAddress(const QString& address)
+{
+    pageNote->showText(AddressDisplay::withoutPassword(address));
 }
 
 void BrowserWindow::flashLoadingBar(const QString&)

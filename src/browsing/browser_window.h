@@ -15,6 +15,7 @@ class BrowsingMemory;
 class FindBar;
 class LineShape;
 class MessageBox;
+class PageNote;
 class ProgramInfo;
 class QComboBox;
 class QTimer;
@@ -47,6 +48,8 @@ public:
     BrowserControl* const browser;
     // Under the panel while open (Ctrl+F).
     FindBar* const findBar;
+    // Over the page's lower-left corner: where a hovered link leads, or a blocked window.
+    PageNote* const pageNote;
 
     // What the window's openers ask of it. Navigating raises BrowserError when the address is
     // none.
@@ -79,9 +82,13 @@ public slots:
     void sendMail();
     // The loading bar back to dark blue.
     void resetLoadingBar();
-    void refuseNewWindow(bool* cancel);
+    void answerNewWindow(const QString& address, bool clicked);
     void flashLoadingBar(const QString& text);
+    void followProgress(int progress, int progressMax);
     void showTitle(const QString& text);
+    // The address box follows the page, unless the user is typing in it.
+    void showPageAddress(const QString& address);
+    void showLinkAddress(const QString& address);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,10 +102,12 @@ private:
     void connectBrowser();
     void createShortcuts();
     void noteTitleShown() const;
+    bool isAddressBeingTyped() const;
 
     MessageBox& m_messages;
     Shell& m_shell;
     const ProgramInfo& m_program;
     TextOrder m_order;
     bool m_loaded = false;
+    bool m_pageLoading = false;
 };

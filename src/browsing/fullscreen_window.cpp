@@ -13,6 +13,7 @@
 #include "widgets/colors.h"
 #include "widgets/icons.h"
 #include "widgets/mouse_label.h"
+#include "widgets/page_note.h"
 #include "widgets/timers.h"
 #include "widgets/window_geometry.h"
 
@@ -47,8 +48,8 @@ FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore&
                                    WindowSystem& windowSystem, ToolbarWindow& toolbar)
     : QWidget(nullptr, Qt::FramelessWindowHint), toolbarButton(new QPushButton(tr("&Q"), this)),
       browser(profile.createBrowser(this)), revealStrip(new MouseLabel(QString(), this)),
-      lampTimer(new QTimer(this)), m_settings(settings), m_machineSource(machine),
-      m_refusalLog(refusalLog), m_messages(messages), m_program(program),
+      pageNote(new PageNote(this)), lampTimer(new QTimer(this)), m_settings(settings),
+      m_machineSource(machine), m_refusalLog(refusalLog), m_messages(messages), m_program(program),
       m_windowSystem(windowSystem), m_toolbar(toolbar), m_refusalCheck(new QTimer(this))
 {
     setObjectName(QStringLiteral("FullScreenWindow"));
@@ -83,7 +84,7 @@ FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore&
 
 void FullScreenWindow::connectBrowser()
 {
-    connect(browser, &BrowserControl::newWindowRequested, this, &FullScreenWindow::refuseNewWindow);
+    connect(browser, &BrowserControl::newWindowRequested, this, &FullScreenWindow::answerNewWindow);
     connect(browser, &BrowserControl::progressChanged, this, &FullScreenWindow::showProgress);
     connect(browser, &BrowserControl::titleChanged, this, &FullScreenWindow::checkTitle);
     connect(browser, &BrowserControl::navigationRefused, this,
@@ -149,6 +150,7 @@ void FullScreenWindow::coverScreen()
 void FullScreenWindow::placeBrowser()
 {
     browser->setGeometry(0, stripPixels(), width(), height());
+    pageNote->placeOver(browser->geometry());
 }
 
 void FullScreenWindow::placeStrip()
@@ -207,9 +209,20 @@ void FullScreenWindow::resetLamp()
     lampTimer->stop();
 }
 
-void FullScreenWindow::refuseNewWindow(bool* cancel)
+// As in a browser window, a new window the user clicked for opens here, and one a script opened
+// unasked stays closed. An address holding a restricted word is refused before it loads; any
+// other page meets the title test as it comes in.
+void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
 {
-    *cancel = true;
+    if (!clicked) {
+        pageNote->showForAWhile(Texts::kWindowBlocked);
+        return;
+    }
+    if (!restrictions.matches(address).isEmpty()) {
+        m_messages.show(this, kRefusedMessage);
+        return;
+    }
+    ignoreFailure([&] { browser->navigate(address); });
 }
 
 void FullScreenWindow::showProgress(int progress, int progressMax)
@@ -374,6 +387,12 @@ void FullScreenWindow::askToLeave()
         close();
     });
     dialog->open();
+}
+
+void FullScreenWindow::leaveWithoutQuestions()
+{
+    m_mayLeave = true;
+    close();
 }
 
 void FullScreenWindow::resizeEvent(QResizeEvent* event)

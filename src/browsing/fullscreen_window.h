@@ -17,6 +17,7 @@ class BrowserProfile;
 class FullScreenToolbar;
 class MessageBox;
 class MouseLabel;
+class PageNote;
 class ProgramInfo;
 class QPushButton;
 class QTimer;
@@ -53,6 +54,8 @@ public:
     QPushButton* const toolbarButton;
     BrowserControl* const browser;
     MouseLabel* const revealStrip;
+    // Over the page's lower-left corner: a window the page was refused.
+    PageNote* const pageNote;
     QTimer* const lampTimer;
     // The restriction words, the user's list then the machine's, read at every load.
     RestrictionList restrictions;
@@ -73,13 +76,16 @@ public slots:
     void toggleToolbar();
     // The toolbar's lamp back to blue.
     void resetLamp();
-    void refuseNewWindow(bool* cancel);
+    void answerNewWindow(const QString& address, bool clicked);
     void showProgress(int progress, int progressMax);
     void checkTitle(const QString& text);
     // A moment after a refusal: the refused page is seen gone, or the empty page replaces it.
     void endRefusal();
     // While a parent's passphrase guards full-screen mode, leaving asks for it first.
     void askToLeave();
+    // Ends full-screen mode without the passphrase, as the whole program ends on a signal,
+    // which no passphrase could stop: nobody may be there to type it.
+    void leaveWithoutQuestions();
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.

@@ -33,6 +33,14 @@ InternetOptionsDialog::InternetOptionsDialog(SettingsStore& settings, BrowserPro
     auto* form = new QFormLayout;
     form->addRow(tr("&Home page:"), m_homePage);
     form->addRow(tr("&Search page:"), m_searchPage);
+    auto* searchHint = new QLabel(tr("Words typed in an address box are searched for here: "
+                                     "%s in the address stands for them; without a %s, "
+                                     "q=<words> is added."),
+                                  this);
+    searchHint->setObjectName(QStringLiteral("searchHint"));
+    searchHint->setTextFormat(Qt::PlainText);
+    searchHint->setWordWrap(true);
+    form->addRow(QString(), searchHint);
 
     auto* defaults = new QPushButton(tr("Use &Defaults"), this);
     defaults->setObjectName(QStringLiteral("useDefaults"));

@@ -20,6 +20,39 @@ QString cleaned(const QString& typed)
     return QString(typed).remove(tabsAndBreaks).trimmed();
 }
 
+bool isSearchWords(const QString& text)
+{
+    static const QRegularExpression blank(QStringLiteral("\\s"));
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    static const QRegularExpression hostAndPort(QStringLiteral("^[^/?#:]+:[0-9]+([/?#]|$)"));
+    if (text.isEmpty())
+        return false;
+    if (text.contains(blank))
+        return true;
+    const QString host = text.section(QRegularExpression(QStringLiteral("[/?#]")), 0, 0);
+    const bool localhost = host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0;
+    return !text.startsWith(u'[') && !text.contains(hostAndPort) && !text.contains(scheme) &&
+           !text.contains(u'.') && !localhost;
+}
+
+QString searchAddress(const QString& words, const QString& searchPage)
+{
+    const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(words));
+    if (searchPage.contains(QLatin1String("%s")))
+        return QString(searchPage).replace(QLatin1String("%s"), encoded);
+    QUrl url = QUrl::fromUserInput(searchPage);
+    const QString query = url.query(QUrl::FullyEncoded);
+    url.setQuery((query.isEmpty() ? QString() : query + u'&') + QStringLiteral("q=") + encoded,
+                 QUrl::StrictMode);
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QString resolved(const QString& typed, const QString& searchPage)
+{
+    const QString text = cleaned(typed);
+    return isSearchWords(text) ? searchAddress(text, searchPage) : text;
+}
+
 QString refusal(const QString& address, Guard guard)
 {
     if (address.contains(QChar(u'\0')))

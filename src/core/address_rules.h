@@ -20,6 +20,16 @@ inline const QString kEmptyPage = QStringLiteral("qrc:/fullscreen/refused.html")
 // The text as an address bar takes it: tabs and line breaks dropped, blanks around it trimmed.
 QString cleaned(const QString& typed);
 
+// Whether cleaned text is words to search for rather than an address: it holds a blank, or it
+// has no scheme and no dot and is not localhost. A host with a port ("intranet:8080") and an
+// IPv6 address in brackets are addresses.
+bool isSearchWords(const QString& text);
+// The search page asked for the words: its "%s" replaced by them, encoded, or, without a "%s",
+// "q=<words>" added to its query.
+QString searchAddress(const QString& words, const QString& searchPage);
+// What the typed text opens: the cleaned address, or the search page for words.
+QString resolved(const QString& typed, const QString& searchPage);
+
 // Why a control must not open the cleaned address, or an empty text when it may. Nothing
 // opens a script address ("javascript:"), a text with NUL characters or one longer than any
 // address. A guarded control also refuses what fullScreenOpens() does not allow.

@@ -38,3 +38,15 @@ QList<QRect> tileRects(int count, const QRect& area, Arrangement tiling)
     }
     return rects;
 }
+
+QStringList distinctTitles(const QStringList& titles)
+{
+    QStringList names;
+    for (const QString& title : titles) {
+        QString name = title;
+        for (int n = 2; names.contains(name) || (name != title && titles.contains(name)); ++n)
+            name = QStringLiteral("%1 (%2)").arg(title).arg(n);
+        names.append(name);
+    }
+    return names;
+}

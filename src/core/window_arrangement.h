@@ -1,9 +1,10 @@
 #pragma once
 
-// Where tiling puts the frame's child windows.
+// Where tiling puts the frame's child windows, and how the Window menu tells them apart.
 
 #include <QList>
 #include <QRect>
+#include <QStringList>
 
 enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
 
@@ -19,3 +20,8 @@ QPoint newChildPosition(int index, QSize window, QSize area, int step);
 // Cascading: each window as large as a new browser window, three quarters of the area, placed
 // as new children are.
 QList<QRect> cascadeRects(int count, const QRect& area, int step);
+
+// The Window menu's names for windows with these titles, in order: a title that came before
+// gets the lowest number from 2 on that makes it differ from every other name ("Long page",
+// "Long page (2)").
+QStringList distinctTitles(const QStringList& titles);

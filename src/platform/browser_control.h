@@ -13,7 +13,8 @@ public:
     using QWidget::QWidget;
 
     // Operations that cannot be done raise BrowserError: an address the control refuses (see
-    // AddressRules), going back or forward with no page to go to.
+    // AddressRules), going back or forward with no page to go to. Words that are no address
+    // open the search page with them as its query.
     virtual void navigate(const QString& address) = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;
@@ -51,13 +52,20 @@ signals:
     void titleChanged(const QString& text);
     // A guarded control did not follow a link, redirect or frame to this address.
     void navigationRefused(const QString& address);
+    // The address of the page shown changed: a new page, a redirect, back, forward, or a move
+    // within the page.
+    void urlChanged(const QString& address);
     void statusTextChanged(const QString& text);
+    // Loading goes on until progress reaches progressMax, also when it stops or fails.
     void progressChanged(int progress, int progressMax);
+    // The pointer is on a link to the address; an empty address when it leaves the link.
+    void linkHovered(const QString& address);
     // A new document starts loading: not a move within the page shown, as "#" links and a
     // page's own history entries are.
     void documentStarted();
-    // A page asks for a new window; a handler that sets *cancel to true keeps it from opening.
-    void newWindowRequested(bool* cancel);
+    // A page asks for a new window, which never opens: the address it would show, and whether
+    // the user's click asked for it (a link to another window, or a script the click ran).
+    void newWindowRequested(const QString& address, bool clicked);
     // The current match's number (from 1; 0 for none) and the number of matches.
     void findResult(int current, int total);
     void printFinished(bool printed);

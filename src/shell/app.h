@@ -30,6 +30,11 @@ public:
     OrganizerWindow& organizerWindow();
     FullScreenWindow& fullScreenWindow();
 
+    // Ends the program as File > Exit does, but nothing asks: the full-screen window, System
+    // Information and the organizer (which saves) close, then the frame with its windows. The
+    // exit status is 0, or 1 when the organizer could not save (it says why on standard error).
+    void exitWithoutQuestions();
+
 private:
     PlatformServices m_services;
     // The frame goes last: the windows it opened hold it.

@@ -90,6 +90,9 @@ MainFrame::MainFrame(App& app)
     layout->addWidget(mdiArea, 1);
     setCentralWidget(central);
     mdiArea->setBackground(Qt::black);
+    // Children that reach beyond the frame's area stay reachable, their close boxes too.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     createButtonBar();
     createMenus();
@@ -133,6 +136,7 @@ void MainFrame::createMenus()
 {
     QMenu* file = named(menuBar()->addMenu(tr("&File")), "fileMenu");
     newBrowserAction = named(file->addAction(tr("&New Browser")), "newBrowserAction");
+    newBrowserAction->setShortcut(QKeySequence::New);
     newQuickNoteAction = named(file->addAction(tr("New &QuickNote")), "newQuickNoteAction");
     downloadsAction = named(file->addAction(tr("&Downloads")), "downloadsAction");
     historyAction = named(file->addAction(tr("&History")), "historyAction");
@@ -176,7 +180,8 @@ void MainFrame::createMenus()
     connect(aboutAction, &QAction::triggered, this, &MainFrame::showAbout);
 }
 
-// Below its own items the Window menu lists every child window, the active one checked.
+// Below its own items the Window menu lists every child window, the active one checked; windows
+// with the same title are told apart by a number.
 void MainFrame::listChildWindows()
 {
     qDeleteAll(m_childWindowItems);
@@ -184,10 +189,14 @@ void MainFrame::listChildWindows()
     const QList<QMdiSubWindow*> children = mdiArea->subWindowList();
     if (!children.isEmpty())
         m_childWindowItems.append(windowMenu->addSeparator());
+    QStringList titles;
+    for (const QMdiSubWindow* child : children)
+        titles.append(child->windowTitle());
+    const QStringList names = distinctTitles(titles);
     for (int i = 0; i < children.size(); ++i) {
         QMdiSubWindow* child = children[i];
         const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
-        QAction* item = windowMenu->addAction(number + child->windowTitle());
+        QAction* item = windowMenu->addAction(number + names[i]);
         item->setCheckable(true);
         item->setChecked(child == mdiArea->currentSubWindow());
         connect(item, &QAction::triggered, this, [this, child = QPointer(child)] {
@@ -408,7 +417,7 @@ QWidget* MainFrame::activeChild() const
 
 void MainFrame::closeWithoutQuestions()
 {
-    m_askBeforeClosing = false;
+    stopAsking();
     close();
 }
 
@@ -448,11 +457,11 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     // While the organizer or System Information is open the frame takes no input, so a
     // close from the window manager waits until they are done.
-    if (!isEnabled() || (m_askBeforeClosing && !askToCloseWork())) {
+    if (!isEnabled() || (m_mayAsk && !askToCloseWork())) {
         event->ignore();
         return;
     }
-    if (!m_askBeforeClosing) {
+    if (!m_mayAsk) {
         for (QuickNoteWindow* note : notes())
             note->discardUnsavedText();
     }

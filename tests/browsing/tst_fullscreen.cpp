@@ -10,6 +10,7 @@
 #include "support/test_main.h"
 #include "support/windows.h"
 #include "widgets/mouse_label.h"
+#include "widgets/page_note.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -206,10 +207,14 @@ private slots:
             QVERIFY(!f.fakes.messageBox->prompts.isEmpty() &&
                     f.fakes.messageBox->prompts.last().contains(said));
         QVERIFY(said.isEmpty() || !left);
-        // "Mini" needs none.
+        // "Mini" needs none, and a termination signal asks nothing.
         if (w) {
             QTest::mouseClick(f.showToolbar().miniLabel, Qt::LeftButton);
             QTRY_VERIFY(w->isMinimized());
+            const qsizetype asked = f.fakes.messageBox->prompts.size();
+            w->leaveWithoutQuestions();
+            QVERIFY(f.frame->isVisible() && (w.isNull() || !w->isVisible()));
+            QCOMPARE(f.fakes.messageBox->prompts.size(), asked);
         }
     }
 
@@ -240,6 +245,41 @@ private slots:
         QTRY_VERIFY(dialog->leaveButton->isEnabled());
         dialog->leaveButton->click();
         QVERIFY(f.frame->isVisible());
+    }
+
+    // As in a browser window, a clicked-for new window opens here and a script's stays closed,
+    // said for a moment; an address with a restricted word is refused before it loads.
+    void newWindows_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("clicked");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("prompts");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("clicked") << "http://a.test/" << true
+                                 << QStringList{"Navigate http://a.test/"} << QStringList()
+                                 << false;
+        QTest::newRow("clicked, restricted")
+            << "http://casino.test/" << true << QStringList()
+            << QStringList{FullScreenWindow::kRefusedMessage} << false;
+        QTest::newRow("opened by a script")
+            << "http://a.test/" << false << QStringList() << QStringList() << true;
+    }
+
+    void newWindows()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, clicked);
+        QFETCH(QStringList, calls);
+        QFETCH(QStringList, prompts);
+        QFETCH(bool, noted);
+        Fixture f({QStringLiteral("casino")});
+        f.window().show();
+        f.browser()->calls.clear();
+        emit f.browser()->newWindowRequested(address, clicked);
+        QCOMPARE(f.browser()->calls, calls);
+        QCOMPARE(f.fakes.messageBox->prompts, prompts);
+        QCOMPARE(f.window().pageNote->isVisible(), noted);
     }
 
     // One refused navigation gives one box per matching entry. Its own later titles refuse

@@ -1,4 +1,7 @@
+#include "browsing/browser_window.h"
 #include "core/errors.h"
+#include "core/internet_settings.h"
+#include "core/shared_texts.h"
 #include "platform/real/webengine_profile.h"
 #include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
@@ -7,12 +10,20 @@
 #include "support/files.h"
 #include "support/local_server.h"
 #include "support/test_main.h"
+#include "widgets/page_note.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -61,6 +72,39 @@ struct Engine {
     }
 };
 
+// A browser window over the real engine, shown.
+struct EngineWindow {
+    FakeSettingsStore settings;
+    FakeMessageBox messages;
+    FakeFileDialogFactory dialogs;
+    FakeShell shell;
+    FakeProgramInfo program;
+    FakeBrowsingMemory memory;
+    WebEngineProfile profile{settings, memory, messages, dialogs};
+    BrowserWindow window{profile, memory, messages, shell, program};
+
+    EngineWindow()
+    {
+        window.show();
+        window.resize(800, 600);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    QWidget* page() const { return window.browser->findChild<QWebEngineView*>()->focusProxy(); }
+    QWebEnginePage* enginePage() const
+    {
+        return window.browser->findChild<QWebEngineView*>()->page();
+    }
+    bool boxShows(const QString& text) const
+    {
+        return QTest::qWaitFor([&] { return window.addressBox->currentText() == text; },
+                               kLoadTimeout);
+    }
+    bool shows(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return window.browser->title() == title; }, kLoadTimeout);
+    }
+};
+
 } // namespace
 
 class TestEngine : public QObject {
@@ -71,6 +115,14 @@ private slots:
         m_server.setPage("/target", "<title>Target</title>");
         m_server.setPage("/opener",
                          "<title>Opener</title><script>window.open('/target');</script>");
+        m_server.setPage("/blank", "<title>Page</title><a target=_blank href=/target "
+                                   "style='display: block; height: 90vh'>Go</a>");
+        m_server.setPage("/onclick", "<title>Page</title><body style='height: 90vh' "
+                                     "onclick=\"window.open('/target')\">Click</body>");
+        for (const char* step : {"1", "2", "3"})
+            m_server.setRedirect(QStringLiteral("/r/%1").arg(step),
+                                 QStringLiteral("/r/%1").arg(step[0] - '0' + 1));
+        m_server.setPage("/r/4", "<title>Four</title>");
         m_server.setPage("/in",
                          "<script>document.cookie = 'login=ada'; "
                          "localStorage.setItem('theme', 'dark'); document.title = 'in';</script>");
@@ -90,7 +142,7 @@ private slots:
     {
         const QString data = QStringLiteral("data:text/html,<title>Data</title>");
         Engine e;
-        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate("Enter URL"));
+        QVERIFY_THROWS_EXCEPTION(BrowserError, e.browser->navigate(" \t"));
         e.browser->navigate(data);
         QVERIFY(e.shows("Data"));
         e.browser->setGuard(AddressRules::Guard::FullScreen);
@@ -164,25 +216,162 @@ private slots:
                                  kLoadTimeout);
     }
 
-    // A page's request for a window of its own, cancelled, opens nothing.
-    void refusedNewWindowOpensNothing()
+    // The address box shows the address of the page after redirects, moves within the page,
+    // back and forward, and never a password.
+    void addressBoxFollowsNavigation()
     {
-        Engine e;
-        connect(e.browser.get(), &BrowserControl::newWindowRequested, this,
-                [](bool* cancel) { *cancel = true; });
-        QSignalSpy requests(e.browser.get(), &BrowserControl::newWindowRequested);
-        const int windowsBefore = QApplication::topLevelWidgets().size();
-        QVERIFY(e.open(m_server.url("/opener"), "Opener"));
-        QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, kLoadTimeout);
+        EngineWindow w;
+        const auto url = [this](const char* path) { return m_server.url(path).toString(); };
+        const auto script = [&w](const char* code) {
+            return [&w, code] { w.enginePage()->runJavaScript(QLatin1String(code)); };
+        };
+        QLineEdit* edit = w.window.addressBox->lineEdit();
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            QString shown;
+        } steps[] = {
+            {"redirected three times",
+             [&] {
+                 edit->setFocus();
+                 edit->selectAll();
+                 QTest::keyClicks(edit, url("/r/1"));
+                 QTest::keyClick(edit, Qt::Key_Return);
+             },
+             url("/r/4")},
+            {"another page", [&] { w.window.navigate(url("/target")); }, url("/target")},
+            {"back", [&w] { w.window.goBack(); }, url("/r/4")},
+            {"forward", [&w] { w.window.goForward(); }, url("/target")},
+            // Entries a script adds without a click are skipped by back and forward.
+            {"within the page", script("location.hash = 'end'"), url("/target#end")},
+            {"the page's own entry", script("history.pushState(null, '', '/moved')"),
+             url("/moved")},
+            {"the page's script redirected", script("location.href = '/r/2'"), url("/r/4")},
+            {"password", [&] { w.window.navigate(url("/target?x").replace("//", "//al:pw@")); },
+             url("/target?x").replace("//", "//al@")},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            QVERIFY2(w.boxShows(step.shown),
+                     qPrintable(step.step + (": " + w.window.addressBox->currentText())));
+        }
+        QCOMPARE(w.window.addressBox->count(), 1); // only what was typed is listed
+        QCOMPARE(w.window.addressBox->itemText(0), url("/r/1"));
+    }
+
+    // A window the user's click asked for opens in the same window, also from the context
+    // menu; one a script opens unasked stays closed, and the window says so.
+    void newWindows_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("how"); // "click", "menu" or nothing
+        QTest::addColumn<QString>("title");
+        QTest::newRow("target=_blank link") << "/blank"
+                                            << "click"
+                                            << "Target";
+        QTest::newRow("window.open on a click") << "/onclick"
+                                                << "click"
+                                                << "Target";
+        QTest::newRow("context menu's Open link") << "/blank"
+                                                  << "menu"
+                                                  << "Target";
+        QTest::newRow("window.open without a click") << "/opener"
+                                                     << ""
+                                                     << "Opener";
+    }
+
+    void newWindows()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, how);
+        QFETCH(QString, title);
+        EngineWindow w;
+        const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
+        w.window.navigate(m_server.url(path).toString());
+        QVERIFY(w.shows(path == "/opener" ? "Opener" : "Page"));
+        QTest::qWait(500); // drawn, so that the click lands on the page
+        if (how == "click")
+            QTest::mouseClick(w.page(), Qt::LeftButton, {}, QPoint(40, 40));
+        if (how == "menu") {
+            QTest::mouseClick(w.page(), Qt::RightButton, {}, QPoint(40, 40));
+            QMenu* menu = nullptr;
+            QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+            QCOMPARE(menu->actions().first()->text(), "Open link");
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+        QVERIFY(w.shows(title));
         QTest::qWait(300);
-        QCOMPARE(e.browser->title(), "Opener");
+        QCOMPARE(w.window.browser->title(), title);
+        QCOMPARE(w.window.pageNote->isVisible(), how.isEmpty());
+        if (how.isEmpty())
+            QCOMPARE(w.window.pageNote->text(), Texts::kWindowBlocked);
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
 
+    void wordsGoToTheSearchPage()
+    {
+        m_server.setPage("/find", "<title>Found</title>");
+        Engine e;
+        e.settings.write(Texts::kProgramStore, InternetSettings::kSection,
+                         InternetSettings::kSearchPageKey,
+                         m_server.url("/find").toString() + "?q=%s");
+        e.browser->navigate("cooking recipes");
+        QVERIFY(e.shows("Found"));
+        QVERIFY(m_server.requests.join('\n').contains("GET /find?q=cooking%20recipes HTTP/1.1"));
+    }
+
+    void logins_data()
+    {
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<QStringList>("answers"); // "user:password", in turn; then cancelled
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("right") << false << QStringList{"alice:secret"} << "Inside" << 1;
+        QTest::newRow("wrong, asked again")
+            << false << QStringList{"alice:wrong", "alice:secret"} << "Inside" << 2;
+        QTest::newRow("cancelled: the site's page") << false << QStringList{} << "Locked out" << 1;
+        QTest::newRow("empty: nothing sent") << false << QStringList{":"} << "Locked out" << 1;
+        QTest::newRow("full screen: not asked")
+            << true << QStringList{"alice:secret"} << "Locked out" << 0;
+    }
+
+    // The question names the site and its realm; an empty login is never sent.
+    void logins()
+    {
+        QFETCH(bool, guarded);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, title);
+        QFETCH(int, asked);
+        LocalServer server; // a site of its own, which the engine has no login for yet
+        server.setPage("/inside", "<title>Inside</title>");
+        server.protect("/inside", "Brivola tests", "alice:secret");
+        Engine e(guarded);
+        for (const QString& answer : answers)
+            e.messages.logins.append(
+                MessageBox::Login{answer.section(':', 0, 0), answer.section(':', 1)});
+        QVERIFY(e.open(server.url("/inside"), title));
+        QTest::qWait(300);
+        QCOMPARE(e.messages.prompts.size(), asked);
+        const QString site = server.url("/").toDisplayString(QUrl::RemovePath);
+        if (asked > 0)
+            QCOMPARE(e.messages.prompts[0], site + " asks for a user name and password.\n\n"
+                                                   "The site says: \"Brivola tests\"");
+        if (asked > 1)
+            QCOMPARE(e.messages.prompts[1],
+                     "The user name or password was not accepted.\n\n" + e.messages.prompts[0]);
+        for (const QByteArray& request : server.requests)
+            QVERIFY(!request.contains("Authorization: Basic Og=="));
+    }
+
+    // They are kept in the profile's own folder; the engine's default folder is not left behind.
     void cookiesAndSiteDataLastAcrossStarts()
     {
         QVERIFY(Engine().open(m_server.url("/in"), "in"));
         QVERIFY(Engine().open(m_server.url("/back"), "login=ada dark"));
+        QVERIFY(QFile::exists(WebEngineProfile::storageFolder() + "/Cookies"));
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!QFileInfo::exists(appData + "/QtWebEngine"));
     }
 
     void downloads_data()
@@ -331,6 +520,34 @@ private slots:
             QVERIFY2(e.messages.prompts[0].contains("127.0.0.1") &&
                          e.messages.prompts[0].contains("The certificate is not trusted."),
                      qPrintable(e.messages.prompts[0]));
+    }
+
+    // "Print to File (PDF)" writes the page's text, not a picture of it.
+    void printsTextToAPdfFile()
+    {
+        m_server.setPage("/text",
+                         "<title>Long page</title>" +
+                             QByteArray("<p>Quince marmalade keeps for a year.</p>").repeated(300));
+        Engine e;
+        QVERIFY(e.open(m_server.url("/text"), "Long page"));
+        QTemporaryDir folder;
+        const QString file = folder.filePath("out.pdf");
+        QTimer::singleShot(0, this, [file] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+            dialog->findChild<QLineEdit*>("filename")->setText(file);
+            dialog->accept();
+        });
+        QSignalSpy finished(e.browser.get(), &BrowserControl::printFinished);
+        e.browser->printPage();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kLoadTimeout);
+        QVERIFY(finished[0][0].toBool());
+        const QByteArray pdf = fileBytes(file);
+        QVERIFY2(pdf.startsWith("%PDF") && pdf.size() < 200 * 1024, qPrintable(file));
+        QVERIFY(pdf.contains("/Font"));
+        QVERIFY(!pdf.contains("/Subtype /Image"));
     }
 
     void killedRendererShowsAStopPageThatReloads()

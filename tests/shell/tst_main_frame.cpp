@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -160,19 +161,25 @@ private slots:
         QCOMPARE(f.fakes.messageBox->prompts, asked);
     }
 
-    // Every new browser window goes home and counts; the Window menu lists and activates them.
+    // Every new browser window (the button, the menu, Ctrl+N) goes home and counts; the Window
+    // menu lists and activates them, telling apart those with the same title.
     void browserWindowsAndTheWindowMenu()
     {
         FrameFixture f;
         f.frame->newBrowserButton->click();
         f.frame->newBrowserAction->trigger();
-        QCOMPARE(f.children().size(), 3);
+        f.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame));
+        QTest::keyClick(f.frame->mdiArea, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f.children().size(), 4);
         QCOMPARE(f.frame->activeChild(), f.children().last()->widget());
         for (FakeBrowserControl* control : f.fakes.browsers->controls())
             QCOMPARE(control->calls, QStringList{"GoHome"});
         f.frame->internetOptionsAction->trigger(); // Internet options go through the shell
         QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
 
+        for (int i : {0, 2, 3})
+            f.children()[i]->widget()->setWindowTitle(QStringLiteral("Long page"));
         f.children()[1]->widget()->setWindowTitle(QStringLiteral("Second"));
         f.frame->mdiArea->setActiveSubWindow(f.children()[1]);
         const auto listed = [&f] {
@@ -181,15 +188,35 @@ private slots:
             return items.mid(items.indexOf(f.frame->tileVerticalAction) + 2);
         };
         QList<QAction*> items = listed();
-        QCOMPARE(items.size(), 3);
-        QCOMPARE(items[1]->text(), "&2 Second");
+        QStringList texts;
+        for (const QAction* item : items)
+            texts.append(item->text());
+        QCOMPARE(texts, (QStringList{"&1 Long page", "&2 Second", "&3 Long page (2)",
+                                     "&4 Long page (3)"}));
         QVERIFY(!items[0]->isChecked() && items[1]->isChecked() && !items[2]->isChecked());
         items[2]->trigger();
         QCOMPARE(f.frame->mdiArea->currentSubWindow(), f.children()[2]);
         f.children()[0]->close();
-        QTRY_COMPARE(listed().size(), 2);
+        QTRY_COMPARE(listed().size(), 3);
+        QCOMPARE(listed()[0]->text(), "&1 Second");
         f.frame->newBrowserButton->click();
-        QCOMPARE(f.frame->browsersOpened, 4); // closing a window never lowers the count
+        QCOMPARE(f.frame->browsersOpened, 5); // closing a window never lowers the count
+    }
+
+    // In a small frame, a window larger than its area can be scrolled into view, close box
+    // and all.
+    void areaScrollsToWindowsBeyondIt()
+    {
+        FrameFixture f;
+        f.frame->resize(640, 480);
+        QMdiSubWindow* child = f.children().first();
+        QVERIFY(child->width() > f.frame->mdiArea->viewport()->width());
+        QScrollBar* across = f.frame->mdiArea->horizontalScrollBar();
+        QScrollBar* down = f.frame->mdiArea->verticalScrollBar();
+        QTRY_VERIFY(across->isVisible() && down->isVisible());
+        across->setValue(across->maximum());
+        down->setValue(down->maximum());
+        QTRY_VERIFY(f.frame->mdiArea->viewport()->rect().contains(child->geometry().bottomRight()));
     }
 
     // Cascading brings the children back into the area, apart, with the active one in front.

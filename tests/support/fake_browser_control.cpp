@@ -36,13 +36,6 @@ void FakeBrowserControl::showPage(const QString& pageAddress, const QString& pag
     emit titleChanged(pageTitle);
 }
 
-bool FakeBrowserControl::requestNewWindow()
-{
-    bool cancel = false;
-    emit newWindowRequested(&cancel);
-    return cancel;
-}
-
 void FakeBrowserControl::visit(const QString& page)
 {
     history = history.mid(0, position + 1);
@@ -51,13 +44,15 @@ void FakeBrowserControl::visit(const QString& page)
     show(page);
 }
 
-// Another address than the current one outside its "#" part is another document.
+// Another address than the current one outside its "#" part is another document; every page
+// shown has its address told.
 void FakeBrowserControl::show(const QString& page)
 {
     const bool newDocument = page.section('#', 0, 0) != currentAddress.section('#', 0, 0);
     currentAddress = page;
     if (newDocument)
         emit documentStarted();
+    emit urlChanged(page);
 }
 
 void FakeDownload::progress(qint64 bytes, State state, const QString& reason)

@@ -2,6 +2,7 @@
 
 // A browser control that records what it is asked to do and keeps a simple history.
 
+#include "core/internet_settings.h"
 #include "platform/browser_profile.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ public:
     void navigate(const QString& address) override;
     void goBack() override { step(QStringLiteral("GoBack"), -1); }
     void goForward() override { step(QStringLiteral("GoForward"), 1); }
-    void goHome() override { record(QStringLiteral("GoHome"), QStringLiteral("home:")); }
+    void goHome() override { record(QStringLiteral("GoHome"), InternetSettings::kDefaultHomePage); }
     void goSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
     void refresh() override { calls.append(QStringLiteral("Refresh")); }
     void stop() override;
@@ -36,8 +37,6 @@ public:
     // A page arrives: address and title change, and titleChanged is raised with the title. A
     // page at another address than the current one (a link followed) joins the history.
     void showPage(const QString& pageAddress, const QString& pageTitle);
-    // Raises newWindowRequested and tells whether the handler cancelled it.
-    bool requestNewWindow();
 
     QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
     QSet<QString> unreachable; // addresses that navigate() refuses with BrowserError

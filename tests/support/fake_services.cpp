@@ -32,6 +32,13 @@ int FakeMessageBox::chooseWithCheckBox(QWidget* parent, const QString& prompt,
     return choose(parent, prompt, choices, defaultChoice, Texts::kProductTitle);
 }
 
+std::optional<MessageBox::Login> FakeMessageBox::askLogin(QWidget* parent, const QString& prompt,
+                                                          const QString& title)
+{
+    show(parent, prompt, Buttons::Ok, title);
+    return logins.isEmpty() ? std::nullopt : logins.takeFirst();
+}
+
 void FakeWindowSystem::makeTopmost(QWidget& window, QWidget&)
 {
     if (fails)

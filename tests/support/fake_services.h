@@ -33,6 +33,9 @@ public:
     // The same, and the check box is left as the next of checks says; clear when none is left.
     int chooseWithCheckBox(QWidget* parent, const QString& prompt, const QStringList& choices,
                            int defaultChoice, const QString& checkText, bool* checked) override;
+    // Records the question like a box, then gives the next login; cancelled when none is left.
+    std::optional<Login> askLogin(QWidget* parent, const QString& prompt,
+                                  const QString& title) override;
 
     QList<QPointer<QWidget>> parents;
     QStringList prompts;
@@ -40,6 +43,7 @@ public:
     QList<Answer> answers; // given in turn to questions; No or Cancel when none is left
     QList<int> chosen;     // given in turn to questions
     QList<bool> checks;    // given in turn to questions with a check box
+    QList<std::optional<Login>> logins; // given in turn to login questions
     // What happens while a box is open, as a modal box lets events through.
     std::function<void()> whileShown;
 };
@@ -129,13 +133,16 @@ private:
     void check() const;
 };
 
-// The main frame as a window it opened sees it: whether it takes input, and the shared save dialog.
+// The main frame as a window it opened sees it: whether it takes input, the shared save dialog,
+// and whether a window may ask.
 class FakeFrameLink : public MainFrameLink {
 public:
     void setFrameEnabled(bool enabled) override { this->enabled = enabled; }
     void openBrowser(const QString&) override {}
     FileDialog& fileDialog() override { return dialog; }
+    bool mayAsk() const override { return asks; }
 
     bool enabled = true;
+    bool asks = true;
     FakeFileDialog dialog;
 };

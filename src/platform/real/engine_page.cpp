@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/real/permission_memory.h"
 
+#include <QAuthenticator>
 #include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineHistory>
@@ -13,26 +14,40 @@
 
 namespace {
 
-QString featureText(QWebEnginePage::Feature feature)
+// What a site asks for, as the question to the user words it: "<site> wants to <words>."
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+using SiteFeature = QWebEnginePermission::PermissionType;
+using enum QWebEnginePermission::PermissionType;
+#else
+using SiteFeature = QWebEnginePage::Feature;
+using enum QWebEnginePage::Feature;
+#endif
+
+struct FeatureWords {
+    SiteFeature feature;
+    const char* words;
+};
+
+constexpr FeatureWords kFeatureWords[] = {
+    {Notifications, "show notifications"},
+    {Geolocation, "know your location"},
+    {MediaAudioCapture, "use your microphone"},
+    {MediaVideoCapture, "use your camera"},
+    {MediaAudioVideoCapture, "use your camera and microphone"},
+    {MouseLock, "hide and lock the mouse pointer"},
+    {DesktopVideoCapture, "share your screen"},
+    {DesktopAudioVideoCapture, "share your screen and its sound"},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    {ClipboardReadWrite, "read and change your clipboard"},
+    {LocalFontsAccess, "see the fonts installed on your computer"},
+#endif
+};
+
+QString featureWords(SiteFeature feature)
 {
-    switch (feature) {
-    case QWebEnginePage::Notifications:
-        return QStringLiteral("show notifications");
-    case QWebEnginePage::Geolocation:
-        return QStringLiteral("know your location");
-    case QWebEnginePage::MediaAudioCapture:
-        return QStringLiteral("use your microphone");
-    case QWebEnginePage::MediaVideoCapture:
-        return QStringLiteral("use your camera");
-    case QWebEnginePage::MediaAudioVideoCapture:
-        return QStringLiteral("use your camera and microphone");
-    case QWebEnginePage::MouseLock:
-        return QStringLiteral("hide and lock the mouse pointer");
-    case QWebEnginePage::DesktopVideoCapture:
-        return QStringLiteral("share your screen");
-    case QWebEnginePage::DesktopAudioVideoCapture:
-        return QStringLiteral("share your screen and its sound");
-    }
+    for (const FeatureWords& entry : kFeatureWords)
+        if (entry.feature == feature)
+            return QString::fromLatin1(entry.words);
     return QStringLiteral("use feature %1").arg(int(feature));
 }
 
@@ -64,6 +79,22 @@ QString stopReason(QWebEnginePage::RenderProcessTerminationStatus status, int ex
     }
 }
 
+QString loginPrompt(const QString& site, const QString& realm, const QString& proxy, bool again)
+{
+    QString prompt =
+        proxy.isEmpty()
+            ? QStringLiteral("%1 asks for a user name and password.").arg(site)
+            : QStringLiteral("The proxy %1 asks for a user name and password to reach %2.")
+                  .arg(proxy, site);
+    if (!realm.isEmpty()) // the site's own words
+        prompt +=
+            QStringLiteral("\n\n%1 says: \"%2\"")
+                .arg(proxy.isEmpty() ? QStringLiteral("The site") : QStringLiteral("It"), realm);
+    if (again)
+        prompt.prepend(QStringLiteral("The user name or password was not accepted.\n\n"));
+    return prompt;
+}
+
 } // namespace
 
 EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions,
@@ -71,8 +102,13 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
     : QWebEnginePage(profile), m_permissions(permissions), m_messages(messages)
 {
     // The questions wait until the engine's own call has returned.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    connect(this, &QWebEnginePage::permissionRequested, this, &EnginePage::answerPermission,
+            Qt::QueuedConnection);
+#else
     connect(this, &QWebEnginePage::featurePermissionRequested, this, &EnginePage::answerPermission,
             Qt::QueuedConnection);
+#endif
     connect(this, &QWebEnginePage::certificateError, this,
             [this](QWebEngineCertificateError error) {
                 if (m_guarded) {
@@ -82,6 +118,11 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
                 error.defer();
                 QTimer::singleShot(0, this, [this, error] { answerCertificateError(error); });
             });
+    // The engine reads the answer when the handler returns.
+    connect(this, &QWebEnginePage::authenticationRequired, this,
+            [this](const QUrl& url, QAuthenticator* login) { answerLogin(url, login, {}); });
+    connect(this, &QWebEnginePage::proxyAuthenticationRequired, this, &EnginePage::answerLogin);
+    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_loginGiven.clear(); });
     connect(this, &QWebEnginePage::renderProcessTerminated, this, &EnginePage::showStopped,
             Qt::QueuedConnection);
     connect(this, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
@@ -130,23 +171,42 @@ QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 }
 
 // An answer holds for the site and the feature until the program ends, or for good when the
-// user ticks "Remember this decision".
-void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+// user ticks "Remember this decision". It is kept under the question's words, which name a
+// feature alike whichever engine asks.
+bool EnginePage::allows(const QUrl& origin, const QString& words)
 {
-    const QString wanted = featureText(feature);
-    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, wanted);
+    if (m_guarded)
+        return false;
+    std::optional<bool> allowed = m_permissions.permission(origin, words);
     if (!allowed) {
         const QString prompt =
-            QStringLiteral("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), wanted);
+            QStringLiteral("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), words);
         const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
         bool lasting = false;
         allowed = m_messages.chooseWithCheckBox(windowOf(this), prompt, choices, 1,
                                                 kRememberDecision, &lasting) == 0;
-        m_permissions.rememberPermission(origin, wanted, *allowed, lasting);
+        m_permissions.rememberPermission(origin, words, *allowed, lasting);
     }
-    setFeaturePermission(origin, feature,
-                         *allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+    return *allowed;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void EnginePage::answerPermission(QWebEnginePermission permission)
+{
+    const SiteFeature feature = permission.permissionType();
+    if (allows(permission.origin(), featureWords(feature)))
+        permission.grant();
+    else
+        permission.deny();
+}
+#else
+void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+{
+    const bool allowed = allows(origin, featureWords(feature));
+    setFeaturePermission(origin, feature,
+                         allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+}
+#endif
 
 // Going back is the default; going on is offered only where the engine allows an exception,
 // which then lasts until the program ends.
@@ -162,6 +222,27 @@ void EnginePage::answerCertificateError(QWebEngineCertificateError error)
     error.rejectCertificate();
     if (history()->canGoBack())
         triggerAction(Back);
+}
+
+// Cancelled, or answered with nothing, the site shows its own page for those without a login;
+// the engine is never left to send an empty one.
+void EnginePage::answerLogin(const QUrl& url, QAuthenticator* login, const QString& proxy)
+{
+    const QString site = url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath |
+                                             QUrl::RemoveQuery | QUrl::RemoveFragment);
+    const QString asker = (proxy.isEmpty() ? site : proxy) + u'\n' + login->realm();
+    const bool again = std::exchange(m_loginGiven, QString()) == asker;
+    std::optional<MessageBox::Login> answer;
+    if (!m_guarded)
+        answer =
+            m_messages.askLogin(windowOf(this), loginPrompt(site, login->realm(), proxy, again));
+    if (!answer || (answer->user.isEmpty() && answer->password.isEmpty())) {
+        *login = QAuthenticator();
+        return;
+    }
+    m_loginGiven = asker;
+    login->setUser(answer->user);
+    login->setPassword(answer->password);
 }
 
 void EnginePage::showStopped(RenderProcessTerminationStatus status, int exitCode)

@@ -1,14 +1,18 @@
 #pragma once
 
 // The engine's page behind a browser control: where the engine's questions to the program are
-// answered. Dialogs of the page itself, permission requests and certificate errors are asked
-// of the user, or answered unasked where the control is guarded; a page whose renderer ended
-// is replaced by a short page that says so.
+// answered. Dialogs of the page itself, permission requests, certificate errors and logins
+// are asked of the user, or answered unasked where the control is guarded; a page whose
+// renderer ended is replaced by a short page that says so.
 
 #include "core/address_rules.h"
 
 #include <QWebEnginePage>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QWebEnginePermission>
+#endif
 
+class QAuthenticator;
 class MessageBox;
 class PermissionMemory;
 
@@ -52,8 +56,14 @@ protected:
                           QString* result) override;
 
 private:
+    bool allows(const QUrl& origin, const QString& words);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void answerPermission(QWebEnginePermission permission);
+#else
     void answerPermission(const QUrl& origin, Feature feature);
+#endif
     void answerCertificateError(QWebEngineCertificateError error);
+    void answerLogin(const QUrl& url, QAuthenticator* login, const QString& proxy);
     void showStopped(RenderProcessTerminationStatus status, int exitCode);
 
     PermissionMemory& m_permissions;
@@ -63,4 +73,7 @@ private:
     bool m_guarded = false;
     bool m_showingStop = false; // the stop page is being set, under the stopped page's address
     QUrl m_stoppedUrl;          // the page that stopped, while its stop page shows
+    // The site (or proxy) and realm the last login was given for, until the page has loaded:
+    // asked again, the answer was wrong.
+    QString m_loginGiven;
 };

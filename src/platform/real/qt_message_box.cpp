@@ -1,7 +1,12 @@
 #include "platform/real/qt_message_box.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -105,4 +110,31 @@ int QtMessageBox::ask(QWidget* parent, const QString& prompt, const QStringList&
         *checked = box.checkBox()->isChecked();
     const qsizetype taken = buttons.indexOf(box.clickedButton());
     return taken < 0 ? defaultChoice : static_cast<int>(taken);
+}
+
+std::optional<MessageBox::Login> QtMessageBox::askLogin(QWidget* parent, const QString& prompt,
+                                                        const QString& title)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* text = new QLabel(prompt, &dialog);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    auto* user = new QLineEdit(&dialog);
+    user->setObjectName(QStringLiteral("user"));
+    auto* password = new QLineEdit(&dialog);
+    password->setObjectName(QStringLiteral("password"));
+    password->setEchoMode(QLineEdit::Password);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(text);
+    form->addRow(QObject::tr("&User name:"), user);
+    form->addRow(QObject::tr("&Password:"), password);
+    form->addRow(buttons);
+    dialog.setMinimumWidth(360);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Login{user->text(), password->text()};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Message boxes shown with QMessageBox.
+// Message boxes shown with QMessageBox; the login question is a small dialog of its own.
 
 #include "platform/message_box.h"
 
@@ -12,6 +12,8 @@ public:
                int defaultChoice, const QString& title) override;
     int chooseWithCheckBox(QWidget* parent, const QString& prompt, const QStringList& choices,
                            int defaultChoice, const QString& checkText, bool* checked) override;
+    std::optional<Login> askLogin(QWidget* parent, const QString& prompt,
+                                  const QString& title) override;
 
 private:
     static int ask(QWidget* parent, const QString& prompt, const QStringList& choices,

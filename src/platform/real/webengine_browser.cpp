@@ -2,6 +2,7 @@
 
 #include "core/address_rules.h"
 #include "core/errors.h"
+#include "core/file_name.h"
 #include "core/internet_settings.h"
 #include "platform/browsing_memory.h"
 #include "platform/real/engine_page.h"
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
@@ -98,28 +100,31 @@ void WebEngineBrowser::connectEngineEvents()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
     connect(m_page, &EnginePage::navigationRefused, this,
             [this](const QUrl& url) { emit navigationRefused(url.toString()); });
+    connect(m_page, &QWebEnginePage::urlChanged, this,
+            [this](const QUrl& url) { emit urlChanged(url.toString()); });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
+        emit progressChanged(0, 100);
     });
     connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
         emit statusTextChanged(m_page->url().toString());
         emit progressChanged(progress, 100);
     });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        emit progressChanged(100, 100); // a stopped or failed load ends short of it
         if (ok)
             StartupLog::milestone("first page loaded");
         if (m_page->zoomFactor() != m_zoomFactor)
             m_page->setZoomFactor(m_zoomFactor);
     });
     connect(m_page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::takeSiteZoom);
-    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::statusTextChanged);
+    connect(m_page, &QWebEnginePage::linkHovered, this, &BrowserControl::linkHovered);
+    // Left unanswered, the request opens nothing; window.open() in the page gets no window.
     connect(m_page, &QWebEnginePage::newWindowRequested, this,
-            [this](QWebEngineNewWindowRequest& request) {
-                bool cancel = false;
-                emit newWindowRequested(&cancel);
-                if (!cancel)
-                    m_page->load(request.requestedUrl());
+            [this](const QWebEngineNewWindowRequest& request) {
+                emit newWindowRequested(request.requestedUrl().toString(),
+                                        request.isUserInitiated());
             });
     connect(m_page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
@@ -131,10 +136,13 @@ void WebEngineBrowser::connectEngineEvents()
         if (!m_guarded)
             printPage();
     });
-    connect(m_view, &QWebEngineView::printFinished, this, [this](bool printed) {
+    const auto finishPrinting = [this](bool printed) {
         m_printer.reset();
         emit printFinished(printed);
-    });
+    };
+    connect(m_view, &QWebEngineView::printFinished, this, finishPrinting);
+    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
+            [finishPrinting](const QString&, bool printed) { finishPrinting(printed); });
 }
 
 // The engine cuts titles at this length; the page's own, read in the program's script world
@@ -154,7 +162,7 @@ void WebEngineBrowser::passTitle(const QString& title)
 
 void WebEngineBrowser::navigate(const QString& typed)
 {
-    const QString address = AddressRules::cleaned(typed);
+    const QString address = AddressRules::resolved(typed, InternetSettings::searchPage(m_settings));
     if (const QString refusal = AddressRules::refusal(address, m_guard); !refusal.isEmpty())
         throw BrowserError(refusal);
     StartupLog::milestone("first page requested");
@@ -253,12 +261,19 @@ void WebEngineBrowser::printPage()
     if (m_printer)
         return;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The dialog names a PDF file after the document, less its extension.
+    printer->setDocName(fileNameFromTitle(m_page->title()) + QStringLiteral(".pdf"));
     QPrintDialog dialog(printer.get(), this);
     dialog.setWindowTitle(tr("Print %1").arg(m_page->title()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_printer = std::move(printer);
-    m_view->print(m_printer.get());
+    // The engine's own PDF keeps the page's text; painted on a PDF printer it becomes pictures.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        m_page->printToPdf(m_printer->outputFileName(), m_printer->pageLayout(),
+                           m_printer->pageRanges());
+    else
+        m_view->print(m_printer.get());
 }
 
 void WebEngineBrowser::showContextMenu(const QPoint& position)
@@ -266,6 +281,13 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
     QMenu* menu = m_view->createStandardContextMenu();
     for (QWebEnginePage::WebAction action : kNeverHere)
         menu->removeAction(m_page->action(action));
+    // In place of the entries that open other windows: the link in this one.
+    const QWebEngineContextMenuRequest* request = m_view->lastContextMenuRequest();
+    if (!m_guarded && request && request->linkUrl().isValid()) {
+        QAction* openLink = m_page->action(QWebEnginePage::OpenLinkInThisWindow);
+        openLink->setText(tr("Open link"));
+        menu->insertAction(menu->actions().value(0), openLink);
+    }
     if (m_guarded) {
         QList<QAction*> kept;
         for (QWebEnginePage::WebAction action : kGuardedMenu)
