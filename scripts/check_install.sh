@@ -58,6 +58,9 @@ check "AppStream metainfo valid" appstreamcli validate --no-net "$data/metainfo/
 check "icons in the hicolor theme" \
     files "$data/icons/hicolor/scalable/apps/$id.svg" "$data/icons/hicolor/48x48/apps/$id.png" \
     "$data/icons/hicolor/256x256/apps/$id.png"
+check "the desktop entry offers brivola for web pages and links" \
+    bash -c "grep -qx 'Exec=brivola --new-window %U' '${entries[0]}' &&
+        grep -qx 'MimeType=text/html;application/xhtml+xml;x-scheme-handler/http;x-scheme-handler/https;' '${entries[0]}'"
 for page in brivola brivola-restrictions; do
     check "man page $page(1)" clean_man_page "$data/man/man1/$page.1.gz"
 done

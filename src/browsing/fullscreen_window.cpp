@@ -126,6 +126,19 @@ void FullScreenWindow::navigate(const QString& address)
     browser->navigate(address);
 }
 
+void FullScreenWindow::openFromOutside(const QString& address)
+{
+    // Under a parent's passphrase nothing from outside comes in: a link clicked in another
+    // program must not steer the guarded window.
+    if (address.isEmpty() || leavingGuarded())
+        return;
+    try {
+        browser->navigate(address);
+    } catch (const PlatformError&) {
+        m_messages.show(this, Texts::kCannotConnect);
+    }
+}
+
 void FullScreenWindow::fitScreen()
 {
     if (isMinimized())

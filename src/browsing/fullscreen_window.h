@@ -66,6 +66,9 @@ public:
 
     // The main frame hands over the page the user was reading.
     void navigate(const QString& address);
+    // An address from outside the program (another start of it): it goes through the same
+    // address rules and title test as a typed one. Empty: nothing to open.
+    void openFromOutside(const QString& address);
 
 public slots:
     void load();

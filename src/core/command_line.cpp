@@ -15,11 +15,13 @@ struct Options {
         parser.setApplicationDescription(QStringLiteral(
             "Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen "
             "mode.\nStarted with an address, it opens that address when full-screen mode "
-            "starts.\nQt's own options (-platform, -style, ...) are taken by Qt."));
+            "starts.\nWhile it runs, a second start hands its addresses to the running program "
+            "and ends.\nQt's own options (-platform, -style, ...) are taken by Qt."));
         // "-hv" is one unknown word, kept in the address, not two options.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(newWindow);
         parser.addPositionalArgument(
             QStringLiteral("address"),
             QStringLiteral("The page full-screen mode opens; the arguments are joined by spaces. "
@@ -32,15 +34,24 @@ struct Options {
                                   QStringLiteral("Show this help and exit.")};
     const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit.")};
+    const QCommandLineOption newWindow{
+        QStringLiteral("new-window"),
+        QStringLiteral("Open each address in a new browser window of the frame instead.")};
 };
+
+// The arguments parsed; unknown options are not an error: like every other argument, they
+// belong to the address.
+bool parsedWith(Options& options, const QStringList& arguments)
+{
+    return options.parser.parse(QStringList{QString()} + arguments);
+}
 
 } // namespace
 
 Request request(const QStringList& arguments)
 {
     Options options;
-    // Unknown options are not an error: like every other argument, they belong to the address.
-    (void)options.parser.parse(QStringList{QString()} + arguments);
+    (void)parsedWith(options, arguments);
     if (options.parser.isSet(options.help))
         return Request::Help;
     if (options.parser.isSet(options.version))
@@ -61,9 +72,30 @@ QString versionText()
 
 QString address(const QStringList& arguments)
 {
+    Options options;
+    (void)parsedWith(options, arguments);
+    if (options.parser.isSet(options.newWindow))
+        return {};
     QStringList words = arguments;
     words.removeOne(QStringLiteral("--"));
     return words.join(QLatin1Char(' '));
+}
+
+QStringList newWindowAddresses(const QStringList& arguments)
+{
+    Options options;
+    (void)parsedWith(options, arguments);
+    if (!options.parser.isSet(options.newWindow))
+        return {};
+    return options.parser.positionalArguments();
+}
+
+QStringList addressesToHandOver(const QStringList& arguments)
+{
+    const QString fullScreenAddress = address(arguments);
+    if (!fullScreenAddress.isEmpty())
+        return {fullScreenAddress};
+    return newWindowAddresses(arguments);
 }
 
 } // namespace CommandLine

@@ -9,6 +9,17 @@
 
 #include <QGuiApplication>
 
+namespace {
+
+void bringToFront(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 App::App(PlatformServices services)
     : m_services(std::move(services)), m_mainFrame([this] { return new MainFrame(*this); }),
       m_systemInfoWindow([this] {
@@ -64,4 +75,29 @@ OrganizerWindow& App::organizerWindow()
 FullScreenWindow& App::fullScreenWindow()
 {
     return m_fullScreenWindow.get();
+}
+
+void App::frameShown()
+{
+    m_frameShown = true;
+    if (!m_waitingAddresses.isEmpty())
+        openFromOutside(std::exchange(m_waitingAddresses, {}));
+}
+
+void App::openFromOutside(const QStringList& addresses)
+{
+    if (m_fullScreenWindow.isLoaded() && fullScreenWindow().isVisible()) {
+        FullScreenWindow& fullScreen = fullScreenWindow();
+        fullScreen.openFromOutside(addresses.value(0));
+        bringToFront(fullScreen);
+        return;
+    }
+    if (!m_frameShown) {
+        m_waitingAddresses += addresses;
+        return;
+    }
+    MainFrame& frame = mainFrame();
+    for (const QString& address : addresses)
+        frame.openBrowser(address);
+    bringToFront(frame);
 }

@@ -77,6 +77,7 @@ void SplashWindow::handOver()
         m_app.mainFrame().startInFullScreen();
     else
         m_app.mainFrame().showMaximized();
+    m_app.frameShown();
     StartupLog::milestone("frame shown");
     close();
 }
