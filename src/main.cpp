@@ -7,6 +7,7 @@
 #include "shell/app.h"
 #include "shell/real_platform.h"
 #include "shell/splash_window.h"
+#include "shell/translations.h"
 #include "widgets/icons.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ bool answeredAtOnce(int& argc, char* argv[])
     if (request == CommandLine::Request::Run)
         return false;
     const QCoreApplication application(argc, argv); // names the program in the usage line
+    Translations::install();
     QTextStream(stdout) << (request == CommandLine::Request::Help ? CommandLine::helpText()
                                                                   : CommandLine::versionText());
     return true;
@@ -61,6 +63,7 @@ int main(int argc, char* argv[])
     EngineSetup::configure();
 
     QApplication application(argc, argv);
+    Translations::install();
     EngineSetup::chooseCompositing();
     // The desktop shell matches the windows to the installed desktop entry of this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));

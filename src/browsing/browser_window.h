@@ -23,8 +23,10 @@ class Shell;
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
-    inline static const QString kFirstAddressText = QStringLiteral("Enter URL");
+    inline static const QString kFirstCaption =
+        QStringLiteral(QT_TRANSLATE_NOOP("BrowserWindow", "MDI Browser"));
+    inline static const QString kFirstAddressText =
+        QStringLiteral(QT_TRANSLATE_NOOP("BrowserWindow", "Enter URL"));
 
     BrowserWindow(BrowserProfile& profile, MessageBox& messages, Shell& shell,
                   const ProgramInfo& program, QWidget* parent = nullptr);

@@ -40,6 +40,12 @@ int stripPixels()
     return std::max(1, Twips::toPixels(kStripTwips));
 }
 
+// One of the window's messages in the user's language.
+QString shown(const QString& message)
+{
+    return FullScreenWindow::tr(message.toUtf8().constData());
+}
+
 } // namespace
 
 FullScreenWindow::FullScreenWindow(BrowserProfile& profile, const SettingsStore& settings,
@@ -135,7 +141,7 @@ void FullScreenWindow::openFromOutside(const QString& address)
     try {
         browser->navigate(address);
     } catch (const PlatformError&) {
-        m_messages.show(this, Texts::kCannotConnect);
+        m_messages.show(this, Texts::shown(Texts::kCannotConnect));
     }
 }
 
@@ -228,7 +234,7 @@ void FullScreenWindow::resetLamp()
 void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
 {
     if (!clicked) {
-        pageNote->showForAWhile(Texts::kWindowBlocked);
+        pageNote->showForAWhile(Texts::shown(Texts::kWindowBlocked));
         return;
     }
     if (!restrictions.matches(address).isEmpty()) {
@@ -261,7 +267,7 @@ void FullScreenWindow::checkTitle(const QString& text)
             !currentTitle.startsWith(QLatin1String("HTTP")))
             titlesSeen.append(currentTitle);
     } catch (const PlatformError&) {
-        m_messages.show(this, QStringLiteral("IE Error"));
+        m_messages.show(this, tr("IE Error"));
     }
 }
 
@@ -290,8 +296,9 @@ void FullScreenWindow::refuseRestricted(const QString& title)
     m_refusedWhileLoading = m_loading;
     m_refusedAddress = browser->url();
     bool replaced = false;
-    const QString message =
-        m_machine.problem.isEmpty() ? kRefusedMessage : kUnreadableMessage.arg(m_machine.problem);
+    const QString message = m_machine.problem.isEmpty()
+                                ? shown(kRefusedMessage)
+                                : shown(kUnreadableMessage).arg(m_machine.problem);
     for (const qsizetype entry : matched) {
         m_refusalLog.record(title, m_refusedAddress, restrictions.entries()[entry]);
         browser->stop();
@@ -388,7 +395,7 @@ QString FullScreenWindow::guardDamage() const
 void FullScreenWindow::askToLeave()
 {
     if (const QString damage = guardDamage(); !damage.isEmpty()) {
-        m_messages.show(this, kGuardDamagedMessage.arg(damage));
+        m_messages.show(this, shown(kGuardDamagedMessage).arg(damage));
         return;
     }
     if (findChild<PassphraseDialog*>())

@@ -34,15 +34,17 @@ public:
     // Shown in place of a refused page that has no earlier page to go back to.
     inline static const QString kRefusedPage = AddressRules::kEmptyPage;
     inline static const QString kRefusedMessage =
-        QStringLiteral("That page violates parental rules");
+        QStringLiteral(QT_TRANSLATE_NOOP("FullScreenWindow", "That page violates parental rules"));
     // In place of that message while the machine's list cannot be read: every page is refused.
-    inline static const QString kUnreadableMessage = QStringLiteral(
+    inline static const QString kUnreadableMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+        "FullScreenWindow",
         "The list of restricted pages could not be read, so every page is refused. A parent can "
-        "repair it with brivola-restrictions.\n\n%1");
+        "repair it with brivola-restrictions.\n\n%1"));
     // Leaving is refused while the guard cannot tell a parent's passphrase.
-    inline static const QString kGuardDamagedMessage = QStringLiteral(
+    inline static const QString kGuardDamagedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+        "FullScreenWindow",
         "The full-screen guard is damaged, so full-screen mode cannot be left. A parent can "
-        "repair it with \"brivola-restrictions --system passphrase\".\n\n%1");
+        "repair it with \"brivola-restrictions --system passphrase\".\n\n%1"));
 
     // Loading reads the restriction lists, the user's and the machine's, the machine's guard,
     // and loads the toolbar. Refusals are recorded in the log.

@@ -18,36 +18,36 @@ QString featureText(QWebEnginePage::Feature feature)
 {
     switch (feature) {
     case QWebEnginePage::Notifications:
-        return QStringLiteral("show notifications");
+        return EnginePage::tr("show notifications");
     case QWebEnginePage::Geolocation:
-        return QStringLiteral("know your location");
+        return EnginePage::tr("know your location");
     case QWebEnginePage::MediaAudioCapture:
-        return QStringLiteral("use your microphone");
+        return EnginePage::tr("use your microphone");
     case QWebEnginePage::MediaVideoCapture:
-        return QStringLiteral("use your camera");
+        return EnginePage::tr("use your camera");
     case QWebEnginePage::MediaAudioVideoCapture:
-        return QStringLiteral("use your camera and microphone");
+        return EnginePage::tr("use your camera and microphone");
     case QWebEnginePage::MouseLock:
-        return QStringLiteral("hide and lock the mouse pointer");
+        return EnginePage::tr("hide and lock the mouse pointer");
     case QWebEnginePage::DesktopVideoCapture:
-        return QStringLiteral("share your screen");
+        return EnginePage::tr("share your screen");
     case QWebEnginePage::DesktopAudioVideoCapture:
-        return QStringLiteral("share your screen and its sound");
+        return EnginePage::tr("share your screen and its sound");
     }
-    return QStringLiteral("use feature %1").arg(int(feature));
+    return EnginePage::tr("use feature %1").arg(int(feature));
 }
 
 QString certificateText(const QWebEngineCertificateError& error)
 {
     switch (error.type()) {
     case QWebEngineCertificateError::CertificateAuthorityInvalid:
-        return QStringLiteral("The certificate is not trusted.");
+        return EnginePage::tr("The certificate is not trusted.");
     case QWebEngineCertificateError::CertificateDateInvalid:
-        return QStringLiteral("The certificate has expired, or is not valid yet.");
+        return EnginePage::tr("The certificate has expired, or is not valid yet.");
     case QWebEngineCertificateError::CertificateCommonNameInvalid:
-        return QStringLiteral("The certificate is for another site.");
+        return EnginePage::tr("The certificate is for another site.");
     case QWebEngineCertificateError::CertificateRevoked:
-        return QStringLiteral("The certificate has been revoked.");
+        return EnginePage::tr("The certificate has been revoked.");
     default:
         return error.description();
     }
@@ -57,11 +57,11 @@ QString stopReason(QWebEnginePage::RenderProcessTerminationStatus status, int ex
 {
     switch (status) {
     case QWebEnginePage::CrashedTerminationStatus:
-        return QStringLiteral("its renderer crashed");
+        return EnginePage::tr("its renderer crashed");
     case QWebEnginePage::KilledTerminationStatus:
-        return QStringLiteral("its renderer was killed");
+        return EnginePage::tr("its renderer was killed");
     default:
-        return QStringLiteral("its renderer ended with status %1").arg(exitCode);
+        return EnginePage::tr("its renderer ended with status %1").arg(exitCode);
     }
 }
 
@@ -157,9 +157,9 @@ void EnginePage::answerPermission(const QUrl& origin, Feature feature)
     std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, feature);
     if (!allowed) {
         const QString prompt =
-            QStringLiteral("%1 wants to %2.")
+            tr("%1 wants to %2.")
                 .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
-        const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
+        const QStringList choices = {tr("Allow"), tr("Deny")};
         allowed = m_messages.choose(windowOf(this), prompt, choices, 1) == 0;
         m_permissions.rememberPermission(origin, feature, *allowed);
     }
@@ -171,10 +171,10 @@ void EnginePage::answerPermission(const QUrl& origin, Feature feature)
 // which then lasts until the program ends.
 void EnginePage::answerCertificateError(QWebEngineCertificateError error)
 {
-    QStringList choices = {QStringLiteral("Go back")};
+    QStringList choices = {tr("Go back")};
     if (error.isOverridable())
-        choices.append(QStringLiteral("Continue anyway"));
-    const QString prompt = QStringLiteral("The connection to %1 is not secure.\n\n%2")
+        choices.append(tr("Continue anyway"));
+    const QString prompt = tr("The connection to %1 is not secure.\n\n%2")
                                .arg(error.url().host(), certificateText(error));
     if (m_messages.choose(windowOf(this), prompt, choices, 0) == 1)
         return error.acceptCertificate();
@@ -213,8 +213,10 @@ void EnginePage::showStopped(RenderProcessTerminationStatus status, int exitCode
     const QString address = m_stoppedUrl.toString(QUrl::FullyEncoded).toHtmlEscaped();
     setHtml(QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
                            "<body style=\"font-family: sans-serif; margin: 3em\">"
-                           "<h2>%1: %2</h2><p><a href=\"%3\">Reload</a></p></body></html>")
-                .arg(kStoppedTitle, stopReason(status, exitCode).toHtmlEscaped(), address),
+                           "<h2>%1: %2</h2><p><a href=\"%3\">%4</a></p></body></html>")
+                .arg(tr(kStoppedTitle.toUtf8().constData()),
+                     stopReason(status, exitCode).toHtmlEscaped(), address,
+                     tr("Reload").toHtmlEscaped()),
             m_stoppedUrl);
 }
 

@@ -16,7 +16,8 @@ class PermissionMemory;
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
-    inline static const QString kStoppedTitle = QStringLiteral("This page stopped");
+    inline static const QString kStoppedTitle =
+        QStringLiteral(QT_TRANSLATE_NOOP("EnginePage", "This page stopped"));
 
     // The page asks the user through the message box and keeps their answers to sites in the
     // permission memory.
