@@ -19,6 +19,10 @@
         <source>About Brivola 2.0</source>
         <translation>Über Brivola 2.0</translation>
     </message>
+    <message>
+        <source>Disclaimer of warranty</source>
+        <translation>Gewährleistungsausschluss</translation>
+    </message>
 </context>
 <context>
     <name>BrowserWindow</name>
@@ -66,6 +70,46 @@
         <source>Enter URL</source>
         <translation>Adresse eingeben</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Eingegebene Adressen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Internet options</source>
+        <translation>Internetoptionen</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>E-Mail senden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,6 +149,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>Downloads</source>
         <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Downloads of this session</source>
+        <translation>Downloads dieser Sitzung</translation>
     </message>
 </context>
 <context>
@@ -259,6 +307,26 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>Exit</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>Hide toolbar</source>
+        <translation>Werkzeugleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Eingegebene Adressen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenWindow</name>
@@ -273,6 +341,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>That page violates parental rules</source>
         <translation>Diese Seite verstößt gegen die Regeln der Eltern</translation>
+    </message>
+    <message>
+        <source>Show toolbar</source>
+        <translation>Werkzeugleiste zeigen</translation>
     </message>
 </context>
 <context>
@@ -407,6 +479,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>%1 downloads are still running. Exit and cancel them?</source>
         <translation>%1 Downloads laufen noch. Beenden und sie abbrechen?</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -570,6 +646,38 @@ The organizer stays open with everything in it: try &quot;Done&quot; again, or c
 
 Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noch einmal, oder kopieren Sie Ihre Einträge anderswohin.</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>Internet favorites</source>
+        <translation>Internetfavoriten</translation>
+    </message>
+    <message>
+        <source>No day</source>
+        <translation>Kein Tag</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -620,6 +728,10 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
         <source>Text Files (*.txt)|*.txt</source>
         <translation>Textdateien (*.txt)|*.txt</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -644,6 +756,10 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
     <message>
         <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>System information</source>
         <translation>Systeminformationen</translation>
     </message>
 </context>

@@ -19,6 +19,10 @@
         <source>About Brivola 2.0</source>
         <translation>Acerca de Brivola 2.0</translation>
     </message>
+    <message>
+        <source>Disclaimer of warranty</source>
+        <translation>Exención de garantía</translation>
+    </message>
 </context>
 <context>
     <name>BrowserWindow</name>
@@ -66,6 +70,46 @@
         <source>Enter URL</source>
         <translation>Escriba la dirección</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Direcciones escritas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Internet options</source>
+        <translation>Opciones de Internet</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>Enviar un correo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,6 +149,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>Downloads</source>
         <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Downloads of this session</source>
+        <translation>Descargas de esta sesión</translation>
     </message>
 </context>
 <context>
@@ -259,6 +307,26 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Hide toolbar</source>
+        <translation>Ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Direcciones escritas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenWindow</name>
@@ -273,6 +341,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>That page violates parental rules</source>
         <translation>Esa página infringe las normas parentales</translation>
+    </message>
+    <message>
+        <source>Show toolbar</source>
+        <translation>Mostrar la barra de herramientas</translation>
     </message>
 </context>
 <context>
@@ -407,6 +479,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>%1 downloads are still running. Exit and cancel them?</source>
         <translation>%1 descargas siguen en curso. ¿Salir y cancelarlas?</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
@@ -570,6 +646,38 @@ The organizer stays open with everything in it: try &quot;Done&quot; again, or c
 
 El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de nuevo, o copie sus entradas en otro lugar.</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Números de teléfono</translation>
+    </message>
+    <message>
+        <source>Internet favorites</source>
+        <translation>Favoritos de Internet</translation>
+    </message>
+    <message>
+        <source>No day</source>
+        <translation>Ningún día</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 de %2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -620,6 +728,10 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
         <source>Text Files (*.txt)|*.txt</source>
         <translation>Archivos de texto (*.txt)|*.txt</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -644,6 +756,10 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
     <message>
         <source>System Information</source>
+        <translation>Información del sistema</translation>
+    </message>
+    <message>
+        <source>System information</source>
         <translation>Información del sistema</translation>
     </message>
 </context>

@@ -19,6 +19,10 @@
         <source>About Brivola 2.0</source>
         <translation>À propos de Brivola 2.0</translation>
     </message>
+    <message>
+        <source>Disclaimer of warranty</source>
+        <translation>Exclusion de garantie</translation>
+    </message>
 </context>
 <context>
     <name>BrowserWindow</name>
@@ -66,6 +70,46 @@
         <source>Enter URL</source>
         <translation>Saisir l&apos;adresse</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Adresses saisies</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Internet options</source>
+        <translation>Options Internet</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>Envoyer un courriel</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,6 +149,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>Downloads</source>
         <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Downloads of this session</source>
+        <translation>Téléchargements de cette session</translation>
     </message>
 </context>
 <context>
@@ -259,6 +307,26 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Hide toolbar</source>
+        <translation>Masquer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Adresses saisies</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenWindow</name>
@@ -273,6 +341,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>That page violates parental rules</source>
         <translation>Cette page enfreint les règles parentales</translation>
+    </message>
+    <message>
+        <source>Show toolbar</source>
+        <translation>Afficher la barre d&apos;outils</translation>
     </message>
 </context>
 <context>
@@ -407,6 +479,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>%1 downloads are still running. Exit and cancel them?</source>
         <translation>%1 téléchargements sont en cours. Quitter et les annuler ?</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
     </message>
 </context>
 <context>
@@ -570,6 +646,38 @@ The organizer stays open with everything in it: try &quot;Done&quot; again, or c
 
 L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé », ou copiez vos entrées ailleurs.</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Années</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Numéros de téléphone</translation>
+    </message>
+    <message>
+        <source>Internet favorites</source>
+        <translation>Favoris Internet</translation>
+    </message>
+    <message>
+        <source>No day</source>
+        <translation>Aucun jour</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -620,6 +728,10 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
         <source>Text Files (*.txt)|*.txt</source>
         <translation>Fichiers texte (*.txt)|*.txt</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -644,6 +756,10 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
     <message>
         <source>System Information</source>
+        <translation>Informations système</translation>
+    </message>
+    <message>
+        <source>System information</source>
         <translation>Informations système</translation>
     </message>
 </context>
