@@ -386,7 +386,7 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <name>MainFrame</name>
     <message>
         <source>New Browser</source>
-        <translation>Nuevo navegador</translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <source>New QuickNote</source>
@@ -402,7 +402,7 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
+        <translation>P. completa</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -778,7 +778,7 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <name>TimeOnline</name>
     <message>
         <source>Time Online: %1 Hours %2 Minutes %3 Seconds </source>
-        <translation>Tiempo en línea: %1 horas %2 minutos %3 segundos </translation>
+        <translation>En línea: %1 horas %2 minutos %3 segundos </translation>
     </message>
 </context>
 <context>

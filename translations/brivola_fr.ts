@@ -386,7 +386,7 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <name>MainFrame</name>
     <message>
         <source>New Browser</source>
-        <translation>Nouveau navigateur</translation>
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>New QuickNote</source>
@@ -778,7 +778,7 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <name>TimeOnline</name>
     <message>
         <source>Time Online: %1 Hours %2 Minutes %3 Seconds </source>
-        <translation>Temps en ligne : %1 heures %2 minutes %3 secondes </translation>
+        <translation>En ligne : %1 heures %2 minutes %3 secondes </translation>
     </message>
 </context>
 <context>

@@ -45,14 +45,14 @@ private slots:
             << "Diese Hilfe zeigen und beenden.";
         QTest::newRow("fr_FR") << "fr_FR" << true
                                << QStringList{"&Fichier", "&Outils", "Fe&nêtre", "&Aide"}
-                               << "Nouveau navigateur"
-                               << "Temps en ligne : 0 heures 1 minutes 0 secondes "
+                               << "Navigateur"
+                               << "En ligne : 0 heures 1 minutes 0 secondes "
                                << "Impossible de se connecter à ce site ou à ce répertoire"
                                << "Afficher cette aide et quitter.";
         QTest::newRow("es_ES") << "es_ES" << true
                                << QStringList{"&Archivo", "&Herramientas", "&Ventana", "A&yuda"}
-                               << "Nuevo navegador"
-                               << "Tiempo en línea: 0 horas 1 minutos 0 segundos "
+                               << "Navegador"
+                               << "En línea: 0 horas 1 minutos 0 segundos "
                                << "No se puede conectar con este sitio o directorio"
                                << "Mostrar esta ayuda y salir.";
     }
