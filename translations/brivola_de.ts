@@ -346,6 +346,22 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>Show toolbar</source>
         <translation>Werkzeugleiste zeigen</translation>
     </message>
+    <message>
+        <source>The list of restricted pages could not be read, so every page is refused. A parent can repair it with brivola-restrictions.
+
+%1</source>
+        <translation>Die Liste der gesperrten Seiten konnte nicht gelesen werden, daher wird jede Seite abgewiesen. Ein Elternteil kann sie mit brivola-restrictions reparieren.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The full-screen guard is damaged, so full-screen mode cannot be left. A parent can repair it with &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</source>
+        <translation>Der Schutz des Vollbildmodus ist beschädigt, daher kann der Vollbildmodus nicht verlassen werden. Ein Elternteil kann ihn mit &quot;brivola-restrictions --system passphrase&quot; reparieren.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>InternetOptionsDialog</name>
@@ -677,6 +693,29 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>%1 %2 %3</source>
         <translation>%1. %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Leave full-screen mode</source>
+        <translation>Vollbildmodus verlassen</translation>
+    </message>
+    <message>
+        <source>Parent passphrase</source>
+        <translation>Passwort der Eltern</translation>
+    </message>
+    <message>
+        <source>A parent&apos;s passphrase is needed to leave full-screen mode.</source>
+        <translation>Zum Verlassen des Vollbildmodus ist das Passwort eines Elternteils nötig.</translation>
+    </message>
+    <message>
+        <source> Wait %1 seconds before the next try.</source>
+        <translation> Warten Sie %1 Sekunden bis zum nächsten Versuch.</translation>
+    </message>
+    <message>
+        <source>Wrong passphrase.</source>
+        <translation>Falsches Passwort.</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,22 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>Show toolbar</source>
         <translation>Mostrar la barra de herramientas</translation>
     </message>
+    <message>
+        <source>The list of restricted pages could not be read, so every page is refused. A parent can repair it with brivola-restrictions.
+
+%1</source>
+        <translation>No se pudo leer la lista de páginas restringidas, así que se rechaza toda página. Un padre o una madre puede repararla con brivola-restrictions.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The full-screen guard is damaged, so full-screen mode cannot be left. A parent can repair it with &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</source>
+        <translation>La protección del modo de pantalla completa está dañada, así que no se puede salir de él. Un padre o una madre puede repararla con &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>InternetOptionsDialog</name>
@@ -677,6 +693,29 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>%1 %2 %3</source>
         <translation>%1 de %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Leave full-screen mode</source>
+        <translation>Salir del modo de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Parent passphrase</source>
+        <translation>Contraseña parental</translation>
+    </message>
+    <message>
+        <source>A parent&apos;s passphrase is needed to leave full-screen mode.</source>
+        <translation>Se necesita la contraseña de un padre o una madre para salir del modo de pantalla completa.</translation>
+    </message>
+    <message>
+        <source> Wait %1 seconds before the next try.</source>
+        <translation> Espere %1 segundos antes del próximo intento.</translation>
+    </message>
+    <message>
+        <source>Wrong passphrase.</source>
+        <translation>Contraseña incorrecta.</translation>
     </message>
 </context>
 <context>

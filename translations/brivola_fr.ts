@@ -346,6 +346,22 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>Show toolbar</source>
         <translation>Afficher la barre d&apos;outils</translation>
     </message>
+    <message>
+        <source>The list of restricted pages could not be read, so every page is refused. A parent can repair it with brivola-restrictions.
+
+%1</source>
+        <translation>La liste des pages interdites n&apos;a pas pu être lue : toutes les pages sont donc refusées. Un parent peut la réparer avec brivola-restrictions.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The full-screen guard is damaged, so full-screen mode cannot be left. A parent can repair it with &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</source>
+        <translation>La protection du mode plein écran est endommagée : on ne peut donc pas quitter le mode plein écran. Un parent peut la réparer avec « brivola-restrictions --system passphrase ».
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>InternetOptionsDialog</name>
@@ -677,6 +693,29 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Leave full-screen mode</source>
+        <translation>Quitter le mode plein écran</translation>
+    </message>
+    <message>
+        <source>Parent passphrase</source>
+        <translation>Phrase secrète parentale</translation>
+    </message>
+    <message>
+        <source>A parent&apos;s passphrase is needed to leave full-screen mode.</source>
+        <translation>La phrase secrète d&apos;un parent est nécessaire pour quitter le mode plein écran.</translation>
+    </message>
+    <message>
+        <source> Wait %1 seconds before the next try.</source>
+        <translation> Attendez %1 secondes avant le prochain essai.</translation>
+    </message>
+    <message>
+        <source>Wrong passphrase.</source>
+        <translation>Phrase secrète incorrecte.</translation>
     </message>
 </context>
 <context>
