@@ -812,6 +812,10 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
         <source>Printer Error</source>
         <translation>Druckerfehler</translation>
     </message>
+    <message>
+        <source>Blocked a window this page tried to open on its own</source>
+        <translation>Ein Fenster, das diese Seite von sich aus öffnen wollte, wurde blockiert</translation>
+    </message>
 </context>
 <context>
     <name>TimeOnline</name>
@@ -829,6 +833,10 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>Print %1</source>
         <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Link öffnen</translation>
     </message>
 </context>
 </TS>

@@ -812,6 +812,10 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
         <source>Printer Error</source>
         <translation>Error de impresora</translation>
     </message>
+    <message>
+        <source>Blocked a window this page tried to open on its own</source>
+        <translation>Se bloqueó una ventana que esta página intentó abrir por su cuenta</translation>
+    </message>
 </context>
 <context>
     <name>TimeOnline</name>
@@ -829,6 +833,10 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>Print %1</source>
         <translation>Imprimir %1</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Abrir enlace</translation>
     </message>
 </context>
 </TS>

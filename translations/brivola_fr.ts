@@ -812,6 +812,10 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
         <source>Printer Error</source>
         <translation>Erreur d&apos;imprimante</translation>
     </message>
+    <message>
+        <source>Blocked a window this page tried to open on its own</source>
+        <translation>Une fenêtre que cette page a tenté d&apos;ouvrir d&apos;elle-même a été bloquée</translation>
+    </message>
 </context>
 <context>
     <name>TimeOnline</name>
@@ -829,6 +833,10 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>Print %1</source>
         <translation>Imprimer %1</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Ouvrir le lien</translation>
     </message>
 </context>
 </TS>
