@@ -397,6 +397,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>Cache, cookies and history cleared; what sites stored goes as Brivola next starts.</source>
         <translation>Cache, Cookies und Verlauf geleert; was Websites gespeichert haben, verschwindet beim nächsten Start von Brivola.</translation>
     </message>
+    <message>
+        <source>Words typed in an address box are searched for here: %s in the address stands for them; without a %s, q=&lt;words&gt; is added.</source>
+        <translation>In ein Adressfeld getippte Wörter werden hier gesucht: %s in der Adresse steht für sie; ohne %s wird q=&lt;Wörter&gt; angehängt.</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -747,6 +751,14 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>No program here shows folders; the file is in %1</source>
         <translation>Kein Programm hier zeigt Ordner an; die Datei liegt in %1</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
     </message>
 </context>
 <context>

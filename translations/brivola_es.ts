@@ -397,6 +397,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>Cache, cookies and history cleared; what sites stored goes as Brivola next starts.</source>
         <translation>Caché, cookies e historial borrados; lo que guardaron los sitios desaparece en el próximo inicio de Brivola.</translation>
     </message>
+    <message>
+        <source>Words typed in an address box are searched for here: %s in the address stands for them; without a %s, q=&lt;words&gt; is added.</source>
+        <translation>Las palabras escritas en un cuadro de dirección se buscan aquí: %s en la dirección las representa; sin %s, se añade q=&lt;palabras&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -747,6 +751,14 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>No program here shows folders; the file is in %1</source>
         <translation>Ningún programa aquí muestra carpetas; el archivo está en %1</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
     </message>
 </context>
 <context>

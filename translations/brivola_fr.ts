@@ -397,6 +397,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>Cache, cookies and history cleared; what sites stored goes as Brivola next starts.</source>
         <translation>Cache, cookies et historique effacés ; ce que les sites ont stocké disparaît au prochain démarrage de Brivola.</translation>
     </message>
+    <message>
+        <source>Words typed in an address box are searched for here: %s in the address stands for them; without a %s, q=&lt;words&gt; is added.</source>
+        <translation>Les mots tapés dans une zone d&apos;adresse sont recherchés ici : %s dans l&apos;adresse les remplace ; sans %s, q=&lt;mots&gt; est ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -747,6 +751,14 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>No program here shows folders; the file is in %1</source>
         <translation>Aucun programme ici n&apos;affiche les dossiers ; le fichier est dans %1</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
     </message>
 </context>
 <context>
