@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs from Debian 12's packages what Brivola needs to build and test, and the packages
-# named as arguments, when they are missing.
+# Installs from Debian's packages (Debian 12 or 13) what Brivola needs to build and test, and
+# the packages named as arguments, when they are missing.
 set -euo pipefail
 
 packages=(
@@ -13,6 +13,9 @@ packages=(
     qt6-l10n-tools qt6-translations-l10n dbus
     "$@"
 )
+# From Debian 13 on, Qt's SVG plugins, which draw the program's own pictures, are packaged apart.
+. /etc/os-release
+[ "${VERSION_CODENAME:-}" = bookworm ] || packages+=(qt6-svg-plugins)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Brivola needs from Debian 12's packages, then builds it into build/: everything,
-# or the targets given as arguments.
+# Installs what Brivola needs from Debian's packages (Debian 12 or 13), then builds it into
+# build/: everything, or the targets given as arguments.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_packages.sh

@@ -6,6 +6,7 @@
 #include "platform/startup_log.h"
 #include "shell/app.h"
 #include "shell/real_platform.h"
+#include "shell/signal_exit.h"
 #include "shell/splash_window.h"
 #include "shell/translations.h"
 #include "widgets/icons.h"
@@ -31,8 +32,9 @@ bool answeredAtOnce(int& argc, char* argv[])
         return false;
     const QCoreApplication application(argc, argv); // names the program in the usage line
     Translations::install();
-    QTextStream(stdout) << (request == CommandLine::Request::Help ? CommandLine::helpText()
-                                                                  : CommandLine::versionText());
+    QTextStream(stdout) << (request == CommandLine::Request::Help
+                                ? CommandLine::helpText()
+                                : CommandLine::versionText() + EngineSetup::engineVersion() + '\n');
     return true;
 }
 
@@ -58,7 +60,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     if (answeredAtOnce(argc, argv) || handedToRunningProgram(argc, argv))
         return 0;
-    if (!EngineSetup::displayAvailable())
+    if (!EngineSetup::displayAvailable(argv[0]))
         return 1;
     EngineSetup::configure();
 
@@ -82,6 +84,7 @@ int main(int argc, char* argv[])
     QObject::connect(&session, &SessionHandOff::addressesReceived, &session,
                      [&app](const QStringList& addresses) { app.openFromOutside(addresses); });
     app.openFromOutside(CommandLine::newWindowAddresses(arguments));
+    const SignalExit signalExit(app);
     auto* splash = new SplashWindow(app);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

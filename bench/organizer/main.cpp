@@ -38,6 +38,7 @@ public:
     void setFrameEnabled(bool) override {}
     void openBrowser(const QString&) override {}
     FileDialog& fileDialog() override { std::abort(); }
+    bool mayAsk() const override { return true; }
 };
 
 void fillStore(const QString& directory)

@@ -409,6 +409,12 @@ void FullScreenWindow::askToLeave()
     dialog->open();
 }
 
+void FullScreenWindow::leaveWithoutQuestions()
+{
+    m_mayLeave = true;
+    close();
+}
+
 void FullScreenWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -88,6 +88,9 @@ public slots:
     void endRefusal();
     // While a parent's passphrase guards full-screen mode, leaving asks for it first.
     void askToLeave();
+    // Ends full-screen mode without the passphrase, as the whole program ends on a signal,
+    // which no passphrase could stop: nobody may be there to type it.
+    void leaveWithoutQuestions();
 
 signals:
     // Full-screen mode has ended: the window and its toolbar are gone.

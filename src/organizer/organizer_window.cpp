@@ -31,6 +31,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include <cstdio>
+
 namespace {
 
 QPushButton* button(const QString& caption, const char* name, double left, double top, double width,
@@ -482,6 +484,11 @@ bool OrganizerWindow::saveAndRelease()
         reportStoreNotice();
     } catch (const StoreError& error) {
         reportStoreNotice();
+        if (!m_frame.mayAsk()) {
+            std::fprintf(stderr, "brivola: the organizer's entries could not be saved: %s\n",
+                         error.what());
+            return false;
+        }
         m_messages.show(this, tr("The organizer's entries could not be saved. %1\n\n"
                                  "The organizer stays open with everything in it: "
                                  "try \"Done\" again, or copy your entries elsewhere.")
@@ -514,6 +521,10 @@ void OrganizerWindow::saveMerged()
 void OrganizerWindow::reportStoreNotice()
 {
     const QString notice = m_settings.takeNotice(Texts::kOrganizerStore);
-    if (!notice.isEmpty())
+    if (notice.isEmpty())
+        return;
+    if (m_frame.mayAsk())
         m_messages.show(this, notice);
+    else
+        std::fprintf(stderr, "brivola: %s\n", qPrintable(notice));
 }

@@ -7,6 +7,7 @@
 #include "tools/about_box.h"
 #include "tools/system_info_window.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -100,4 +101,21 @@ void App::openFromOutside(const QStringList& addresses)
     for (const QString& address : addresses)
         frame.openBrowser(address);
     bringToFront(frame);
+}
+
+void App::exitWithoutQuestions()
+{
+    if (!m_mainFrame.isLoaded()) { // the splash still shows
+        QCoreApplication::exit(0);
+        return;
+    }
+    MainFrame& frame = mainFrame();
+    frame.stopAsking();
+    if (m_fullScreenWindow.isLoaded())
+        m_fullScreenWindow.get().leaveWithoutQuestions();
+    m_systemInfoWindow.unload();
+    m_organizerWindow.unload();
+    // An organizer that could not save stays open, and the frame waits for it.
+    const bool closed = !m_organizerWindow.isLoaded() && frame.close();
+    QCoreApplication::exit(closed ? 0 : 1);
 }

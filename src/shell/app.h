@@ -40,6 +40,10 @@ public:
     // only comes to the front. In full-screen mode the first goes to the full-screen window.
     // Before the frame shows, they wait for it.
     void openFromOutside(const QStringList& addresses);
+    // Ends the program as File > Exit does, but nothing asks: the full-screen window, System
+    // Information and the organizer (which saves) close, then the frame with its windows. The
+    // exit status is 0, or 1 when the organizer could not save (it says why on standard error).
+    void exitWithoutQuestions();
 
 private:
     bool m_frameShown = false;

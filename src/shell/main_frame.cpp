@@ -409,7 +409,7 @@ QWidget* MainFrame::activeChild() const
 
 void MainFrame::closeWithoutQuestions()
 {
-    m_askBeforeClosing = false;
+    stopAsking();
     close();
 }
 
@@ -449,11 +449,11 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     // While the organizer or System Information is open the frame takes no input, so a
     // close from the window manager waits until they are done.
-    if (!isEnabled() || (m_askBeforeClosing && !askToCloseWork())) {
+    if (!isEnabled() || (m_mayAsk && !askToCloseWork())) {
         event->ignore();
         return;
     }
-    if (!m_askBeforeClosing) {
+    if (!m_mayAsk) {
         for (QuickNoteWindow* note : notes())
             note->discardUnsavedText();
     }

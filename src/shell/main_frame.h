@@ -72,6 +72,10 @@ public:
     void setFrameEnabled(bool enabled) override;
     void openBrowser(const QString& address) override;
     FileDialog& fileDialog() override { return *saveDialog; }
+    bool mayAsk() const override { return m_mayAsk; }
+    // From now on nothing asks: as the frame closes, unsaved QuickNote text goes and running
+    // downloads are cancelled, for an ending nobody is there to answer (a signal).
+    void stopAsking() { m_mayAsk = false; }
 
     // Adds a window to the frame and shows it; being the newest, it becomes the active child.
     QMdiSubWindow* showChild(QWidget* child);
@@ -79,8 +83,7 @@ public:
     BrowserWindow* newBrowser();
     // The active child window's content, or nullptr without one.
     QWidget* activeChild() const;
-    // Closes as Exit does but asks nothing: unsaved QuickNote text goes and running downloads
-    // are cancelled, for an ending nobody is there to answer (a signal).
+    // Closes as Exit does but asks nothing.
     void closeWithoutQuestions();
 
 public slots:
@@ -132,9 +135,9 @@ private:
     QList<QuickNoteWindow*> notes() const;
 
     App& m_app;
-    bool m_askBeforeClosing = true;
     QList<QAction*> m_childWindowItems;
     int m_childrenOpened = 0;
     // A child opened while the frame took no input becomes the active one when it takes it again.
     QPointer<QMdiSubWindow> m_activateWhenEnabled;
+    bool m_mayAsk = true;
 };

@@ -17,4 +17,7 @@ public:
     virtual void openBrowser(const QString& address) = 0;
     // The save-file dialog every QuickNote uses, so that the name chosen last is offered again.
     virtual FileDialog& fileDialog() = 0;
+    // False once the program ends on a termination signal: a window closing then asks nothing
+    // and shows no message, as no one may be there to answer.
+    virtual bool mayAsk() const = 0;
 };

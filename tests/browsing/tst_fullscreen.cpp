@@ -207,10 +207,14 @@ private slots:
             QVERIFY(!f.fakes.messageBox->prompts.isEmpty() &&
                     f.fakes.messageBox->prompts.last().contains(said));
         QVERIFY(said.isEmpty() || !left);
-        // "Mini" needs none.
+        // "Mini" needs none, and a termination signal asks nothing.
         if (w) {
             QTest::mouseClick(f.showToolbar().miniLabel, Qt::LeftButton);
             QTRY_VERIFY(w->isMinimized());
+            const qsizetype asked = f.fakes.messageBox->prompts.size();
+            w->leaveWithoutQuestions();
+            QVERIFY(f.frame->isVisible() && (w.isNull() || !w->isVisible()));
+            QCOMPARE(f.fakes.messageBox->prompts.size(), asked);
         }
     }
 

@@ -614,7 +614,7 @@ private slots:
     }
 
     // The built programs, without a display: the two options answer, anything else starts
-    // the program, which then finds no display.
+    // the program, which then finds no display and says how to start it headless, as started.
     void programs_data()
     {
         QTest::addColumn<QString>("program");
@@ -622,16 +622,23 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>(
             "output"); // a part of what it prints; empty when it prints nothing
+        QTest::addColumn<QString>("error"); // a part of what it says on standard error
         const QString version = BRIVOLA_VERSION;
         QTest::newRow("version") << BRIVOLA_PROGRAM << QStringList{"--version"} << 0
-                                 << "brivola " + version + "\n";
-        QTest::newRow("help") << BRIVOLA_PROGRAM << QStringList{"-h"} << 0 << "Usage: ";
-        QTest::newRow("address") << BRIVOLA_PROGRAM << QStringList{"-x"} << 1 << "";
+                                 << "brivola " + version + "\nQt WebEngine "
+                                 << "";
+        QTest::newRow("help") << BRIVOLA_PROGRAM << QStringList{"-h"} << 0 << "Usage: "
+                              << "";
+        QTest::newRow("address") << BRIVOLA_PROGRAM << QStringList{"-x"} << 1 << ""
+                                 << QStringLiteral("xvfb-run -a -s \"-screen 0 1280x1024x24\" ") +
+                                        BRIVOLA_PROGRAM + "\n";
         QTest::newRow("admin tool") << BRIVOLA_RESTRICTIONS_TOOL << QStringList{"--version"} << 0
-                                    << "brivola-restrictions " + version + "\n";
+                                    << "brivola-restrictions " + version + "\n"
+                                    << "";
         QTest::newRow("admin tool's help names the user's list")
             << BRIVOLA_RESTRICTIONS_TOOL << QStringList{"--help"} << 0
-            << qEnvironmentVariable("XDG_CONFIG_HOME") + "/brivola/Brivola.ini";
+            << qEnvironmentVariable("XDG_CONFIG_HOME") + "/brivola/Brivola.ini"
+            << "";
     }
 
     void programs()
@@ -651,6 +658,9 @@ private slots:
         const QString printed = QString::fromLocal8Bit(process.readAllStandardOutput());
         QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output),
                  qPrintable(printed));
+        QFETCH(QString, error);
+        const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(said.contains(error), qPrintable(said));
     }
 };
 

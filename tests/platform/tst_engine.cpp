@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
@@ -359,10 +361,14 @@ private slots:
             QVERIFY(!request.contains("Authorization: Basic Og=="));
     }
 
+    // They are kept in the profile's own folder; the engine's default folder is not left behind.
     void cookiesAndSiteDataLastAcrossStarts()
     {
         QVERIFY(Engine().open(m_server.url("/in"), "in"));
         QVERIFY(Engine().open(m_server.url("/back"), "login=ada dark"));
+        QVERIFY(QFile::exists(WebEngineProfile::storageFolder() + "/Cookies"));
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!QFileInfo::exists(appData + "/QtWebEngine"));
     }
 
     void downloads_data()

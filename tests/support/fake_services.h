@@ -129,13 +129,16 @@ private:
     void check() const;
 };
 
-// The main frame as a window it opened sees it: whether it takes input, and the shared save dialog.
+// The main frame as a window it opened sees it: whether it takes input, the shared save dialog,
+// and whether a window may ask.
 class FakeFrameLink : public MainFrameLink {
 public:
     void setFrameEnabled(bool enabled) override { this->enabled = enabled; }
     void openBrowser(const QString&) override {}
     FileDialog& fileDialog() override { return dialog; }
+    bool mayAsk() const override { return asks; }
 
     bool enabled = true;
+    bool asks = true;
     FakeFileDialog dialog;
 };

@@ -2,7 +2,6 @@
 
 #include "support/files.h"
 
-#include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -13,7 +12,7 @@ LocalServer::LocalServer(Security security)
     : m_server(security == Security::SelfSigned ? new QSslServer(this) : new QTcpServer(this))
 {
     if (security == Security::SelfSigned)
-        makeCertificate();
+        useCertificate();
     connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
         while (QTcpSocket* socket = m_server->nextPendingConnection())
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
@@ -21,19 +20,14 @@ LocalServer::LocalServer(Security security)
     m_server->listen(QHostAddress::LocalHost);
 }
 
-// The engine checks nothing of a test's own certificate but its trust, so a self-signed one for
-// 127.0.0.1 is made with openssl at the start of each test.
-void LocalServer::makeCertificate()
+// The engine checks nothing of a test's own certificate but its trust, so one self-signed
+// certificate for 127.0.0.1, kept with the tests, serves every test.
+void LocalServer::useCertificate()
 {
-    const QString key = m_keys.filePath("key.pem");
-    const QString certificate = m_keys.filePath("cert.pem");
-    QProcess::execute("openssl",
-                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                       "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
-                       "-out", certificate});
+    const QString folder = QStringLiteral(BRIVOLA_TEST_CERTIFICATES);
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setPrivateKey(QSslKey(fileBytes(key), QSsl::Rsa));
-    configuration.setLocalCertificate(QSslCertificate(fileBytes(certificate)));
+    configuration.setPrivateKey(QSslKey(fileBytes(folder + "/key.pem"), QSsl::Rsa));
+    configuration.setLocalCertificate(QSslCertificate(fileBytes(folder + "/cert.pem")));
     static_cast<QSslServer*>(m_server)->setSslConfiguration(configuration);
 }
 

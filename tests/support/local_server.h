@@ -1,13 +1,12 @@
 #pragma once
 
 // A web server on 127.0.0.1 for tests that need the engine to load real pages: each path gets
-// the response the test sets. With TLS it serves a self-signed certificate made for the test.
+// the response the test sets. With TLS it serves the self-signed certificate kept in certs/.
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <utility>
@@ -41,9 +40,8 @@ public:
 
 private:
     void answer(QTcpSocket* socket);
-    void makeCertificate();
+    void useCertificate();
 
-    QTemporaryDir m_keys;
     QTcpServer* m_server;
     QHash<QString, Response> m_responses;
     QHash<QString, std::pair<QByteArray, QByteArray>> m_protected; // realm, expected credentials

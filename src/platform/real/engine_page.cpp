@@ -14,26 +14,40 @@
 
 namespace {
 
-QString featureText(QWebEnginePage::Feature feature)
+// What a site asks for, as the question to the user words it: "<site> wants to <words>."
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+using SiteFeature = QWebEnginePermission::PermissionType;
+using enum QWebEnginePermission::PermissionType;
+#else
+using SiteFeature = QWebEnginePage::Feature;
+using enum QWebEnginePage::Feature;
+#endif
+
+struct FeatureWords {
+    SiteFeature feature;
+    const char* words;
+};
+
+constexpr FeatureWords kFeatureWords[] = {
+    {Notifications, QT_TRANSLATE_NOOP("EnginePage", "show notifications")},
+    {Geolocation, QT_TRANSLATE_NOOP("EnginePage", "know your location")},
+    {MediaAudioCapture, QT_TRANSLATE_NOOP("EnginePage", "use your microphone")},
+    {MediaVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "use your camera")},
+    {MediaAudioVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "use your camera and microphone")},
+    {MouseLock, QT_TRANSLATE_NOOP("EnginePage", "hide and lock the mouse pointer")},
+    {DesktopVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "share your screen")},
+    {DesktopAudioVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "share your screen and its sound")},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    {ClipboardReadWrite, QT_TRANSLATE_NOOP("EnginePage", "read and change your clipboard")},
+    {LocalFontsAccess, QT_TRANSLATE_NOOP("EnginePage", "see the fonts installed on your computer")},
+#endif
+};
+
+QString featureWords(SiteFeature feature)
 {
-    switch (feature) {
-    case QWebEnginePage::Notifications:
-        return EnginePage::tr("show notifications");
-    case QWebEnginePage::Geolocation:
-        return EnginePage::tr("know your location");
-    case QWebEnginePage::MediaAudioCapture:
-        return EnginePage::tr("use your microphone");
-    case QWebEnginePage::MediaVideoCapture:
-        return EnginePage::tr("use your camera");
-    case QWebEnginePage::MediaAudioVideoCapture:
-        return EnginePage::tr("use your camera and microphone");
-    case QWebEnginePage::MouseLock:
-        return EnginePage::tr("hide and lock the mouse pointer");
-    case QWebEnginePage::DesktopVideoCapture:
-        return EnginePage::tr("share your screen");
-    case QWebEnginePage::DesktopAudioVideoCapture:
-        return EnginePage::tr("share your screen and its sound");
-    }
+    for (const FeatureWords& entry : kFeatureWords)
+        if (entry.feature == feature)
+            return EnginePage::tr(entry.words);
     return EnginePage::tr("use feature %1").arg(int(feature));
 }
 
@@ -88,8 +102,13 @@ EnginePage::EnginePage(QWebEngineProfile* profile, PermissionMemory& permissions
     : QWebEnginePage(profile), m_permissions(permissions), m_messages(messages)
 {
     // The questions wait until the engine's own call has returned.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    connect(this, &QWebEnginePage::permissionRequested, this, &EnginePage::answerPermission,
+            Qt::QueuedConnection);
+#else
     connect(this, &QWebEnginePage::featurePermissionRequested, this, &EnginePage::answerPermission,
             Qt::QueuedConnection);
+#endif
     connect(this, &QWebEnginePage::certificateError, this,
             [this](QWebEngineCertificateError error) {
                 if (m_guarded) {
@@ -152,20 +171,38 @@ QWidget* EnginePage::windowOf(const QWebEnginePage* page)
 }
 
 // An answer holds for the site and the feature until the program ends.
-void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+bool EnginePage::allows(const QUrl& origin, int feature, const QString& words)
 {
-    std::optional<bool> allowed = m_guarded ? false : m_permissions.permission(origin, feature);
+    if (m_guarded)
+        return false;
+    std::optional<bool> allowed = m_permissions.permission(origin, feature);
     if (!allowed) {
         const QString prompt =
-            tr("%1 wants to %2.")
-                .arg(origin.toDisplayString(QUrl::RemovePath), featureText(feature));
+            tr("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), words);
         const QStringList choices = {tr("Allow"), tr("Deny")};
         allowed = m_messages.choose(windowOf(this), prompt, choices, 1) == 0;
         m_permissions.rememberPermission(origin, feature, *allowed);
     }
-    setFeaturePermission(origin, feature,
-                         *allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+    return *allowed;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void EnginePage::answerPermission(QWebEnginePermission permission)
+{
+    const SiteFeature feature = permission.permissionType();
+    if (allows(permission.origin(), int(feature), featureWords(feature)))
+        permission.grant();
+    else
+        permission.deny();
+}
+#else
+void EnginePage::answerPermission(const QUrl& origin, Feature feature)
+{
+    const bool allowed = allows(origin, int(feature), featureWords(feature));
+    setFeaturePermission(origin, feature,
+                         allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+}
+#endif
 
 // Going back is the default; going on is offered only where the engine allows an exception,
 // which then lasts until the program ends.

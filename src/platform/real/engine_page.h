@@ -8,6 +8,9 @@
 #include "core/address_rules.h"
 
 #include <QWebEnginePage>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QWebEnginePermission>
+#endif
 
 class QAuthenticator;
 class MessageBox;
@@ -51,7 +54,12 @@ protected:
                           QString* result) override;
 
 private:
+    bool allows(const QUrl& origin, int feature, const QString& words);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void answerPermission(QWebEnginePermission permission);
+#else
     void answerPermission(const QUrl& origin, Feature feature);
+#endif
     void answerCertificateError(QWebEngineCertificateError error);
     void answerLogin(const QUrl& url, QAuthenticator* login, const QString& proxy);
     void showStopped(RenderProcessTerminationStatus status, int exitCode);

@@ -8,8 +8,12 @@
 #include <QOpenGLFunctions>
 #include <QQuickWindow>
 #include <QtGlobal>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -56,16 +60,36 @@ bool openGLRunsInSoftware()
     return false;
 }
 
+// The word as a shell reads it back: quoted when it holds anything but plain path characters.
+QByteArray shellWord(const QByteArray& word)
+{
+    const bool plain = !word.isEmpty() && std::all_of(word.cbegin(), word.cend(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || std::strchr("/._+-", c);
+    });
+    if (plain)
+        return word;
+    return '\'' + QByteArray(word).replace("'", "'\\''") + '\'';
+}
+
 } // namespace
 
-bool displayAvailable()
+QString engineVersion()
+{
+    return QStringLiteral("Qt WebEngine %1, Chromium %2 (security fixes of %3)")
+        .arg(QLatin1String(qWebEngineVersion()), QLatin1String(qWebEngineChromiumVersion()),
+             QLatin1String(qWebEngineChromiumSecurityPatchVersion()));
+}
+
+bool displayAvailable([[maybe_unused]] const char* program)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("brivola: no display to show windows on; start it from a desktop session, "
-                   "or headless with: xvfb-run -s \"-screen 0 1280x1024x24\" brivola\n",
-                   stderr);
+        // -a takes a free display number: the default one may be taken.
+        std::fprintf(stderr,
+                     "brivola: no display to show windows on; start it from a desktop session, "
+                     "or headless with: xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n",
+                     shellWord(program).constData());
         return false;
     }
 #endif

@@ -2,10 +2,17 @@
 
 // What the web engine needs before the application object exists, and before its first page.
 
+#include <QString>
+
 namespace EngineSetup {
 
-// Returns false, having said why on standard error, when there is no display to show windows on.
-bool displayAvailable();
+// The engine the program runs on, for "--version": "Qt WebEngine 6.4.2, Chromium 102.0.5005.177
+// (security fixes of 108.0.5359.94)".
+QString engineVersion();
+
+// Returns false, having said why on standard error, when there is no display to show windows on;
+// the program is named as it was started, so that the headless command given works as it stands.
+bool displayAvailable(const char* program);
 // Engine switches for the environment: no sandbox as root, no GPU without a display server.
 void configure();
 // After the application object, before the first page: how pages reach the screen. Through

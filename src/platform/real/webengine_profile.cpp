@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineCookieStore>
@@ -41,6 +42,17 @@ void clearSiteDataIfMarked(const QString& storage)
     folder.remove(kClearMark);
 }
 
+// The engine makes its default storage folder as the profile starts, before it is told where to
+// keep things, and writes its preferences there a moment later; nothing else ever goes there.
+void removeEngineDefault(const QString& folder)
+{
+    QDir engineDefault(folder);
+    if (engineDefault.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) ==
+        QStringList{QStringLiteral("user_prefs.json")})
+        engineDefault.removeRecursively();
+    QDir().rmdir(QFileInfo(folder).path()); // "QtWebEngine", when nothing else is in it
+}
+
 QString permissionKey(const QUrl& origin, int feature)
 {
     return QString::number(feature) + QLatin1Char(' ') + origin.toString();
@@ -69,11 +81,17 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& me
 {
     clearSiteDataIfMarked(storageFolder());
     m_profile = new QWebEngineProfile(kProfileName);
+    m_engineDefaultFolder = m_profile->persistentStoragePath();
     m_profile->setPersistentStoragePath(storageFolder());
     m_profile->setCachePath(cacheFolder());
     // Sites that keep the user logged in only for the session keep them logged in across starts.
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
     m_profile->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The user's answers hold until the program ends, as the engine kept them before Qt 6.8.
+    m_profile->setPersistentPermissionsPolicy(
+        QWebEngineProfile::PersistentPermissionsPolicy::StoreInMemory);
+#endif
     connect(m_profile, &QWebEngineProfile::downloadRequested, this,
             &WebEngineProfile::saveDownload);
 }
@@ -83,10 +101,12 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, MessageBox& me
 // unable to deliver input to the pages of a profile made after it.
 WebEngineProfile::~WebEngineProfile()
 {
+    delete m_warmPage; // still there when the program ends before its first page loaded
     QEventLoop pagesReleased;
     QTimer::singleShot(kPagesReleaseMs, &pagesReleased, &QEventLoop::quit);
     pagesReleased.exec();
     delete m_profile;
+    removeEngineDefault(m_engineDefaultFolder);
 }
 
 void WebEngineProfile::warmUp()

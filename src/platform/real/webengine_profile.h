@@ -51,6 +51,7 @@ private:
     MessageBox& m_messages;
     FileDialogFactory& m_fileDialogs;
     QWebEngineProfile* m_profile;
+    QString m_engineDefaultFolder; // made by the engine for nothing, removed as the profile goes
     QPointer<QWebEnginePage> m_warmPage;
     QHash<QString, bool> m_permissions; // "feature origin" -> allowed
 };
