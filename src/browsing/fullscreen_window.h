@@ -66,6 +66,8 @@ public:
 
     // The main frame hands over the page the user was reading.
     void navigate(const QString& address);
+    // Leaving asks for a parent's passphrase (or is refused while the guard is damaged).
+    bool leavingGuarded() const;
 
 public slots:
     void load();
@@ -106,11 +108,11 @@ private:
     FullScreenToolbar& toolbar();
     void showToolbar();
     void refuseRestricted(const QString& title);
+    void showPageIfPassed(const QString& title, bool loaded);
     void leaveRefusedPage(bool& replaced);
     bool showsRefusedPage() const;
     bool refusedPageStopped() const;
     void keepRefusedPageAway();
-    bool leavingGuarded() const;
     QString guardDamage() const;
 
     const SettingsStore& m_settings;
