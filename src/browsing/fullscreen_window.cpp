@@ -104,9 +104,15 @@ void FullScreenWindow::connectBrowser()
     connect(browser, &BrowserControl::documentStarted, this, [this] {
         m_documentLeft = true;
         m_loading = true;
+        browser->setPictureHeld(true);
     });
     connect(browser, &BrowserControl::documentRequested, this,
             [this] { browser->setPictureHeld(true); });
+    // A request that stays within the document (its own history entries) loads nothing.
+    connect(browser, &BrowserControl::urlChanged, this, [this] {
+        if (!m_loading)
+            showPageIfPassed(browser->title(), true);
+    });
 }
 
 void FullScreenWindow::load()

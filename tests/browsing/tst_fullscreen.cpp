@@ -56,6 +56,38 @@ struct Fixture : FrameFixture {
     }
 };
 
+// The full-screen window on the real engine, opened on a loopback server's first page.
+struct EngineFixture {
+    LocalServer server;
+    FakePlatform fakes;
+    std::unique_ptr<App> app;
+    BrowserControl* browser;
+
+    EngineFixture()
+    {
+        server.setPage("/zero", "<title>Where it began</title>");
+        server.setPage("/first", "<title>A quiet page</title>");
+        storeWords(*fakes.settings, {"casino"});
+        fakes.programInfo->line = server.url("/zero").toString();
+        fakes.messageBox->whileShown = [] { QTest::qWait(500); };
+        PlatformServices services = fakes.services();
+        services.browsers = std::make_unique<WebEngineProfile>(
+            *services.settings, *services.messageBox, *services.fileDialogs);
+        app = std::make_unique<App>(std::move(services));
+        app->fullScreenWindow().show();
+        browser = app->fullScreenWindow().browser;
+    }
+    bool titled(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
+    }
+    bool pageSeen() const
+    {
+        return QTest::qWaitFor([&] { return browser->findChild<QWebEngineView*>()->isVisible(); },
+                               20000);
+    }
+};
+
 } // namespace
 
 class TestFullScreen : public QObject {
@@ -364,27 +396,16 @@ private slots:
         QFETCH(bool, jump);
         QFETCH(bool, replaced);
         QFETCH(QString, back);
-        LocalServer server;
-        server.setPage("/zero", "<title>Where it began</title>");
-        server.setPage("/first", "<title>A quiet page</title>");
+        EngineFixture e;
+        LocalServer& server = e.server;
+        FakePlatform& fakes = e.fakes;
+        BrowserControl* browser = e.browser;
+        const auto titled = [&e](const QString& title) { return e.titled(title); };
         server.setPage(path.toUtf8(), page);
-        FakePlatform fakes;
-        storeWords(*fakes.settings, {"casino"});
-        fakes.programInfo->line = server.url("/zero").toString();
-        fakes.messageBox->whileShown = [] { QTest::qWait(500); };
-        PlatformServices services = fakes.services();
-        services.browsers = std::make_unique<WebEngineProfile>(
-            *services.settings, *services.messageBox, *services.fileDialogs);
-        App app(std::move(services));
-        app.fullScreenWindow().show();
-        BrowserControl* browser = app.fullScreenWindow().browser;
-        const auto titled = [browser](const QString& title) {
-            return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
-        };
         QVERIFY(titled("Where it began"));
         browser->navigate(server.url("/first").toString());
         QVERIFY(titled("A quiet page"));
-        app.fullScreenWindow().toggleToolbar();
+        e.app->fullScreenWindow().toggleToolbar();
         FullScreenToolbar* toolbar = loadedWindow<FullScreenToolbar>();
         if (jump) {
             toolbar->addressBox->setCurrentText(server.url(path).toString());
@@ -407,7 +428,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts.size(), 1, 20000);
         const QString end = replaced ? kEmptyPage : server.url("/first").toString();
         QTRY_COMPARE_WITH_TIMEOUT(browser->url(), end, 20000);
-        QTRY_VERIFY(browser->findChild<QWebEngineView*>()->isVisible());
+        QVERIFY(e.pageSeen());
         QTest::qWait(300);
         QCOMPARE(fakes.messageBox->prompts.size(), 1);
 
@@ -424,6 +445,28 @@ private slots:
         QVERIFY(!told("visible"));
         if (page.contains("/seen?"))
             QVERIFY(told("hidden")); // it did tell
+    }
+
+    // Moves within a page that passes, to its own history entries and back, show it again.
+    void ownHistoryEntriesStayShown()
+    {
+        EngineFixture e;
+        e.server.setPage("/app", "<title>Games</title><script>onclick = () => "
+                                 "history.pushState({}, '', '/app/lobby');</script>");
+        QVERIFY(e.titled("Where it began"));
+        e.browser->navigate(e.server.url("/app").toString());
+        QVERIFY(e.titled("Games") && e.pageSeen());
+        QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+                return QTest::qWaitFor([&] { return e.browser->url().endsWith("/lobby"); }, 1000);
+            },
+            20000));
+        e.browser->goBack();
+        QTRY_COMPARE_WITH_TIMEOUT(e.browser->url(), e.server.url("/app").toString(), 20000);
+        QVERIFY(e.pageSeen());
+        QCOMPARE(e.fakes.messageBox->prompts.size(), 0);
     }
 
     // With the frame hidden and no window active, dismissing a refusal ends nothing: the
