@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -33,6 +34,17 @@ constexpr int kStripTwips = 10;
 constexpr int kToolbarAboveBottom = 1400;
 // How long going back from a refused page may take before the empty page replaces it.
 constexpr int kRefusalCheckMs = 1000;
+
+// The engine names a page without a title by its address, with or without the scheme.
+bool standsForAddress(const QString& title, const QString& address)
+{
+    const auto plain = [](const QUrl& url) {
+        return url.adjusted(QUrl::RemoveScheme | QUrl::StripTrailingSlash)
+            .toString()
+            .remove(QRegularExpression(QStringLiteral("^//")));
+    };
+    return plain(QUrl::fromUserInput(title)) == plain(QUrl(address));
+}
 
 // The strip is about one pixel high, and never less, whatever the screen's resolution.
 int stripPixels()
@@ -98,6 +110,14 @@ void FullScreenWindow::connectBrowser()
     connect(browser, &BrowserControl::documentStarted, this, [this] {
         m_documentLeft = true;
         m_loading = true;
+        browser->setPictureHeld(true);
+    });
+    connect(browser, &BrowserControl::documentRequested, this,
+            [this] { browser->setPictureHeld(true); });
+    // A request that stays within the document (its own history entries) loads nothing.
+    connect(browser, &BrowserControl::urlChanged, this, [this] {
+        if (!m_loading)
+            showPageIfPassed(browser->title(), true);
     });
 }
 
@@ -247,6 +267,8 @@ void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
 void FullScreenWindow::showProgress(int progress, int progressMax)
 {
     m_loading = progress < progressMax;
+    if (!m_loading)
+        showPageIfPassed(browser->title(), true);
     toolbar().setLampColor(kLampRed);
     enable(lampTimer);
 }
@@ -255,6 +277,7 @@ void FullScreenWindow::checkTitle(const QString& text)
 {
     try {
         refuseRestricted(text);
+        showPageIfPassed(text, false);
         currentTitle = browser->title();
         if (!titlesSeen.isEmpty()) {
             if (titlesSeen.contains(currentTitle))
@@ -295,6 +318,7 @@ void FullScreenWindow::refuseRestricted(const QString& title)
     m_documentLeft = false;
     m_refusedWhileLoading = m_loading;
     m_refusedAddress = browser->url();
+    browser->skipInHistory(m_refusedAddress);
     bool replaced = false;
     const QString message = m_machine.problem.isEmpty()
                                 ? shown(kRefusedMessage)
@@ -306,6 +330,19 @@ void FullScreenWindow::refuseRestricted(const QString& title)
         const QScopedValueRollback shown(m_refusalShown, true);
         m_messages.show(this, message);
     }
+}
+
+// The page stays unseen until its title has passed: a title of its own, or once it has loaded,
+// its address, which stands for a title it lacks. Nothing of a page being refused passes.
+void FullScreenWindow::showPageIfPassed(const QString& title, bool loaded)
+{
+    const QString address = browser->url();
+    const bool refusing = m_refusalShown || m_refusalCheck->isActive();
+    const bool passed = address == kRefusedPage || (!(refusing && address == m_refusedAddress) &&
+                                                    restrictions.matches(title).isEmpty() &&
+                                                    (loaded || !standsForAddress(title, address)));
+    if (passed)
+        browser->setPictureHeld(false);
 }
 
 // The refused page must be gone by now: going back may have stayed within its document, or not

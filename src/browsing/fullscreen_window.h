@@ -71,6 +71,8 @@ public:
     // An address from outside the program (another start of it): it goes through the same
     // address rules and title test as a typed one. Empty: nothing to open.
     void openFromOutside(const QString& address);
+    // Leaving asks for a parent's passphrase (or is refused while the guard is damaged).
+    bool leavingGuarded() const;
 
 public slots:
     void load();
@@ -111,11 +113,11 @@ private:
     FullScreenToolbar& toolbar();
     void showToolbar();
     void refuseRestricted(const QString& title);
+    void showPageIfPassed(const QString& title, bool loaded);
     void leaveRefusedPage(bool& replaced);
     bool showsRefusedPage() const;
     bool refusedPageStopped() const;
     void keepRefusedPageAway();
-    bool leavingGuarded() const;
     QString guardDamage() const;
 
     const SettingsStore& m_settings;

@@ -271,9 +271,19 @@ FullScreenWindow& MainFrame::showFullScreenWindow()
 {
     setVisible(false);
     FullScreenWindow& fullScreen = m_app.fullScreenWindow();
-    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::show, Qt::UniqueConnection);
+    // While a parent's passphrase guards full-screen mode, the hidden frame takes nothing, even
+    // if another program maps it.
+    setEnabled(!fullScreen.leavingGuarded());
+    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::returnFromFullScreen,
+            Qt::UniqueConnection);
     fullScreen.show();
     return fullScreen;
+}
+
+void MainFrame::returnFromFullScreen()
+{
+    setEnabled(true);
+    show();
 }
 
 void MainFrame::tickTimeOnline()

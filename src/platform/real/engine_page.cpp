@@ -143,7 +143,7 @@ void EnginePage::setGuard(AddressRules::Guard guard)
 
 // Links, redirects, forms and scripts of a guarded page lead only where a typed address could;
 // frames inside a page may also hold the engine's blank and generated documents.
-bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+bool EnginePage::accepts(const QUrl& url, NavigationType type, bool isMainFrame)
 {
     if (!m_guarded || (isMainFrame && std::exchange(m_showingStop, false)))
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
@@ -154,6 +154,19 @@ bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
         return true;
     emit navigationRefused(url);
     return false;
+}
+
+// A "#" link stays within the document shown.
+bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (!accepts(url, type, isMainFrame))
+        return false;
+    const bool withinDocument =
+        type != NavigationTypeReload && url.hasFragment() &&
+        url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
+    if (isMainFrame && !withinDocument)
+        emit documentRequested();
+    return true;
 }
 
 QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,

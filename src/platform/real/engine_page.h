@@ -42,9 +42,12 @@ public:
 signals:
     // A guarded page did not go to this address.
     void navigationRefused(const QUrl& url);
+    // The main frame goes to another document, before anything of it has arrived.
+    void documentRequested();
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    bool accepts(const QUrl& url, NavigationType type, bool isMainFrame);
     // A guarded page opens no file dialog: an upload's would let files be renamed or deleted.
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                             const QStringList& acceptedMimeTypes) override;
