@@ -136,7 +136,8 @@ private slots:
     }
 
     // They belong to the frame, which the window manager keeps them in front of, and nothing
-    // else; they take input while the frame waits, and do not stay minimised away from it.
+    // else; they take input while the frame waits, do not stay minimised away from it, and
+    // give the frame back however they close.
     void windowsTheFrameWaitsFor()
     {
         QFETCH(QString, opener);
@@ -156,8 +157,10 @@ private slots:
         QVERIFY(window->findChildren<QTimer*>().isEmpty()); // nothing raises it now and then
         window->setWindowState(Qt::WindowMinimized); // as a window manager may do all the same
         QTRY_VERIFY(!window->isMinimized());
-        QVERIFY(window->close());
+        const QPointer<QWidget> closed = window;
+        QVERIFY(window->close()); // as the window manager's close button does
         QVERIFY(f.frame->isEnabled());
+        QTRY_VERIFY(closed.isNull()); // unloaded: the next one is fresh
     }
 
     void exitAsksAboutWork_data()
