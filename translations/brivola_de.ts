@@ -257,6 +257,14 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>This page stopped</source>
         <translation>Diese Seite wurde angehalten</translation>
     </message>
+    <message>
+        <source>read and change your clipboard</source>
+        <translation>die Zwischenablage lesen und ändern</translation>
+    </message>
+    <message>
+        <source>see the fonts installed on your computer</source>
+        <translation>die auf Ihrem Computer installierten Schriftarten sehen</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>

@@ -257,6 +257,14 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>This page stopped</source>
         <translation>Esta página se detuvo</translation>
     </message>
+    <message>
+        <source>read and change your clipboard</source>
+        <translation>leer y cambiar su portapapeles</translation>
+    </message>
+    <message>
+        <source>see the fonts installed on your computer</source>
+        <translation>ver las fuentes instaladas en su equipo</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>

@@ -257,6 +257,14 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>This page stopped</source>
         <translation>Cette page s&apos;est arrêtée</translation>
     </message>
+    <message>
+        <source>read and change your clipboard</source>
+        <translation>lire et modifier votre presse-papiers</translation>
+    </message>
+    <message>
+        <source>see the fonts installed on your computer</source>
+        <translation>voir les polices installées sur votre ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
