@@ -69,9 +69,17 @@ check "brivola-restrictions --version" \
 check "one desktop entry, $id.desktop, valid" \
     bash -c "[ ${#entries[@]} -eq 1 ] && desktop-file-validate '${entries[0]}'"
 check "AppStream metainfo valid (no homepage yet)" appstream_valid "$data/metainfo/$id.metainfo.xml"
-check "icons in the hicolor theme" \
-    files "$data/icons/hicolor/scalable/apps/$id.svg" "$data/icons/hicolor/48x48/apps/$id.png" \
-    "$data/icons/hicolor/256x256/apps/$id.png"
+icons=("$data/icons/hicolor/scalable/apps/$id.svg")
+for size in 16 22 24 32 48 64 128 256; do
+    icons+=("$data/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+check "icons in the hicolor theme, scalable and at eight sizes" files "${icons[@]}"
+check "the desktop entry offers brivola for web pages and links" \
+    bash -c "grep -qx 'Exec=brivola --new-window %U' '${entries[0]}' &&
+        grep -qx 'MimeType=text/html;application/xhtml+xml;x-scheme-handler/http;x-scheme-handler/https;' '${entries[0]}'"
+completions=$data/bash-completion/completions
+check "bash completion of both programs" bash -c 'for file; do bash -n "$file" || exit 1; done' \
+    - "$completions/brivola" "$completions/brivola-restrictions"
 for page in brivola brivola-restrictions; do
     check "man page $page(1)" clean_man_page "$data/man/man1/$page.1.gz"
 done

@@ -57,6 +57,12 @@ QToolButton* pictureButton(const char* name, int left, int width, const QString&
     return button;
 }
 
+// One of the window's fixed texts in the user's language.
+QString shown(const QString& text)
+{
+    return BrowserWindow::tr(text.toUtf8().constData());
+}
+
 } // namespace
 
 BrowserWindow::BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, MessageBox& messages,
@@ -64,32 +70,31 @@ BrowserWindow::BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, Me
     : QWidget(parent), buttonPanel(new QWidget(this)), addressBox(new QComboBox(buttonPanel)),
       addressCompletion(new AddressCompletion(addressBox, memory, this)),
       loadingBar(new LineShape({4200, 480}, {120, 480}, 15, kDarkBlue, buttonPanel)),
-      backButton(pictureButton("backButton", 4320, 495, QStringLiteral("Go Backward"),
+      backButton(pictureButton("backButton", 4320, 495, tr("Go Backward"),
                                themedIcon(QStringLiteral("go-previous"), QStyle::SP_ArrowBack),
                                buttonPanel)),
-      stopButton(pictureButton("stopButton", 4800, 495, QStringLiteral("Stop Loading Page"),
+      stopButton(pictureButton("stopButton", 4800, 495, tr("Stop Loading Page"),
                                themedIcon(QStringLiteral("process-stop"), QStyle::SP_BrowserStop),
                                buttonPanel)),
-      forwardButton(pictureButton("forwardButton", 5280, 495, QStringLiteral("Go Foreward"),
+      forwardButton(pictureButton("forwardButton", 5280, 495, tr("Go Foreward"),
                                   themedIcon(QStringLiteral("go-next"), QStyle::SP_ArrowForward),
                                   buttonPanel)),
       homeButton(pictureButton(
-          "homeButton", 5760, 495, QStringLiteral("Go Home"),
+          "homeButton", 5760, 495, tr("Go Home"),
           themedIcon(QStringLiteral("go-home"), QStringLiteral(":/icons/home.svg")), buttonPanel)),
       reloadButton(pictureButton(
-          "reloadButton", 6240, 495, QStringLiteral("Reload Page"),
+          "reloadButton", 6240, 495, tr("Reload Page"),
           themedIcon(QStringLiteral("view-refresh"), QStyle::SP_BrowserReload), buttonPanel)),
       searchButton(pictureButton(
-          "searchButton", 6720, 495, QStringLiteral("Search the Web"),
+          "searchButton", 6720, 495, tr("Search the Web"),
           themedIcon(QStringLiteral("system-search"), QStringLiteral(":/icons/search.svg")),
           buttonPanel)),
-      settingsButton(pictureButton("settingsButton", 7320, 495,
-                                   QStringLiteral("Change IE4 Settings"),
+      settingsButton(pictureButton("settingsButton", 7320, 495, tr("Change IE4 Settings"),
                                    themedIcon(QStringLiteral("preferences-system-network"),
                                               QStringLiteral(":/icons/settings.svg")),
                                    buttonPanel)),
       mailButton(
-          pictureButton("mailButton", 7800, 615, QStringLiteral("Send E-mail"),
+          pictureButton("mailButton", 7800, 615, tr("Send E-mail"),
                         themedIcon(QStringLiteral("mail-send"), QStringLiteral(":/icons/mail.svg")),
                         buttonPanel)),
       loadingBarTimer(new QTimer(this)), browser(profile.createBrowser(this)),
@@ -98,7 +103,7 @@ BrowserWindow::BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, Me
 {
     setObjectName(QStringLiteral("BrowserWindow"));
     setProperty("Tag", QStringLiteral("Browser"));
-    setWindowTitle(kFirstCaption);
+    setWindowTitle(shown(kFirstCaption));
     setWindowIcon(programIcon());
     buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
     buttonPanel->setGeometry(Twips::rect(0, 0, kPanelWidth, kPanelHeight));
@@ -137,7 +142,7 @@ void BrowserWindow::createAddressBox()
     addressBox->setFont(msSansSerif(9.75, true));
     setBackground(addressBox, Qt::black);
     setTextColor(addressBox, QColor(255, 255, 192));
-    addressBox->setEditText(kFirstAddressText);
+    addressBox->setEditText(shown(kFirstAddressText));
     // An entry picked from the list waits for Enter as a typed one does.
     connect(addressBox, &QComboBox::textActivated, addressBox->lineEdit(),
             [this] { addressBox->lineEdit()->setModified(true); });
@@ -148,7 +153,7 @@ void BrowserWindow::createAddressBox()
 // While the box holds its first text, taking the focus selects it, so typing replaces it.
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && addressBox->currentText() == kFirstAddressText)
+    if (event->type() == QEvent::FocusIn && addressBox->currentText() == shown(kFirstAddressText))
         QTimer::singleShot(0, addressBox->lineEdit(), &QLineEdit::selectAll);
     return QWidget::eventFilter(watched, event);
 }
@@ -294,7 +299,7 @@ void BrowserWindow::handleAddressKey(int keyCode)
         addressBox->setEditText(shown);
         addressBox->lineEdit()->setSelection(0, static_cast<int>(shown.size()));
     } catch (const PlatformError&) {
-        m_messages.show(this, Texts::kCannotConnect);
+        m_messages.show(this, Texts::shown(Texts::kCannotConnect));
     }
 }
 
@@ -358,7 +363,7 @@ void BrowserWindow::answerNewWindow(const QString& address, bool clicked)
     if (clicked)
         ignoreFailure([&] { browser->navigate(address); });
     else
-        pageNote->showForAWhile(Texts::kWindowBlocked);
+        pageNote->showForAWhile(Texts::shown(Texts::kWindowBlocked));
 }
 
 void BrowserWindow::showPageAddress(const QString& address)
@@ -400,7 +405,7 @@ void BrowserWindow::showTitle(const QString&)
 void BrowserWindow::noteTitleShown() const
 {
     const QString title = windowTitle();
-    if (isVisible() && title != kFirstCaption && title != browser->url())
+    if (isVisible() && title != shown(kFirstCaption) && title != browser->url())
         StartupLog::milestone("first title");
 }
 

@@ -25,8 +25,10 @@ class Shell;
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kFirstCaption = QStringLiteral("MDI Browser");
-    inline static const QString kFirstAddressText = QStringLiteral("Enter URL");
+    inline static const QString kFirstCaption =
+        QStringLiteral(QT_TRANSLATE_NOOP("BrowserWindow", "MDI Browser"));
+    inline static const QString kFirstAddressText =
+        QStringLiteral(QT_TRANSLATE_NOOP("BrowserWindow", "Enter URL"));
 
     // The address box offers the pages of the browsing memory as the user types.
     BrowserWindow(BrowserProfile& profile, BrowsingMemory& memory, MessageBox& messages,

@@ -66,23 +66,23 @@ FullScreenToolbar::FullScreenToolbar(BrowserControl& page, MessageBox& messages,
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       lamp(new RectangleShape(kBlue, 3, this)), hideButton(new QPushButton(tr("&Q"), this)),
       addressBox(new QComboBox(this)),
-      jumpLabel(centred("jumpLabel", QStringLiteral("Jump!"), Twips::rect(4560, 120, 1215, 525),
+      jumpLabel(centred("jumpLabel", tr("Jump!"), Twips::rect(4560, 120, 1215, 525),
                         msSansSerif(24), this)),
-      searchLabel(centred("searchLabel", QStringLiteral("Search"), Twips::rect(4680, 600, 855, 285),
+      searchLabel(centred("searchLabel", tr("Search"), Twips::rect(4680, 600, 855, 285),
                           msSansSerif(12, true), this)),
-      homeLabel(centred("homeLabel", QStringLiteral("Home"), Twips::rect(6000, 60, 855, 285),
+      homeLabel(centred("homeLabel", tr("Home"), Twips::rect(6000, 60, 855, 285),
                         msSansSerif(12, true), this)),
       backLabel(
           centred("backLabel", kBack, Twips::rect(5850, 255, 255, 375), msSansSerif(24), this)),
-      stopLabel(centred("stopLabel", QStringLiteral("Stop"), Twips::rect(6105, 360, 615, 345),
+      stopLabel(centred("stopLabel", tr("Stop"), Twips::rect(6105, 360, 615, 345),
                         msSansSerif(12, true), this)),
       forwardLabel(centred("forwardLabel", kForward, Twips::rect(6720, 255, 255, 375),
                            msSansSerif(24), this)),
       refreshLabel(centred("refreshLabel", QStringLiteral("Refresh"),
                            Twips::rect(5895, 660, 1095, 270), msSansSerif(12, true), this)),
-      miniLabel(leftAligned("miniLabel", QStringLiteral("Mini"), Twips::rect(7440, 120, 585, 375),
+      miniLabel(leftAligned("miniLabel", tr("Mini"), Twips::rect(7440, 120, 585, 375),
                             msSansSerif(13.5), this)),
-      exitLabel(leftAligned("exitLabel", QStringLiteral("Exit"), Twips::rect(7440, 495, 540, 375),
+      exitLabel(leftAligned("exitLabel", tr("Exit"), Twips::rect(7440, 495, 540, 375),
                             msSansSerif(13.5), this)),
       pressFeedbackTimer(new QTimer(this)), arrowsTimer(new QTimer(this)), m_page(page),
       m_messages(messages), m_program(program)
@@ -237,7 +237,7 @@ void FullScreenToolbar::handleAddressKey(int keyCode)
         navigateFromAddressBox();
         hide();
     } catch (const PlatformError&) {
-        m_messages.show(this, Texts::kCannotConnect);
+        m_messages.show(this, Texts::shown(Texts::kCannotConnect));
     }
 }
 
@@ -292,7 +292,7 @@ void FullScreenToolbar::jump()
     try {
         navigateFromAddressBox();
     } catch (const PlatformError&) {
-        m_messages.show(this, Texts::kCannotConnect);
+        m_messages.show(this, Texts::shown(Texts::kCannotConnect));
     }
 }
 

@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -34,10 +35,27 @@ constexpr int kToolbarAboveBottom = 1400;
 // How long going back from a refused page may take before the empty page replaces it.
 constexpr int kRefusalCheckMs = 1000;
 
+// The engine names a page without a title by its address, with or without the scheme.
+bool standsForAddress(const QString& title, const QString& address)
+{
+    const auto plain = [](const QUrl& url) {
+        return url.adjusted(QUrl::RemoveScheme | QUrl::StripTrailingSlash)
+            .toString()
+            .remove(QRegularExpression(QStringLiteral("^//")));
+    };
+    return plain(QUrl::fromUserInput(title)) == plain(QUrl(address));
+}
+
 // The strip is about one pixel high, and never less, whatever the screen's resolution.
 int stripPixels()
 {
     return std::max(1, Twips::toPixels(kStripTwips));
+}
+
+// One of the window's messages in the user's language.
+QString shown(const QString& message)
+{
+    return FullScreenWindow::tr(message.toUtf8().constData());
 }
 
 } // namespace
@@ -92,6 +110,14 @@ void FullScreenWindow::connectBrowser()
     connect(browser, &BrowserControl::documentStarted, this, [this] {
         m_documentLeft = true;
         m_loading = true;
+        browser->setPictureHeld(true);
+    });
+    connect(browser, &BrowserControl::documentRequested, this,
+            [this] { browser->setPictureHeld(true); });
+    // A request that stays within the document (its own history entries) loads nothing.
+    connect(browser, &BrowserControl::urlChanged, this, [this] {
+        if (!m_loading)
+            showPageIfPassed(browser->title(), true);
     });
 }
 
@@ -124,6 +150,19 @@ void FullScreenWindow::load()
 void FullScreenWindow::navigate(const QString& address)
 {
     browser->navigate(address);
+}
+
+void FullScreenWindow::openFromOutside(const QString& address)
+{
+    // Under a parent's passphrase nothing from outside comes in: a link clicked in another
+    // program must not steer the guarded window.
+    if (address.isEmpty() || leavingGuarded())
+        return;
+    try {
+        browser->navigate(address);
+    } catch (const PlatformError&) {
+        m_messages.show(this, Texts::shown(Texts::kCannotConnect));
+    }
 }
 
 void FullScreenWindow::fitScreen()
@@ -215,7 +254,7 @@ void FullScreenWindow::resetLamp()
 void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
 {
     if (!clicked) {
-        pageNote->showForAWhile(Texts::kWindowBlocked);
+        pageNote->showForAWhile(Texts::shown(Texts::kWindowBlocked));
         return;
     }
     if (!restrictions.matches(address).isEmpty()) {
@@ -228,6 +267,8 @@ void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
 void FullScreenWindow::showProgress(int progress, int progressMax)
 {
     m_loading = progress < progressMax;
+    if (!m_loading)
+        showPageIfPassed(browser->title(), true);
     toolbar().setLampColor(kLampRed);
     enable(lampTimer);
 }
@@ -236,6 +277,7 @@ void FullScreenWindow::checkTitle(const QString& text)
 {
     try {
         refuseRestricted(text);
+        showPageIfPassed(text, false);
         currentTitle = browser->title();
         if (!titlesSeen.isEmpty()) {
             if (titlesSeen.contains(currentTitle))
@@ -248,7 +290,7 @@ void FullScreenWindow::checkTitle(const QString& text)
             !currentTitle.startsWith(QLatin1String("HTTP")))
             titlesSeen.append(currentTitle);
     } catch (const PlatformError&) {
-        m_messages.show(this, QStringLiteral("IE Error"));
+        m_messages.show(this, tr("IE Error"));
     }
 }
 
@@ -276,9 +318,11 @@ void FullScreenWindow::refuseRestricted(const QString& title)
     m_documentLeft = false;
     m_refusedWhileLoading = m_loading;
     m_refusedAddress = browser->url();
+    browser->skipInHistory(m_refusedAddress);
     bool replaced = false;
-    const QString message =
-        m_machine.problem.isEmpty() ? kRefusedMessage : kUnreadableMessage.arg(m_machine.problem);
+    const QString message = m_machine.problem.isEmpty()
+                                ? shown(kRefusedMessage)
+                                : shown(kUnreadableMessage).arg(m_machine.problem);
     for (const qsizetype entry : matched) {
         m_refusalLog.record(title, m_refusedAddress, restrictions.entries()[entry]);
         browser->stop();
@@ -286,6 +330,19 @@ void FullScreenWindow::refuseRestricted(const QString& title)
         const QScopedValueRollback shown(m_refusalShown, true);
         m_messages.show(this, message);
     }
+}
+
+// The page stays unseen until its title has passed: a title of its own, or once it has loaded,
+// its address, which stands for a title it lacks. Nothing of a page being refused passes.
+void FullScreenWindow::showPageIfPassed(const QString& title, bool loaded)
+{
+    const QString address = browser->url();
+    const bool refusing = m_refusalShown || m_refusalCheck->isActive();
+    const bool passed = address == kRefusedPage || (!(refusing && address == m_refusedAddress) &&
+                                                    restrictions.matches(title).isEmpty() &&
+                                                    (loaded || !standsForAddress(title, address)));
+    if (passed)
+        browser->setPictureHeld(false);
 }
 
 // The refused page must be gone by now: going back may have stayed within its document, or not
@@ -375,7 +432,7 @@ QString FullScreenWindow::guardDamage() const
 void FullScreenWindow::askToLeave()
 {
     if (const QString damage = guardDamage(); !damage.isEmpty()) {
-        m_messages.show(this, kGuardDamagedMessage.arg(damage));
+        m_messages.show(this, shown(kGuardDamagedMessage).arg(damage));
         return;
     }
     if (findChild<PassphraseDialog*>())

@@ -34,15 +34,17 @@ public:
     // Shown in place of a refused page that has no earlier page to go back to.
     inline static const QString kRefusedPage = AddressRules::kEmptyPage;
     inline static const QString kRefusedMessage =
-        QStringLiteral("That page violates parental rules");
+        QStringLiteral(QT_TRANSLATE_NOOP("FullScreenWindow", "That page violates parental rules"));
     // In place of that message while the machine's list cannot be read: every page is refused.
-    inline static const QString kUnreadableMessage = QStringLiteral(
+    inline static const QString kUnreadableMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+        "FullScreenWindow",
         "The list of restricted pages could not be read, so every page is refused. A parent can "
-        "repair it with brivola-restrictions.\n\n%1");
+        "repair it with brivola-restrictions.\n\n%1"));
     // Leaving is refused while the guard cannot tell a parent's passphrase.
-    inline static const QString kGuardDamagedMessage = QStringLiteral(
+    inline static const QString kGuardDamagedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+        "FullScreenWindow",
         "The full-screen guard is damaged, so full-screen mode cannot be left. A parent can "
-        "repair it with \"brivola-restrictions --system passphrase\".\n\n%1");
+        "repair it with \"brivola-restrictions --system passphrase\".\n\n%1"));
 
     // Loading reads the restriction lists, the user's and the machine's, the machine's guard,
     // and loads the toolbar. Refusals are recorded in the log.
@@ -66,6 +68,11 @@ public:
 
     // The main frame hands over the page the user was reading.
     void navigate(const QString& address);
+    // An address from outside the program (another start of it): it goes through the same
+    // address rules and title test as a typed one. Empty: nothing to open.
+    void openFromOutside(const QString& address);
+    // Leaving asks for a parent's passphrase (or is refused while the guard is damaged).
+    bool leavingGuarded() const;
 
 public slots:
     void load();
@@ -106,11 +113,11 @@ private:
     FullScreenToolbar& toolbar();
     void showToolbar();
     void refuseRestricted(const QString& title);
+    void showPageIfPassed(const QString& title, bool loaded);
     void leaveRefusedPage(bool& replaced);
     bool showsRefusedPage() const;
     bool refusedPageStopped() const;
     void keepRefusedPageAway();
-    bool leavingGuarded() const;
     QString guardDamage() const;
 
     const SettingsStore& m_settings;

@@ -65,10 +65,10 @@ void PassphraseDialog::waitForNextTry()
         statusLabel->clear();
     else if (waiting)
         statusLabel->setText(
-            kWrongMessage +
+            tr(kWrongMessage.toUtf8().constData()) +
             tr(" Wait %1 seconds before the next try.").arg(ceil<seconds>(left).count()));
     else
-        statusLabel->setText(kWrongMessage);
+        statusLabel->setText(tr(kWrongMessage.toUtf8().constData()));
     if (waiting)
         m_pause->start(left);
     else

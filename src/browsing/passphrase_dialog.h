@@ -22,7 +22,8 @@ public:
         QDeadlineTimer nextTry;
     };
 
-    inline static const QString kWrongMessage = QStringLiteral("Wrong passphrase.");
+    inline static const QString kWrongMessage =
+        QStringLiteral(QT_TRANSLATE_NOOP("PassphraseDialog", "Wrong passphrase."));
 
     PassphraseDialog(const QString& hash, Tries& tries, QWidget* parent);
 

@@ -21,7 +21,14 @@ QString helpText();
 QString versionText();
 
 // The full-screen address: the arguments joined by single spaces, less the first "--", which
-// only ends the options.
+// only ends the options. Empty with "--new-window", whose addresses open in browser windows.
 QString address(const QStringList& arguments);
+
+// With "--new-window", each address argument: each opens in a new browser window.
+QStringList newWindowAddresses(const QStringList& arguments);
+
+// What a second start hands to the program already running: the new-window addresses, or the
+// full-screen address as one; none when there is neither, which only raises the running one.
+QStringList addressesToHandOver(const QStringList& arguments);
 
 } // namespace CommandLine

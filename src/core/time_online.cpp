@@ -1,5 +1,7 @@
 #include "core/time_online.h"
 
+#include <QCoreApplication>
+
 void TimeOnline::tick()
 {
     ++SOL;
@@ -15,7 +17,7 @@ void TimeOnline::tick()
 
 QString TimeOnline::caption() const
 {
-    return QStringLiteral("Time Online: %1 Hours %2 Minutes %3 Seconds ")
+    return QCoreApplication::translate("TimeOnline", "Time Online: %1 Hours %2 Minutes %3 Seconds ")
         .arg(HOL)
         .arg(MOL)
         .arg(SOL);

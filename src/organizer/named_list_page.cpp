@@ -13,8 +13,7 @@ NamedListPage::NamedListPage(MessageBox& messages, const Design& design, QWidget
     : QWidget(parent), list(placed(new QListWidget(this), design.list, 240, 240, 4215, 2205)),
       removeButton(placed(new QPushButton(design.removeCaption, this), design.removeButton, 240,
                           2520, 4215, 375)),
-      nameLabel(
-          placed(new QLabel(QStringLiteral("Name"), this), design.nameLabel, 240, 3000, 735, 255)),
+      nameLabel(placed(new QLabel(tr("Name"), this), design.nameLabel, 240, 3000, 735, 255)),
       nameBox(placed(new QLineEdit(this), design.nameBox, 1080, 3000, 1935, 285)),
       valueLabel(
           placed(new QLabel(design.valueCaption, this), design.valueLabel, 240, 3360, 735, 255)),
@@ -48,7 +47,7 @@ QStringList NamedListPage::entries() const
 void NamedListPage::addEntry()
 {
     if (nameBox->text().isEmpty() || valueBox->text().isEmpty()) {
-        m_messages.show(this, QStringLiteral("Both text boxes must be filled!"));
+        m_messages.show(this, tr("Both text boxes must be filled!"));
         return;
     }
     const QString entry = namedEntry(nameBox->text(), valueBox->text());

@@ -49,16 +49,17 @@ std::array<QLabel*, 7> weekdayHeadings(QWidget* page)
         int left;
         int width;
     };
-    constexpr std::array<Heading, 7> headings{{{"Mon", 600, 375},
-                                               {"Tue", 960, 375},
-                                               {"Wed", 1320, 375},
-                                               {"Thur", 1695, 375},
-                                               {"Fri", 2130, 375},
-                                               {"Sat", 2430, 495},
-                                               {"Sun", 240, 495}}};
+    constexpr std::array<Heading, 7> headings{
+        {{QT_TRANSLATE_NOOP("OrganizerWindow", "Mon"), 600, 375},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Tue"), 960, 375},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Wed"), 1320, 375},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Thur"), 1695, 375},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Fri"), 2130, 375},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Sat"), 2430, 495},
+         {QT_TRANSLATE_NOOP("OrganizerWindow", "Sun"), 240, 495}}};
     std::array<QLabel*, 7> labels{};
     for (std::size_t i = 0; i < headings.size(); ++i) {
-        labels[i] = placed(new QLabel(QLatin1String(headings[i].text), page), "weekdayLabel",
+        labels[i] = placed(new QLabel(OrganizerWindow::tr(headings[i].text), page), "weekdayLabel",
                            headings[i].left, 120, headings[i].width, 255);
         labels[i]->setProperty("index", static_cast<int>(i));
     }
@@ -81,24 +82,24 @@ std::array<QPushButton*, kDayButtons> createDayButtons(QWidget* page)
 
 NamedListPage* createPhonePage(MessageBox& messages, QWidget* window)
 {
-    return placed(
-        new NamedListPage(messages,
-                          {"phones", "removeNumber", QStringLiteral("Remove Number"),
-                           "phoneNameLabel", "phoneName", "numberLabel", QStringLiteral("Number"),
-                           "number", "addNumber", QStringLiteral("Add Number")},
-                          window),
-        "phonePage", 0, 360, 4695, 3855);
+    return placed(new NamedListPage(messages,
+                                    {"phones", "removeNumber", OrganizerWindow::tr("Remove Number"),
+                                     "phoneNameLabel", "phoneName", "numberLabel",
+                                     OrganizerWindow::tr("Number"), "number", "addNumber",
+                                     OrganizerWindow::tr("Add Number")},
+                                    window),
+                  "phonePage", 0, 360, 4695, 3855);
 }
 
 NamedListPage* createFavoritesPage(MessageBox& messages, QWidget* window)
 {
-    return placed(
-        new NamedListPage(messages,
-                          {"favorites", "removeUrl", QStringLiteral("Remove URL"),
-                           "favoriteNameLabel", "favoriteName", "urlLabel", QStringLiteral("URL"),
-                           "url", "addUrl", QStringLiteral("Add URL")},
-                          window),
-        "favoritesPage", 0, 360, 4695, 4095);
+    return placed(new NamedListPage(messages,
+                                    {"favorites", "removeUrl", OrganizerWindow::tr("Remove URL"),
+                                     "favoriteNameLabel", "favoriteName", "urlLabel",
+                                     OrganizerWindow::tr("URL"), "url", "addUrl",
+                                     OrganizerWindow::tr("Add URL")},
+                                    window),
+                  "favoritesPage", 0, 360, 4695, 4095);
 }
 
 void setBold(QWidget* widget, bool bold)
@@ -108,11 +109,18 @@ void setBold(QWidget* widget, bool bold)
     widget->setFont(font);
 }
 
-const QStringList kMonths{
-    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+constexpr std::array<const char*, 12> kMonths{QT_TRANSLATE_NOOP("OrganizerWindow", "January"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "February"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "March"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "April"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "May"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "June"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "July"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "August"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "September"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "October"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "November"),
+                                              QT_TRANSLATE_NOOP("OrganizerWindow", "December")};
 
 } // namespace
 
@@ -121,22 +129,21 @@ OrganizerWindow::OrganizerWindow(SettingsStore& settings, MessageBox& messages, 
     // A dialog of the frame without title-bar buttons: the window manager keeps it in front of
     // the frame, not of other programs, and it cannot be minimised away from the disabled frame.
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      calendarButton(button(QStringLiteral("Calender"), "calendarButton", 0, 0, 1335, 375, this)),
-      favoritesButton(button(QStringLiteral("Internet Favorites"), "favoritesButton", 1320, 0, 1695,
-                             375, this)),
-      phoneButton(button(QStringLiteral("Phone Numbers"), "phoneButton", 3000, 0, 1695, 375, this)),
-      doneButton(button(QStringLiteral("&Done"), "doneButton", 1680, 4560, 1455, 375, this)),
+      calendarButton(button(tr("Calender"), "calendarButton", 0, 0, 1335, 375, this)),
+      favoritesButton(
+          button(tr("Internet Favorites"), "favoritesButton", 1320, 0, 1695, 375, this)),
+      phoneButton(button(tr("Phone Numbers"), "phoneButton", 3000, 0, 1695, 375, this)),
+      doneButton(button(tr("&Done"), "doneButton", 1680, 4560, 1455, 375, this)),
       calendarPage(placed(new QWidget(this), "calendarPage", 0, 360, 4815, 3975)),
       weekdayLabels(weekdayHeadings(calendarPage)), dayButtons(createDayButtons(calendarPage)),
       monthBox(placed(new QComboBox(calendarPage), "monthBox", 3000, 600, 1455, 315)),
       yearBox(placed(new QComboBox(calendarPage), "yearBox", 3000, 1080, 1455, 315)),
-      printButton(button(QStringLiteral("Print Agenda"), "printButton", 3120, 1800, 1335, 375,
-                         calendarPage)),
-      agendaLabel(placed(new QLabel(QStringLiteral("Agenda"), calendarPage), "agendaLabel", 240,
-                         1920, 1455, 255)),
+      printButton(button(tr("Print Agenda"), "printButton", 3120, 1800, 1335, 375, calendarPage)),
+      agendaLabel(
+          placed(new QLabel(tr("Agenda"), calendarPage), "agendaLabel", 240, 1920, 1455, 255)),
       agendaText(placed(new QPlainTextEdit(calendarPage), "agendaText", 240, 2160, 4215, 1455)),
-      clearButton(button(QStringLiteral("Clear Appointments"), "clearButton", 1560, 3600, 1695, 375,
-                         calendarPage)),
+      clearButton(
+          button(tr("Clear Appointments"), "clearButton", 1560, 3600, 1695, 375, calendarPage)),
       phonePage(createPhonePage(messages, this)),
       favoritesPage(createFavoritesPage(messages, this)), m_settings(settings),
       m_messages(messages), m_printer(printer), m_clock(clock), m_frame(frame)
@@ -167,7 +174,8 @@ void OrganizerWindow::createWindow()
 
 void OrganizerWindow::createCalendarPage()
 {
-    monthBox->addItems(kMonths);
+    for (const char* month : kMonths)
+        monthBox->addItem(tr(month));
     agendaText->setFont(arial(9.75, true));
     agendaText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
@@ -402,8 +410,8 @@ void OrganizerWindow::keepAgendaText()
 // "Clear Appointments": erase every agenda entry, the stored ones at once.
 void OrganizerWindow::clearAgenda()
 {
-    if (m_messages.show(this, QStringLiteral("Are you sure"), MessageBox::Buttons::YesNo,
-                        QStringLiteral("Clear the Schedule")) != MessageBox::Answer::Yes)
+    if (m_messages.show(this, tr("Are you sure"), MessageBox::Buttons::YesNo,
+                        tr("Clear the Schedule")) != MessageBox::Answer::Yes)
         return;
     ignoreFailure([this] { m_settings.deleteSection(Texts::kOrganizerStore, kAgendaSection); });
     reportStoreNotice();
@@ -420,14 +428,13 @@ void OrganizerWindow::printAgenda()
         return;
     try {
         m_printer.setFontSize(12);
-        m_printer.print(QStringLiteral("Agenda For: ") + monthBox->currentText() +
-                        QLatin1Char(' ') + selectedDay + QStringLiteral(", ") +
-                        yearBox->currentText());
+        m_printer.print(tr("Agenda For: ") + monthBox->currentText() + QLatin1Char(' ') +
+                        selectedDay + QStringLiteral(", ") + yearBox->currentText());
         m_printer.print(QString());
         m_printer.print(text);
         m_printer.endDocument();
     } catch (const PlatformError&) {
-        m_messages.show(this, Texts::kPrinterError);
+        m_messages.show(this, Texts::shown(Texts::kPrinterError));
     }
 }
 
@@ -482,9 +489,9 @@ bool OrganizerWindow::saveAndRelease()
                          error.what());
             return false;
         }
-        m_messages.show(this, QStringLiteral("The organizer's entries could not be saved. %1\n\n"
-                                             "The organizer stays open with everything in it: "
-                                             "try \"Done\" again, or copy your entries elsewhere.")
+        m_messages.show(this, tr("The organizer's entries could not be saved. %1\n\n"
+                                 "The organizer stays open with everything in it: "
+                                 "try \"Done\" again, or copy your entries elsewhere.")
                                   .arg(QString::fromUtf8(error.what())));
         return false;
     }

@@ -35,6 +35,11 @@ public:
     // are denied, certificate errors refused, downloads cancelled, a page's full screen is the
     // window's own, and its context menu neither saves, opens elsewhere nor inspects.
     virtual void setGuard(AddressRules::Guard guard) = 0;
+    // While held, the control shows what it showed when the hold began (black if nothing), and
+    // the page loads unseen: the engine paints nothing of it and its document is hidden.
+    virtual void setPictureHeld(bool held) = 0;
+    // Going back or forward passes over the entries at this address from now on.
+    virtual void skipInHistory(const QString& address) = 0;
 
     // Highlights the text's matches and makes the next one (or the one before) current; an
     // empty text clears them. Answered by findResult.
@@ -60,6 +65,8 @@ signals:
     void progressChanged(int progress, int progressMax);
     // The pointer is on a link to the address; an empty address when it leaves the link.
     void linkHovered(const QString& address);
+    // The page shown may give way to another document, asked for but not arrived yet.
+    void documentRequested();
     // A new document starts loading: not a move within the page shown, as "#" links and a
     // page's own history entries are.
     void documentStarted();

@@ -10,6 +10,17 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+namespace {
+
+void bringToFront(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 App::App(PlatformServices services)
     : m_services(std::move(services)), m_mainFrame([this] { return new MainFrame(*this); }),
       m_systemInfoWindow([this] {
@@ -65,6 +76,31 @@ OrganizerWindow& App::organizerWindow()
 FullScreenWindow& App::fullScreenWindow()
 {
     return m_fullScreenWindow.get();
+}
+
+void App::frameShown()
+{
+    m_frameShown = true;
+    if (!m_waitingAddresses.isEmpty())
+        openFromOutside(std::exchange(m_waitingAddresses, {}));
+}
+
+void App::openFromOutside(const QStringList& addresses)
+{
+    if (m_fullScreenWindow.isLoaded() && fullScreenWindow().isVisible()) {
+        FullScreenWindow& fullScreen = fullScreenWindow();
+        fullScreen.openFromOutside(addresses.value(0));
+        bringToFront(fullScreen);
+        return;
+    }
+    if (!m_frameShown) {
+        m_waitingAddresses += addresses;
+        return;
+    }
+    MainFrame& frame = mainFrame();
+    for (const QString& address : addresses)
+        frame.openBrowser(address);
+    bringToFront(frame);
 }
 
 void App::exitWithoutQuestions()

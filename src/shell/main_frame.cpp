@@ -54,14 +54,14 @@ MainFrame::MainFrame(App& app)
     : buttonStrip(named(new QWidget, "buttonStrip")),
       buttonBar(named(new QWidget(buttonStrip), "buttonBar")),
       newBrowserButton(
-          named(barButton(QStringLiteral("New Browser"), 0, 1215, buttonBar), "newBrowserButton")),
-      newQuickNoteButton(named(barButton(QStringLiteral("New QuickNote"), 1200, 1455, buttonBar),
+          named(barButton(MainFrame::tr("New Browser"), 0, 1215, buttonBar), "newBrowserButton")),
+      newQuickNoteButton(named(barButton(MainFrame::tr("New QuickNote"), 1200, 1455, buttonBar),
                                "newQuickNoteButton")),
-      systemInfoButton(named(barButton(QStringLiteral("SystemInfo"), 2640, 1215, buttonBar),
-                             "systemInfoButton")),
-      organizerButton(named(barButton(QStringLiteral("Organizer/Favorites"), 3840, 1815, buttonBar),
+      systemInfoButton(
+          named(barButton(MainFrame::tr("SystemInfo"), 2640, 1215, buttonBar), "systemInfoButton")),
+      organizerButton(named(barButton(MainFrame::tr("Organizer/Favorites"), 3840, 1815, buttonBar),
                             "organizerButton")),
-      fullScreenButton(named(barButton(QStringLiteral("Full Screen"), 5640, 1095, buttonBar),
+      fullScreenButton(named(barButton(MainFrame::tr("Full Screen"), 5640, 1095, buttonBar),
                              "fullScreenButton")),
       clockLabel(named(new QLabel(buttonBar), "clockLabel")),
       manualText(named(new QPlainTextEdit(Manual::text(), buttonStrip), "manualText")),
@@ -278,9 +278,19 @@ FullScreenWindow& MainFrame::showFullScreenWindow()
 {
     setVisible(false);
     FullScreenWindow& fullScreen = m_app.fullScreenWindow();
-    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::show, Qt::UniqueConnection);
+    // While a parent's passphrase guards full-screen mode, the hidden frame takes nothing, even
+    // if another program maps it.
+    setEnabled(!fullScreen.leavingGuarded());
+    connect(&fullScreen, &FullScreenWindow::unloaded, this, &MainFrame::returnFromFullScreen,
+            Qt::UniqueConnection);
     fullScreen.show();
     return fullScreen;
+}
+
+void MainFrame::returnFromFullScreen()
+{
+    setEnabled(true);
+    show();
 }
 
 void MainFrame::tickTimeOnline()

@@ -120,6 +120,8 @@ public slots:
     // Help > "&About"
     void showAbout();
     void arrange(Arrangement arrangement);
+    // Full-screen mode has ended: the frame is back, and usable again.
+    void returnFromFullScreen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -33,9 +33,9 @@ SplashWindow::SplashWindow(App& app)
       logo(new QLabel(border)),
       productNameLabel(label(QStringLiteral("Brivola"), arial(32.25, true),
                              Twips::rect(2400, 900, 4400, 900), border)),
-      versionLabel(label(QStringLiteral("Version 2.0"), arial(12, true),
-                         Twips::rect(2400, 1900, 4400, 400), border)),
-      platformLabel(label(QStringLiteral("For Windows 95"), arial(15.75, true),
+      versionLabel(
+          label(tr("Version 2.0"), arial(12, true), Twips::rect(2400, 1900, 4400, 400), border)),
+      platformLabel(label(tr("For Windows 95"), arial(15.75, true),
                           Twips::rect(2400, 2500, 4400, 500), border)),
       handOverTimer(new QTimer(this)), m_app(app)
 {
@@ -77,6 +77,7 @@ void SplashWindow::handOver()
         m_app.mainFrame().startInFullScreen();
     else
         m_app.mainFrame().showMaximized();
+    m_app.frameShown();
     StartupLog::milestone("frame shown");
     close();
 }

@@ -57,17 +57,16 @@ AboutBox::AboutBox()
                            Qt::WindowCloseButtonHint),
       iconLabel(new QLabel(this)),
       titleLabel(label(QStringLiteral("Brivola"), Twips::rect(840, 240, 3885, 480), this)),
-      versionLabel(label(QStringLiteral("Version 2.0"), Twips::rect(840, 840, 3885, 345), this)),
-      descriptionLabel(
-          label(QStringLiteral("Web Browser supporting Multi-Document and Full-Screen Browsing"),
-                Twips::rect(120, 1560, 4605, 450), this)),
+      versionLabel(label(tr("Version 2.0"), Twips::rect(840, 840, 3885, 345), this)),
+      descriptionLabel(label(tr("Web Browser supporting Multi-Document and Full-Screen Browsing"),
+                             Twips::rect(120, 1560, 4605, 450), this)),
       disclaimerText(new QPlainTextEdit(this)),
       // The white line shows just below the grey one, so the pair looks cut into the window.
       separator{
           new LineShape({0, kSeparatorTop + 15}, {kWidth, kSeparatorTop + 15}, 30, Qt::white, this),
           new LineShape({0, kSeparatorTop}, {kWidth, kSeparatorTop}, 15, QColor(128, 128, 128),
                         this)},
-      okButton(new QPushButton(QStringLiteral("OK"), this))
+      okButton(new QPushButton(tr("OK"), this))
 {
     setObjectName(QStringLiteral("AboutBox"));
     iconLabel->setObjectName(QStringLiteral("iconLabel"));
@@ -81,7 +80,7 @@ AboutBox::AboutBox()
         separator[index]->setProperty("Index", index);
     }
 
-    setWindowTitle(QStringLiteral("About Brivola 2.0"));
+    setWindowTitle(tr("About Brivola 2.0"));
     setModal(true);
     setFixedSize(Twips::toPixels(QSize(kWidth, 4650)));
 

@@ -18,8 +18,7 @@
 
 QuickNoteWindow::QuickNoteWindow(MainFrameLink& frame, MessageBox& messages, QWidget* parent)
     : QWidget(parent), noteText(new QPlainTextEdit(this)),
-      saveButton(new QPushButton(QStringLiteral("Save QuickNote"), this)), m_frame(frame),
-      m_messages(messages)
+      saveButton(new QPushButton(tr("Save QuickNote"), this)), m_frame(frame), m_messages(messages)
 {
     setObjectName(QStringLiteral("QuickNoteWindow"));
     setProperty("Tag", QStringLiteral("QuickNote"));
@@ -59,7 +58,7 @@ bool QuickNoteWindow::save()
     FileDialog& dialog = m_frame.fileDialog();
     QString name;
     try {
-        dialog.setFilter(kFilter);
+        dialog.setFilter(tr(kFilter.toUtf8().constData()));
         dialog.showSave();
         name = dialog.fileName();
         if (dialog.cancelled() || name.isEmpty())
@@ -69,7 +68,7 @@ bool QuickNoteWindow::save()
         m_savedText = text;
         return true;
     } catch (const FileError& error) {
-        m_messages.show(this, QStringLiteral("The QuickNote could not be saved to \"%1\": %2")
+        m_messages.show(this, tr("The QuickNote could not be saved to \"%1\": %2")
                                   .arg(name, QString::fromUtf8(error.what())));
         return false;
     }
@@ -84,8 +83,8 @@ bool QuickNoteWindow::askToCloseUnsaved()
 {
     if (!hasUnsavedText())
         return true;
-    switch (m_messages.show(this, QStringLiteral("Save changes?"),
-                            MessageBox::Buttons::SaveDiscardCancel, windowTitle())) {
+    switch (m_messages.show(this, tr("Save changes?"), MessageBox::Buttons::SaveDiscardCancel,
+                            windowTitle())) {
     case MessageBox::Answer::Save:
         return save();
     case MessageBox::Answer::Discard:

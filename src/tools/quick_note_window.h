@@ -12,7 +12,8 @@ class QPushButton;
 class QuickNoteWindow : public QWidget {
     Q_OBJECT
 public:
-    inline static const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+    inline static const QString kFilter =
+        QStringLiteral(QT_TRANSLATE_NOOP("QuickNoteWindow", "Text Files (*.txt)|*.txt"));
 
     QuickNoteWindow(MainFrameLink& frame, MessageBox& messages, QWidget* parent = nullptr);
 

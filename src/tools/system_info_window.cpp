@@ -33,8 +33,8 @@ SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock
     // back.
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      updateButton(new QPushButton(QStringLiteral("Update"), this)),
-      printButton(new QPushButton(QStringLiteral("Print"), this)), report(new QPlainTextEdit(this)),
+      updateButton(new QPushButton(tr("Update"), this)),
+      printButton(new QPushButton(tr("Print"), this)), report(new QPlainTextEdit(this)),
       m_machine(machine), m_clock(clock), m_printer(printer), m_messages(messages), m_frame(frame)
 {
     setObjectName(QStringLiteral("System"));
@@ -42,7 +42,7 @@ SystemInfoWindow::SystemInfoWindow(const SystemInfo& machine, const Clock& clock
     printButton->setObjectName(QStringLiteral("printButton"));
     report->setObjectName(QStringLiteral("report"));
     report->setAccessibleName(tr("System information"));
-    setWindowTitle(QStringLiteral("System Information"));
+    setWindowTitle(tr("System Information"));
     setFixedSize(Twips::toPixels(QSize(6360, 5175)));
     setBackground(this, kLightGrey);
     keepUnminimised(this);
@@ -98,7 +98,7 @@ void SystemInfoWindow::printReport()
         m_printer.print(report->toPlainText());
         m_printer.endDocument();
     } catch (const PrinterError&) {
-        m_messages.show(this, Texts::kPrinterError);
+        m_messages.show(this, Texts::shown(Texts::kPrinterError));
     }
 }
 

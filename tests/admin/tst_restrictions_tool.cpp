@@ -224,21 +224,18 @@ private slots:
         QTest::addColumn<QStringList>("input");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("verifies"); // the passphrase stored; none when empty
-        QTest::newRow("set") << QStringList{"--system", "passphrase"}
-                             << QStringList{"tree house", "tree house"} << 0 << "tree house";
-        QTest::newRow("typed differently")
-            << QStringList{"--system", "passphrase"} << QStringList{"tree house", "treehouse"} << 1
-            << "old one";
-        QTest::newRow("empty") << QStringList{"--system", "passphrase"} << QStringList{"", ""} << 1
-                               << "old one";
-        QTest::newRow("input ends")
-            << QStringList{"--system", "passphrase"} << QStringList{"tree house"} << 1 << "old one";
-        QTest::newRow("removed") << QStringList{"--system", "passphrase", "--remove"}
-                                 << QStringList() << 0 << "";
-        QTest::newRow("not the user's")
-            << QStringList{"passphrase"} << QStringList{"a", "a"} << 2 << "old one";
-        QTest::newRow("unknown option")
-            << QStringList{"--system", "passphrase", "--delete"} << QStringList() << 2 << "old one";
+        const auto row = [](const char* name, const char* arguments, const QStringList& input,
+                            int status, const char* verifies) {
+            QTest::newRow(name) << QString(arguments).split(' ') << input << status
+                                << QString(verifies);
+        };
+        row("set", "--system passphrase", {"tree house", "tree house"}, 0, "tree house");
+        row("typed differently", "--system passphrase", {"tree house", "treehouse"}, 1, "old one");
+        row("empty", "--system passphrase", {"", ""}, 1, "old one");
+        row("input ends", "--system passphrase", {"tree house"}, 1, "old one");
+        row("removed", "--system passphrase --remove", {}, 0, "");
+        row("not the user's", "passphrase", {"a", "a"}, 2, "old one");
+        row("unknown option", "--system passphrase --delete", {}, 2, "old one");
     }
 
     void passphrase()

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 using namespace Restrictions;
 
 Q_DECLARE_METATYPE(AddressRules::Guard)
@@ -51,6 +53,39 @@ struct Fixture : FrameFixture {
         window().toggleToolbar();
         browser()->calls.clear();
         return *loadedWindow<FullScreenToolbar>();
+    }
+};
+
+// The full-screen window on the real engine, opened on a loopback server's first page.
+struct EngineFixture {
+    LocalServer server;
+    FakePlatform fakes;
+    std::unique_ptr<App> app;
+    BrowserControl* browser;
+
+    EngineFixture()
+    {
+        server.setPage("/zero", "<title>Where it began</title>");
+        server.setPage("/first", "<title>A quiet page</title>");
+        storeWords(*fakes.settings, {"casino"});
+        fakes.programInfo->line = server.url("/zero").toString();
+        fakes.messageBox->whileShown = [] { QTest::qWait(500); };
+        PlatformServices services = fakes.services();
+        services.browsers =
+            std::make_unique<WebEngineProfile>(*services.settings, *services.browsingMemory,
+                                               *services.messageBox, *services.fileDialogs);
+        app = std::make_unique<App>(std::move(services));
+        app->fullScreenWindow().show();
+        browser = app->fullScreenWindow().browser;
+    }
+    bool titled(const QString& title) const
+    {
+        return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
+    }
+    bool pageSeen() const
+    {
+        return QTest::qWaitFor([&] { return browser->findChild<QWebEngineView*>()->isVisible(); },
+                               20000);
     }
 };
 
@@ -126,7 +161,12 @@ private slots:
         QCOMPARE(f.browser()->currentAddress, shown);
         QCOMPARE(f.fakes.messageBox->prompts,
                  QStringList(calls.count("Stop"), FullScreenWindow::kRefusedMessage));
-        QTEST(f.fakes.refusalLog->records, "logged");
+        QFETCH(QStringList, logged);
+        QCOMPARE(f.fakes.refusalLog->records, logged);
+        QSet<QString> refused; // going back or forward passes over them from now on
+        for (const QString& record : logged)
+            refused.insert(record.section(" | ", 1, 1));
+        QCOMPARE(f.browser()->skipped, refused);
     }
 
     // A machine's list that cannot be read refuses every page, and says why.
@@ -192,6 +232,8 @@ private slots:
         f.frame->fullScreenButton->click();
         QPointer<FullScreenWindow> w = &f.window();
         QTEST(f.browser()->guard, "guard");
+        // Mapped by another program, the hidden frame takes nothing while leaving is guarded.
+        QCOMPARE(f.frame->isEnabled(), f.browser()->guard == AddressRules::Guard::FullScreen);
         w->close();
         for (const QString& passphrase : tries) {
             auto* dialog = w->findChild<PassphraseDialog*>();
@@ -200,6 +242,7 @@ private slots:
             dialog->leaveButton->click();
         }
         QCOMPARE(f.frame->isVisible(), left);
+        QCOMPARE(f.frame->isEnabled(), f.frame->isVisible());
         QCOMPARE(!w.isNull() && w->isVisible(), !left);
         if (auto* dialog = w ? w->findChild<PassphraseDialog*>() : nullptr)
             QVERIFY(dialog->statusLabel->text().contains(said));
@@ -312,52 +355,65 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("click"); // the title on which the user clicks the page
+        QTest::addColumn<bool>("jump");     // typed in the toolbar and "Jump!" rather than a link
         QTest::addColumn<bool>("replaced");
+        QTest::addColumn<QString>("back"); // where "<" then goes
+        // The page tells the server whether it is seen, as soon as it runs and on every change.
+        const QByteArray telling = "<script>const tell = () => navigator.sendBeacon('/seen?' + "
+                                   "document.visibilityState); tell(); "
+                                   "document.onvisibilitychange = tell;</script>";
         // Its address is its first title: stopped before it shows, the page before stays.
         QTest::newRow("refused on its way")
-            << "/casino" << QByteArray("<title>Games</title>") << "" << false;
+            << "/casino" << QByteArray("<title>Games</title>") << "" << false << false << "/zero";
+        QTest::newRow("refused by its title")
+            << "/games"
+            << "<title>Casino Night</title>" + telling << "" << false << false << "/zero";
+        QTest::newRow("refused by its title after Jump!")
+            << "/games"
+            << "<title>Casino Night</title>" + telling << "" << true << false << "/zero";
         // The page's question on leaving neither stops the refusal nor waits for an answer.
         QTest::newRow("asks to stay")
             << "/page"
             << QByteArray("<script>onclick = () => document.title = 'Casino Night'; "
                           "onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; "
                           "document.title = 'Stay';</script>")
-            << "Stay" << false;
+            << "Stay" << false << false << "/zero";
         // Going back stays within the refused document, so the check a moment later puts the
-        // empty page in its place.
+        // empty page in its place; going back from there passes over the refused entry.
         QTest::newRow("pushes its own entry")
             << "/page"
             << QByteArray("<script>onclick = () => { history.pushState({}, '', '/page#lobby'); "
                           "document.title = 'Casino lobby'; }; document.title = 'Games';</script>")
-            << "Games" << true;
+            << "Games" << false << true << "/page";
     }
 
-    // Real pages on the real engine: each refused page is gone, after one box.
+    // Real pages on the real engine: each refused page is gone, after one box, and was never
+    // seen; the page before is back, and "<" never leads into the refused page again.
     void realEngineRefusals()
     {
         QFETCH(QString, path);
         QFETCH(QByteArray, page);
         QFETCH(QString, click);
+        QFETCH(bool, jump);
         QFETCH(bool, replaced);
-        LocalServer server;
-        server.setPage("/first", "<title>A quiet page</title>");
+        QFETCH(QString, back);
+        EngineFixture e;
+        LocalServer& server = e.server;
+        FakePlatform& fakes = e.fakes;
+        BrowserControl* browser = e.browser;
+        const auto titled = [&e](const QString& title) { return e.titled(title); };
         server.setPage(path.toUtf8(), page);
-        FakePlatform fakes;
-        storeWords(*fakes.settings, {"casino"});
-        fakes.programInfo->line = server.url("/first").toString();
-        fakes.messageBox->whileShown = [] { QTest::qWait(500); };
-        PlatformServices services = fakes.services();
-        services.browsers =
-            std::make_unique<WebEngineProfile>(*services.settings, *services.browsingMemory,
-                                               *services.messageBox, *services.fileDialogs);
-        App app(std::move(services));
-        app.fullScreenWindow().show();
-        BrowserControl* browser = app.fullScreenWindow().browser;
-        const auto titled = [browser](const QString& title) {
-            return QTest::qWaitFor([&] { return browser->title() == title; }, 20000);
-        };
+        QVERIFY(titled("Where it began"));
+        browser->navigate(server.url("/first").toString());
         QVERIFY(titled("A quiet page"));
-        browser->navigate(server.url(path).toString());
+        e.app->fullScreenWindow().toggleToolbar();
+        FullScreenToolbar* toolbar = loadedWindow<FullScreenToolbar>();
+        if (jump) {
+            toolbar->addressBox->setCurrentText(server.url(path).toString());
+            toolbar->jump();
+        } else {
+            browser->navigate(server.url(path).toString());
+        }
         if (!click.isEmpty()) {
             // The title comes once the page's handlers are set; the page may take clicks only
             // once it has drawn itself, so the test clicks until it answers.
@@ -373,8 +429,45 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts.size(), 1, 20000);
         const QString end = replaced ? kEmptyPage : server.url("/first").toString();
         QTRY_COMPARE_WITH_TIMEOUT(browser->url(), end, 20000);
+        QVERIFY(e.pageSeen());
         QTest::qWait(300);
         QCOMPARE(fakes.messageBox->prompts.size(), 1);
+
+        toolbar->goBack();
+        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), server.url(back).toString(), 20000);
+        QTest::qWait(300);
+        QCOMPARE(fakes.messageBox->prompts.size(), 1);
+        const auto told = [&server](const QByteArray& state) {
+            return std::any_of(server.requests.cbegin(), server.requests.cend(),
+                               [&](const QByteArray& head) {
+                                   return head.contains(" /seen?" + state + " HTTP/");
+                               });
+        };
+        QVERIFY(!told("visible"));
+        if (page.contains("/seen?"))
+            QVERIFY(told("hidden")); // it did tell
+    }
+
+    // Moves within a page that passes, to its own history entries and back, show it again.
+    void ownHistoryEntriesStayShown()
+    {
+        EngineFixture e;
+        e.server.setPage("/app", "<title>Games</title><script>onclick = () => "
+                                 "history.pushState({}, '', '/app/lobby');</script>");
+        QVERIFY(e.titled("Where it began"));
+        e.browser->navigate(e.server.url("/app").toString());
+        QVERIFY(e.titled("Games") && e.pageSeen());
+        QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+                return QTest::qWaitFor([&] { return e.browser->url().endsWith("/lobby"); }, 1000);
+            },
+            20000));
+        e.browser->goBack();
+        QTRY_COMPARE_WITH_TIMEOUT(e.browser->url(), e.server.url("/app").toString(), 20000);
+        QVERIFY(e.pageSeen());
+        QCOMPARE(e.fakes.messageBox->prompts.size(), 0);
     }
 
     // With the frame hidden and no window active, dismissing a refusal ends nothing: the

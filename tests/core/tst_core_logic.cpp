@@ -687,12 +687,28 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Request>("request");
         QTest::addColumn<QString>("address");
-        QTest::newRow("--help") << QStringList{"--help"} << Request::Help << "";
-        QTest::newRow("-v") << QStringList{"-v"} << Request::Version << "";
+        QTest::addColumn<QStringList>("newWindows");
+        QTest::addColumn<QStringList>("handedOver");
+        QTest::newRow("--help") << QStringList{"--help"} << Request::Help << "" << QStringList{}
+                                << QStringList{};
+        QTest::newRow("-v") << QStringList{"-v"} << Request::Version << "" << QStringList{}
+                            << QStringList{};
+        QTest::newRow("nothing") << QStringList{} << Request::Run << "" << QStringList{}
+                                 << QStringList{};
         QTest::newRow("unknown option kept")
-            << QStringList{"-x", "http://a/"} << Request::Run << "-x http://a/";
+            << QStringList{"-x", "http://a/"} << Request::Run << "-x http://a/" << QStringList{}
+            << QStringList{"-x http://a/"};
         QTest::newRow("dashes after --")
-            << QStringList{"--", "--help", "-v"} << Request::Run << "--help -v";
+            << QStringList{"--", "--help", "-v"} << Request::Run << "--help -v" << QStringList{}
+            << QStringList{"--help -v"};
+        QTest::newRow("new windows, one address each")
+            << QStringList{"--new-window", "http://a/", "b c"} << Request::Run << ""
+            << QStringList{"http://a/", "b c"} << QStringList{"http://a/", "b c"};
+        QTest::newRow("new window without address")
+            << QStringList{"--new-window"} << Request::Run << "" << QStringList{} << QStringList{};
+        QTest::newRow("help wins over new window")
+            << QStringList{"--new-window", "a", "--help"} << Request::Help << "" << QStringList{}
+            << QStringList{};
     }
 
     void commandLines()
@@ -700,8 +716,11 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(Request, request);
         QCOMPARE(CommandLine::request(arguments), request);
-        if (request == Request::Run) // the address only matters to a program that runs
-            QTEST(CommandLine::address(arguments), "address");
+        if (request != Request::Run) // the addresses only matter to a program that runs
+            return;
+        QTEST(CommandLine::address(arguments), "address");
+        QTEST(CommandLine::newWindowAddresses(arguments), "newWindows");
+        QTEST(CommandLine::addressesToHandOver(arguments), "handedOver");
     }
 
     // The built programs, without a display: the two options answer, anything else starts

@@ -133,6 +133,9 @@ private slots:
         const QTime time(15, 45, 7);
         QCOMPARE(us.toString(time, SystemClock::timeFormatWithoutZone(us)), "3:45:07 PM");
         QCOMPARE(us.toString(time, SystemClock::timeFormatWithoutSeconds(us)), "3:45 PM");
+        // Spanish puts the zone in parentheses, which go with it.
+        const QLocale spain(QLocale::Spanish, QLocale::Spain);
+        QCOMPARE(spain.toString(time, SystemClock::timeFormatWithoutZone(spain)), "15:45:07");
     }
 
     // Power supplies as files "supply/attribute=value" below /sys/class/power_supply; the

@@ -2,7 +2,9 @@
 #include "browsing/downloads_window.h"
 #include "browsing/fullscreen_window.h"
 #include "core/manual.h"
+#include "core/shared_texts.h"
 #include "shell/splash_window.h"
+#include "support/fake_browser_control.h"
 #include "support/files.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
@@ -62,6 +64,53 @@ private slots:
         QTRY_VERIFY(splash.isNull());
     }
 
+    // Addresses from outside (another start, "--new-window") wait for the frame, then each
+    // opens in a new browser window; in full-screen mode the first goes to the full-screen
+    // window, where its address rules apply; none opens nothing.
+    void addressesFromOutside()
+    {
+        FakePlatform fakes;
+        App app(fakes.services());
+        app.openFromOutside({"http://a/", "b.org"});
+        QVERIFY(!loadedWindow<MainFrame>());
+        MainFrame& frame = app.mainFrame();
+        frame.show();
+        app.frameShown();
+        QList<FakeBrowserControl*> browsers = fakes.browsers->controls();
+        QCOMPARE(browsers.size(), 3); // the home page's window first
+        QCOMPARE(browsers[1]->calls, QStringList{"Navigate http://a/"});
+        QCOMPARE(browsers[2]->calls, QStringList{"Navigate b.org"});
+        app.openFromOutside({});
+        QCOMPARE(fakes.browsers->controls().size(), 3);
+
+        frame.enterFullScreen();
+        auto* fullScreen = static_cast<FakeBrowserControl*>(app.fullScreenWindow().browser);
+        fullScreen->calls.clear();
+        app.openFromOutside({"http://c/", "http://d/"});
+        app.openFromOutside({"data:text/html,<title>x</title>"});
+        QCOMPARE(fullScreen->calls,
+                 QStringList({"Navigate http://c/", "Navigate data:text/html,<title>x</title>"}));
+        QCOMPARE(fakes.messageBox->prompts, QStringList{Texts::kCannotConnect});
+        QCOMPARE(fakes.browsers->controls().size(), 4); // the full-screen window's only
+        QVERIFY(!frame.isVisible());
+    }
+
+    // Under a parent's passphrase, full-screen mode takes no address from outside.
+    void guardedFullScreenIgnoresAddressesFromOutside()
+    {
+        FakePlatform fakes;
+        fakes.machine->settings.passphraseHash = QStringLiteral("set");
+        App app(fakes.services());
+        app.mainFrame().show();
+        app.frameShown();
+        app.mainFrame().enterFullScreen();
+        auto* fullScreen = static_cast<FakeBrowserControl*>(app.fullScreenWindow().browser);
+        fullScreen->calls.clear();
+        app.openFromOutside({"http://c/"});
+        QVERIFY(fullScreen->calls.isEmpty());
+        QCOMPARE(fakes.browsers->controls().size(), 2);
+    }
+
     // Exit unloads the frame with its children; the next reference loads a fresh one.
     void globalFrameLoadsAfreshAfterExit()
     {
@@ -87,7 +136,8 @@ private slots:
     }
 
     // They belong to the frame, which the window manager keeps them in front of, and nothing
-    // else; they take input while the frame waits, and do not stay minimised away from it.
+    // else; they take input while the frame waits, do not stay minimised away from it, and
+    // give the frame back however they close.
     void windowsTheFrameWaitsFor()
     {
         QFETCH(QString, opener);
@@ -107,8 +157,10 @@ private slots:
         QVERIFY(window->findChildren<QTimer*>().isEmpty()); // nothing raises it now and then
         window->setWindowState(Qt::WindowMinimized); // as a window manager may do all the same
         QTRY_VERIFY(!window->isMinimized());
-        QVERIFY(window->close());
+        const QPointer<QWidget> closed = window;
+        QVERIFY(window->close()); // as the window manager's close button does
         QVERIFY(f.frame->isEnabled());
+        QTRY_VERIFY(closed.isNull()); // unloaded: the next one is fresh
     }
 
     void exitAsksAboutWork_data()

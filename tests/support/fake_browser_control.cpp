@@ -22,9 +22,12 @@ void FakeBrowserControl::stop()
 void FakeBrowserControl::step(const QString& call, int by)
 {
     calls.append(call);
-    if (position + by < 0 || position + by >= history.size())
+    int to = position + by;
+    while (to >= 0 && to < history.size() && skipped.contains(history[to]))
+        to += by;
+    if (to < 0 || to >= history.size())
         throw BrowserError(QStringLiteral("no page there"));
-    position += by;
+    position = to;
     show(history[position]);
 }
 
@@ -50,8 +53,10 @@ void FakeBrowserControl::show(const QString& page)
 {
     const bool newDocument = page.section('#', 0, 0) != currentAddress.section('#', 0, 0);
     currentAddress = page;
-    if (newDocument)
+    if (newDocument) {
+        emit documentRequested();
         emit documentStarted();
+    }
     emit urlChanged(page);
 }
 

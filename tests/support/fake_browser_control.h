@@ -26,6 +26,8 @@ public:
     QString url() const override { return currentAddress; }
     void setLeavingUnasked(bool) override {}
     void setGuard(AddressRules::Guard to) override { guard = to; }
+    void setPictureHeld(bool held) override { pictureHeld = held; }
+    void skipInHistory(const QString& address) override { skipped.insert(address); }
     void findText(const QString& text, bool backward) override
     {
         calls.append("findText " + text + (backward ? " backward" : ""));
@@ -43,6 +45,8 @@ public:
     bool stopFails = false;    // stop() raises BrowserError
     AddressRules::Guard guard = AddressRules::Guard::None;
     double zoom = 1;
+    bool pictureHeld = false;
+    QSet<QString> skipped; // entries that going back and forward pass over
     QString currentTitle;
     QString currentAddress;
     QStringList history; // addresses visited, in order

@@ -30,19 +30,6 @@ const QString kReport = QStringLiteral(
 class TestTools : public QObject {
     Q_OBJECT
 private slots:
-    // The frame waits, disabled, from "SystemInfo" until the window closes however it does.
-    void systemOpensOverADisabledFrame()
-    {
-        FrameFixture f;
-        f.frame->systemInfoAction->trigger();
-        QPointer<SystemInfoWindow> window = loadedWindow<SystemInfoWindow>();
-        QVERIFY(window && window->isVisible());
-        QVERIFY(!f.frame->isEnabled());
-        QVERIFY(window->close()); // as the window manager's close button does
-        QVERIFY(f.frame->isEnabled());
-        QTRY_VERIFY(window.isNull());
-    }
-
     // "Update" shows the report of the machine and the clock; "Print" sends it to the printer,
     // or says "Printer Error".
     void systemReportsAndPrints()

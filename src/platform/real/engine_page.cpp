@@ -29,20 +29,21 @@ struct FeatureWords {
 };
 
 constexpr FeatureWords kFeatureWords[] = {
-    {Notifications, "show notifications"},
-    {Geolocation, "know your location"},
-    {MediaAudioCapture, "use your microphone"},
-    {MediaVideoCapture, "use your camera"},
-    {MediaAudioVideoCapture, "use your camera and microphone"},
-    {MouseLock, "hide and lock the mouse pointer"},
-    {DesktopVideoCapture, "share your screen"},
-    {DesktopAudioVideoCapture, "share your screen and its sound"},
+    {Notifications, QT_TRANSLATE_NOOP("EnginePage", "show notifications")},
+    {Geolocation, QT_TRANSLATE_NOOP("EnginePage", "know your location")},
+    {MediaAudioCapture, QT_TRANSLATE_NOOP("EnginePage", "use your microphone")},
+    {MediaVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "use your camera")},
+    {MediaAudioVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "use your camera and microphone")},
+    {MouseLock, QT_TRANSLATE_NOOP("EnginePage", "hide and lock the mouse pointer")},
+    {DesktopVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "share your screen")},
+    {DesktopAudioVideoCapture, QT_TRANSLATE_NOOP("EnginePage", "share your screen and its sound")},
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    {ClipboardReadWrite, "read and change your clipboard"},
-    {LocalFontsAccess, "see the fonts installed on your computer"},
+    {ClipboardReadWrite, QT_TRANSLATE_NOOP("EnginePage", "read and change your clipboard")},
+    {LocalFontsAccess, QT_TRANSLATE_NOOP("EnginePage", "see the fonts installed on your computer")},
 #endif
 };
 
+// In English whatever the language: remembered answers are kept under these words.
 QString featureWords(SiteFeature feature)
 {
     for (const FeatureWords& entry : kFeatureWords)
@@ -55,13 +56,13 @@ QString certificateText(const QWebEngineCertificateError& error)
 {
     switch (error.type()) {
     case QWebEngineCertificateError::CertificateAuthorityInvalid:
-        return QStringLiteral("The certificate is not trusted.");
+        return EnginePage::tr("The certificate is not trusted.");
     case QWebEngineCertificateError::CertificateDateInvalid:
-        return QStringLiteral("The certificate has expired, or is not valid yet.");
+        return EnginePage::tr("The certificate has expired, or is not valid yet.");
     case QWebEngineCertificateError::CertificateCommonNameInvalid:
-        return QStringLiteral("The certificate is for another site.");
+        return EnginePage::tr("The certificate is for another site.");
     case QWebEngineCertificateError::CertificateRevoked:
-        return QStringLiteral("The certificate has been revoked.");
+        return EnginePage::tr("The certificate has been revoked.");
     default:
         return error.description();
     }
@@ -71,11 +72,11 @@ QString stopReason(QWebEnginePage::RenderProcessTerminationStatus status, int ex
 {
     switch (status) {
     case QWebEnginePage::CrashedTerminationStatus:
-        return QStringLiteral("its renderer crashed");
+        return EnginePage::tr("its renderer crashed");
     case QWebEnginePage::KilledTerminationStatus:
-        return QStringLiteral("its renderer was killed");
+        return EnginePage::tr("its renderer was killed");
     default:
-        return QStringLiteral("its renderer ended with status %1").arg(exitCode);
+        return EnginePage::tr("its renderer ended with status %1").arg(exitCode);
     }
 }
 
@@ -143,7 +144,7 @@ void EnginePage::setGuard(AddressRules::Guard guard)
 
 // Links, redirects, forms and scripts of a guarded page lead only where a typed address could;
 // frames inside a page may also hold the engine's blank and generated documents.
-bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+bool EnginePage::accepts(const QUrl& url, NavigationType type, bool isMainFrame)
 {
     if (!m_guarded || (isMainFrame && std::exchange(m_showingStop, false)))
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
@@ -154,6 +155,19 @@ bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
         return true;
     emit navigationRefused(url);
     return false;
+}
+
+// A "#" link stays within the document shown.
+bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (!accepts(url, type, isMainFrame))
+        return false;
+    const bool withinDocument =
+        type != NavigationTypeReload && url.hasFragment() &&
+        url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
+    if (isMainFrame && !withinDocument)
+        emit documentRequested();
+    return true;
 }
 
 QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
@@ -180,11 +194,12 @@ bool EnginePage::allows(const QUrl& origin, const QString& words)
     std::optional<bool> allowed = m_permissions.permission(origin, words);
     if (!allowed) {
         const QString prompt =
-            QStringLiteral("%1 wants to %2.").arg(origin.toDisplayString(QUrl::RemovePath), words);
-        const QStringList choices = {QStringLiteral("Allow"), QStringLiteral("Deny")};
+            tr("%1 wants to %2.")
+                .arg(origin.toDisplayString(QUrl::RemovePath), tr(qPrintable(words)));
+        const QStringList choices = {tr("Allow"), tr("Deny")};
         bool lasting = false;
         allowed = m_messages.chooseWithCheckBox(windowOf(this), prompt, choices, 1,
-                                                kRememberDecision, &lasting) == 0;
+                                                tr(kRememberDecision), &lasting) == 0;
         m_permissions.rememberPermission(origin, words, *allowed, lasting);
     }
     return *allowed;
@@ -212,10 +227,10 @@ void EnginePage::answerPermission(const QUrl& origin, Feature feature)
 // which then lasts until the program ends.
 void EnginePage::answerCertificateError(QWebEngineCertificateError error)
 {
-    QStringList choices = {QStringLiteral("Go back")};
+    QStringList choices = {tr("Go back")};
     if (error.isOverridable())
-        choices.append(QStringLiteral("Continue anyway"));
-    const QString prompt = QStringLiteral("The connection to %1 is not secure.\n\n%2")
+        choices.append(tr("Continue anyway"));
+    const QString prompt = tr("The connection to %1 is not secure.\n\n%2")
                                .arg(error.url().host(), certificateText(error));
     if (m_messages.choose(windowOf(this), prompt, choices, 0) == 1)
         return error.acceptCertificate();
@@ -254,8 +269,10 @@ void EnginePage::showStopped(RenderProcessTerminationStatus status, int exitCode
     const QString address = m_stoppedUrl.toString(QUrl::FullyEncoded).toHtmlEscaped();
     setHtml(QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
                            "<body style=\"font-family: sans-serif; margin: 3em\">"
-                           "<h2>%1: %2</h2><p><a href=\"%3\">Reload</a></p></body></html>")
-                .arg(kStoppedTitle, stopReason(status, exitCode).toHtmlEscaped(), address),
+                           "<h2>%1: %2</h2><p><a href=\"%3\">%4</a></p></body></html>")
+                .arg(tr(kStoppedTitle.toUtf8().constData()),
+                     stopReason(status, exitCode).toHtmlEscaped(), address,
+                     tr("Reload").toHtmlEscaped()),
             m_stoppedUrl);
 }
 

@@ -19,8 +19,10 @@ class PermissionMemory;
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
 public:
-    inline static const QString kStoppedTitle = QStringLiteral("This page stopped");
-    inline static const QString kRememberDecision = QStringLiteral("Remember this decision");
+    inline static const QString kStoppedTitle =
+        QStringLiteral(QT_TRANSLATE_NOOP("EnginePage", "This page stopped"));
+    static constexpr const char* kRememberDecision =
+        QT_TRANSLATE_NOOP("EnginePage", "Remember this decision");
 
     // The page asks the user through the message box and keeps their answers to sites in the
     // permission memory.
@@ -44,9 +46,12 @@ public:
 signals:
     // A guarded page did not go to this address.
     void navigationRefused(const QUrl& url);
+    // The main frame goes to another document, before anything of it has arrived.
+    void documentRequested();
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    bool accepts(const QUrl& url, NavigationType type, bool isMainFrame);
     // A guarded page opens no file dialog: an upload's would let files be renamed or deleted.
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                             const QStringList& acceptedMimeTypes) override;

@@ -40,5 +40,7 @@ QString SystemClock::timeFormatWithoutZone(const QLocale& locale)
         if (quoted || c != QLatin1Char('t'))
             result += c;
     }
+    // Some locales put the zone in parentheses ("H:mm:ss (t)").
+    result.remove(QStringLiteral("()"));
     return result.simplified();
 }

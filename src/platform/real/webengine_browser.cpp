@@ -10,6 +10,7 @@
 #include "platform/startup_log.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -74,13 +75,17 @@ QWidget* fillWith(QWidget* content, QWidget* window)
 WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settings,
                                    BrowsingMemory& memory, QWidget* parent)
     : BrowserControl(parent), m_settings(settings), m_memory(memory),
-      m_view(new QWebEngineView(this)), m_page(page),
+      m_view(new QWebEngineView(this)), m_heldPicture(new QLabel(this)), m_page(page),
       m_leaveFullScreen(escapeLeavesFullScreen(m_view))
 {
     m_page->setParent(m_view);
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
-    fillWith(m_view, this);
+    fillWith(m_view, this)->layout()->addWidget(m_heldPicture);
+    m_heldPicture->setObjectName(QStringLiteral("heldPicture"));
+    m_heldPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_heldPicture->setStyleSheet(QStringLiteral("background: black"));
+    m_heldPicture->hide();
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::showContextMenu);
     m_page->action(QWebEnginePage::DownloadLinkToDisk)->setText(tr("Save link as..."));
@@ -102,6 +107,7 @@ void WebEngineBrowser::connectEngineEvents()
             [this](const QUrl& url) { emit navigationRefused(url.toString()); });
     connect(m_page, &QWebEnginePage::urlChanged, this,
             [this](const QUrl& url) { emit urlChanged(url.toString()); });
+    connect(m_page, &EnginePage::documentRequested, this, &BrowserControl::documentRequested);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
@@ -175,16 +181,28 @@ void WebEngineBrowser::navigate(const QString& typed)
 
 void WebEngineBrowser::goBack()
 {
-    if (!m_page->history()->canGoBack())
+    if (!stepInHistory(-1))
         throw BrowserError(QStringLiteral("There is no earlier page"));
-    m_page->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineBrowser::goForward()
 {
-    if (!m_page->history()->canGoForward())
+    if (!stepInHistory(1))
         throw BrowserError(QStringLiteral("There is no later page"));
-    m_page->triggerAction(QWebEnginePage::Forward);
+}
+
+bool WebEngineBrowser::stepInHistory(int by)
+{
+    QWebEngineHistory* history = m_page->history();
+    for (int index = history->currentItemIndex() + by; index >= 0 && index < history->count();
+         index += by) {
+        const QWebEngineHistoryItem item = history->itemAt(index);
+        if (m_skipped.contains(item.url()))
+            continue;
+        history->goToItem(item);
+        return true;
+    }
+    return false;
 }
 
 void WebEngineBrowser::goHome()
@@ -227,6 +245,32 @@ void WebEngineBrowser::setGuard(AddressRules::Guard guard)
     m_guard = guard;
     m_guarded = guard != AddressRules::Guard::None;
     m_page->setGuard(guard);
+}
+
+// The view is hidden rather than covered: the engine then neither paints the page nor tells it
+// that it is seen. Its picture is taken once, before anything new can reach it.
+void WebEngineBrowser::setPictureHeld(bool held)
+{
+    if (held == m_view->isHidden())
+        return;
+    if (held) {
+        m_viewHadFocus =
+            m_view->hasFocus() || (m_view->focusProxy() && m_view->focusProxy()->hasFocus());
+        m_heldPicture->setPixmap(m_view->isVisible() ? m_view->grab() : QPixmap());
+        m_heldPicture->show();
+        m_view->hide();
+        return;
+    }
+    m_view->show();
+    m_heldPicture->hide();
+    m_heldPicture->clear();
+    if (m_viewHadFocus)
+        m_view->setFocus();
+}
+
+void WebEngineBrowser::skipInHistory(const QString& address)
+{
+    m_skipped.insert(QUrl(address));
 }
 
 void WebEngineBrowser::findText(const QString& text, bool backward)

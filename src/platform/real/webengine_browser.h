@@ -5,11 +5,14 @@
 #include "platform/browser_control.h"
 
 #include <QPointer>
+#include <QSet>
+#include <QUrl>
 
 #include <memory>
 
 class BrowsingMemory;
 class EnginePage;
+class QLabel;
 class QPrinter;
 class QShortcut;
 class QWebEngineFullScreenRequest;
@@ -35,6 +38,8 @@ public:
     QString url() const override;
     void setLeavingUnasked(bool unasked) override;
     void setGuard(AddressRules::Guard guard) override;
+    void setPictureHeld(bool held) override;
+    void skipInHistory(const QString& address) override;
     void findText(const QString& text, bool backward) override;
     double zoomFactor() const override { return m_zoomFactor; }
     void setZoomFactor(double factor) override;
@@ -47,12 +52,18 @@ private:
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
     QShortcut* escapeLeavesFullScreen(QWidget* scope);
+    // Goes by steps of one entry (back -1, forward 1) to the nearest entry not skipped.
+    bool stepInHistory(int by);
 
     void takeSiteZoom(const QUrl& url);
 
     const SettingsStore& m_settings;
     BrowsingMemory& m_memory;
     QWebEngineView* m_view;
+    // In the view's place while the picture is held.
+    QLabel* m_heldPicture;
+    bool m_viewHadFocus = false; // when the hold began
+    QSet<QUrl> m_skipped;
     EnginePage* m_page;
     bool m_guarded = false;
     AddressRules::Guard m_guard = AddressRules::Guard::None;

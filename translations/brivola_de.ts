@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>Web Browser supporting Multi-Document and Full-Screen Browsing</source>
+        <translation>Webbrowser mit mehreren Fenstern und Vollbildmodus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Brivola 2.0</source>
+        <translation>Über Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>Disclaimer of warranty</source>
+        <translation>Gewährleistungsausschluss</translation>
+    </message>
+</context>
+<context>
+    <name>AddressCompletion</name>
+    <message>
+        <source>Visited pages</source>
+        <translation>Besuchte Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Go Backward</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Stop Loading Page</source>
+        <translation>Laden der Seite anhalten</translation>
+    </message>
+    <message>
+        <source>Go Foreward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Go Home</source>
+        <translation>Zur Startseite</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Im Web suchen</translation>
+    </message>
+    <message>
+        <source>Change IE4 Settings</source>
+        <translation>Interneteinstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Send E-mail</source>
+        <translation>E-Mail senden</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Die Seite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>MDI Browser</source>
+        <translation>MDI-Browser</translation>
+    </message>
+    <message>
+        <source>Enter URL</source>
+        <translation>Adresse eingeben</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Eingegebene Adressen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Internet options</source>
+        <translation>Internetoptionen</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>E-Mail senden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
+Started with an address, it opens that address when full-screen mode starts.
+While it runs, a second start hands its addresses to the running program and ends.
+Qt&apos;s own options (-platform, -style, ...) are taken by Qt.</source>
+        <translation>Brivola 2.0: eine Oberfläche zum Surfen im Web mit einem Rahmen für mehrere Fenster und einem Vollbildmodus.
+Mit einer Adresse gestartet, öffnet es diese Adresse, sobald der Vollbildmodus beginnt.
+Während es läuft, übergibt ein zweiter Start seine Adressen an das laufende Programm und endet.
+Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
+    </message>
+    <message>
+        <source>The page full-screen mode opens; the arguments are joined by spaces. After &quot;--&quot;, arguments that start with a dash are part of it too.</source>
+        <translation>Die Seite, die der Vollbildmodus öffnet; die Argumente werden mit Leerzeichen verbunden. Nach &quot;--&quot; gehören auch Argumente, die mit einem Bindestrich beginnen, dazu.</translation>
+    </message>
+    <message>
+        <source>[address...]</source>
+        <translation>[Adresse...]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Open each address in a new browser window of the frame instead.</source>
+        <translation>Stattdessen jede Adresse in einem neuen Browserfenster des Rahmens öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadsWindow</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Downloads of this session</source>
+        <translation>Downloads dieser Sitzung</translation>
+    </message>
+</context>
+<context>
+    <name>EnginePage</name>
+    <message>
+        <source>show notifications</source>
+        <translation>Benachrichtigungen anzeigen</translation>
+    </message>
+    <message>
+        <source>know your location</source>
+        <translation>Ihren Standort kennen</translation>
+    </message>
+    <message>
+        <source>use your microphone</source>
+        <translation>Ihr Mikrofon verwenden</translation>
+    </message>
+    <message>
+        <source>use your camera</source>
+        <translation>Ihre Kamera verwenden</translation>
+    </message>
+    <message>
+        <source>use your camera and microphone</source>
+        <translation>Ihre Kamera und Ihr Mikrofon verwenden</translation>
+    </message>
+    <message>
+        <source>hide and lock the mouse pointer</source>
+        <translation>den Mauszeiger ausblenden und festhalten</translation>
+    </message>
+    <message>
+        <source>share your screen</source>
+        <translation>Ihren Bildschirm teilen</translation>
+    </message>
+    <message>
+        <source>share your screen and its sound</source>
+        <translation>Ihren Bildschirm und seinen Ton teilen</translation>
+    </message>
+    <message>
+        <source>The certificate is not trusted.</source>
+        <translation>Dem Zertifikat wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>The certificate has expired, or is not valid yet.</source>
+        <translation>Das Zertifikat ist abgelaufen oder noch nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The certificate is for another site.</source>
+        <translation>Das Zertifikat gilt für eine andere Website.</translation>
+    </message>
+    <message>
+        <source>The certificate has been revoked.</source>
+        <translation>Das Zertifikat wurde widerrufen.</translation>
+    </message>
+    <message>
+        <source>its renderer crashed</source>
+        <translation>ihr Darstellungsprozess ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>its renderer was killed</source>
+        <translation>ihr Darstellungsprozess wurde beendet</translation>
+    </message>
+    <message>
+        <source>its renderer ended with status %1</source>
+        <translation>ihr Darstellungsprozess endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>%1 wants to %2.</source>
+        <translation>%1 möchte %2.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Ablehnen</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Continue anyway</source>
+        <translation>Trotzdem fortfahren</translation>
+    </message>
+    <message>
+        <source>The connection to %1 is not secure.
+
+%2</source>
+        <translation>Die Verbindung zu %1 ist nicht sicher.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>This page stopped</source>
+        <translation>Diese Seite wurde angehalten</translation>
+    </message>
+    <message>
+        <source>read and change your clipboard</source>
+        <translation>die Zwischenablage lesen und ändern</translation>
+    </message>
+    <message>
+        <source>see the fonts installed on your computer</source>
+        <translation>die auf Ihrem Computer installierten Schriftarten sehen</translation>
+    </message>
+    <message>
+        <source>Remember this decision</source>
+        <translation>Diese Entscheidung merken</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in page</source>
+        <translation>Auf der Seite suchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenToolbar</name>
+    <message>
+        <source>&amp;Q</source>
+        <translation>&amp;Q</translation>
+    </message>
+    <message>
+        <source>Jump!</source>
+        <translation>Los!</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mini</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Hide toolbar</source>
+        <translation>Werkzeugleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Eingegebene Adressen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenWindow</name>
+    <message>
+        <source>&amp;Q</source>
+        <translation>&amp;Q</translation>
+    </message>
+    <message>
+        <source>IE Error</source>
+        <translation>Browserfehler</translation>
+    </message>
+    <message>
+        <source>That page violates parental rules</source>
+        <translation>Diese Seite verstößt gegen die Regeln der Eltern</translation>
+    </message>
+    <message>
+        <source>Show toolbar</source>
+        <translation>Werkzeugleiste zeigen</translation>
+    </message>
+    <message>
+        <source>The list of restricted pages could not be read, so every page is refused. A parent can repair it with brivola-restrictions.
+
+%1</source>
+        <translation>Die Liste der gesperrten Seiten konnte nicht gelesen werden, daher wird jede Seite abgewiesen. Ein Elternteil kann sie mit brivola-restrictions reparieren.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The full-screen guard is damaged, so full-screen mode cannot be left. A parent can repair it with &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</source>
+        <translation>Der Schutz des Vollbildmodus ist beschädigt, daher kann der Vollbildmodus nicht verlassen werden. Ein Elternteil kann ihn mit &quot;brivola-restrictions --system passphrase&quot; reparieren.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>Verlauf &amp;leeren</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Search history</source>
+        <translation>Verlauf durchsuchen</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>Besuche</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Remove every page from the history?</source>
+        <translation>Alle Seiten aus dem Verlauf entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>InternetOptionsDialog</name>
+    <message>
+        <source>Internet Options</source>
+        <translation>Internetoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Home page:</source>
+        <translation>&amp;Startseite:</translation>
+    </message>
+    <message>
+        <source>&amp;Search page:</source>
+        <translation>S&amp;uchseite:</translation>
+    </message>
+    <message>
+        <source>Use &amp;Defaults</source>
+        <translation>&amp;Vorgaben verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cache, Cookies and History</source>
+        <translation>Cache, Cookies und Verlauf &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address.</source>
+        <translation>&quot;%1&quot; ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. %1</translation>
+    </message>
+    <message>
+        <source>Cache, cookies and history cleared; what sites stored goes as Brivola next starts.</source>
+        <translation>Cache, Cookies und Verlauf geleert; was Websites gespeichert haben, verschwindet beim nächsten Start von Brivola.</translation>
+    </message>
+    <message>
+        <source>Words typed in an address box are searched for here: %s in the address stands for them; without a %s, q=&lt;words&gt; is added.</source>
+        <translation>In ein Adressfeld getippte Wörter werden hier gesucht: %s in der Adresse steht für sie; ohne %s wird q=&lt;Wörter&gt; angehängt.</translation>
+    </message>
+    <message>
+        <source>Decisions remembered for sites</source>
+        <translation>Für Websites gemerkte Entscheidungen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Vergessen</translation>
+    </message>
+    <message>
+        <source>Decisions remembered for sites:</source>
+        <translation>Für Websites gemerkte Entscheidungen:</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Ablehnen</translation>
+    </message>
+    <message>
+        <source>%1 may %2: %3</source>
+        <translation>%1 darf %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New Browser</source>
+        <translation>Neuer Browser</translation>
+    </message>
+    <message>
+        <source>New QuickNote</source>
+        <translation>Neue QuickNote</translation>
+    </message>
+    <message>
+        <source>SystemInfo</source>
+        <translation>Systeminfo</translation>
+    </message>
+    <message>
+        <source>Organizer/Favorites</source>
+        <translation>Organizer/Favoriten</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Browser</source>
+        <translation>&amp;Neuer Browser</translation>
+    </message>
+    <message>
+        <source>New &amp;QuickNote</source>
+        <translation>Neue &amp;QuickNote</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads</source>
+        <translation>&amp;Downloads</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;System Informaton</source>
+        <translation>&amp;Systeminformationen</translation>
+    </message>
+    <message>
+        <source>&amp;Organizer and Favorites</source>
+        <translation>&amp;Organizer und Favoriten</translation>
+    </message>
+    <message>
+        <source>&amp;Internet Explorer Settings</source>
+        <translation>&amp;Interneteinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade Windows</source>
+        <translation>&amp;Überlappend anordnen</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontal</source>
+        <translation>&amp;Horizontal anordnen</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation>V&amp;ertikal anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>A download is still running. Exit and cancel it?</source>
+        <translation>Ein Download läuft noch. Beenden und ihn abbrechen?</translation>
+    </message>
+    <message>
+        <source>%1 downloads are still running. Exit and cancel them?</source>
+        <translation>%1 Downloads laufen noch. Beenden und sie abbrechen?</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>NamedListPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Both text boxes must be filled!</source>
+        <translation>Beide Textfelder müssen ausgefüllt sein!</translation>
+    </message>
+</context>
+<context>
+    <name>OrganizerWindow</name>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Remove Number</source>
+        <translation>Nummer entfernen</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Add Number</source>
+        <translation>Nummer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove URL</source>
+        <translation>Adresse entfernen</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Calender</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Internet Favorites</source>
+        <translation>Internetfavoriten</translation>
+    </message>
+    <message>
+        <source>Phone Numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Print Agenda</source>
+        <translation>Termine drucken</translation>
+    </message>
+    <message>
+        <source>Agenda</source>
+        <translation>Termine</translation>
+    </message>
+    <message>
+        <source>Clear Appointments</source>
+        <translation>Termine löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure</source>
+        <translation>Sind Sie sicher</translation>
+    </message>
+    <message>
+        <source>Clear the Schedule</source>
+        <translation>Termine löschen</translation>
+    </message>
+    <message>
+        <source>Agenda For: </source>
+        <translation>Termine für: </translation>
+    </message>
+    <message>
+        <source>The organizer&apos;s entries could not be saved. %1
+
+The organizer stays open with everything in it: try &quot;Done&quot; again, or copy your entries elsewhere.</source>
+        <translation>Die Einträge des Organizers konnten nicht gespeichert werden. %1
+
+Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noch einmal, oder kopieren Sie Ihre Einträge anderswohin.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Telefonnummern</translation>
+    </message>
+    <message>
+        <source>Internet favorites</source>
+        <translation>Internetfavoriten</translation>
+    </message>
+    <message>
+        <source>No day</source>
+        <translation>Kein Tag</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Leave full-screen mode</source>
+        <translation>Vollbildmodus verlassen</translation>
+    </message>
+    <message>
+        <source>Parent passphrase</source>
+        <translation>Passwort der Eltern</translation>
+    </message>
+    <message>
+        <source>A parent&apos;s passphrase is needed to leave full-screen mode.</source>
+        <translation>Zum Verlassen des Vollbildmodus ist das Passwort eines Elternteils nötig.</translation>
+    </message>
+    <message>
+        <source> Wait %1 seconds before the next try.</source>
+        <translation> Warten Sie %1 Sekunden bis zum nächsten Versuch.</translation>
+    </message>
+    <message>
+        <source>Wrong passphrase.</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Done, %1</source>
+        <translation>Fertig, %1</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No program here shows folders; the file is in %1</source>
+        <translation>Kein Programm hier zeigt Ordner an; die Datei liegt in %1</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>QuickNoteWindow</name>
+    <message>
+        <source>Save QuickNote</source>
+        <translation>QuickNote speichern</translation>
+    </message>
+    <message>
+        <source>The QuickNote could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die QuickNote konnte nicht unter &quot;%1&quot; gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt</source>
+        <translation>Textdateien (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>For Windows 95</source>
+        <translation>Für Windows 95</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteBrowsingMemory</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Brivola cannot keep its history, zoom and site permissions in %1 (%2). Until it ends, it remembers them in memory only.</source>
+        <translation>Brivola kann Verlauf, Zoom und Website-Berechtigungen nicht in %1 speichern (%2). Bis zum Ende behält es sie nur im Speicher.</translation>
+    </message>
+    <message>
+        <source>its layout %1 is not one this version of Brivola knows</source>
+        <translation>sein Aufbau %1 ist dieser Version von Brivola unbekannt</translation>
+    </message>
+    <message>
+        <source>The database of Brivola&apos;s history, zoom and site permissions was damaged. It was moved aside as %1, and a new one was started.</source>
+        <translation>Die Datenbank mit Brivolas Verlauf, Zoom und Website-Berechtigungen war beschädigt. Sie wurde als %1 beiseitegelegt, und eine neue wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>Brivola could not record its history, zoom or site permissions (%1). What it could not record is lost; browsing goes on.</source>
+        <translation>Brivola konnte Verlauf, Zoom oder Website-Berechtigungen nicht speichern (%1). Was nicht gespeichert werden konnte, ist verloren; das Surfen geht weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInfoWindow</name>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Cannot connect to this site or directory</source>
+        <translation>Keine Verbindung zu dieser Website oder diesem Verzeichnis möglich</translation>
+    </message>
+    <message>
+        <source>Printer Error</source>
+        <translation>Druckerfehler</translation>
+    </message>
+    <message>
+        <source>Blocked a window this page tried to open on its own</source>
+        <translation>Ein Fenster, das diese Seite von sich aus öffnen wollte, wurde blockiert</translation>
+    </message>
+</context>
+<context>
+    <name>TimeOnline</name>
+    <message>
+        <source>Time Online: %1 Hours %2 Minutes %3 Seconds </source>
+        <translation>Online-Zeit: %1 Stunden %2 Minuten %3 Sekunden </translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineBrowser</name>
+    <message>
+        <source>Save link as...</source>
+        <translation>Link speichern unter...</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Link öffnen</translation>
+    </message>
+</context>
+</TS>

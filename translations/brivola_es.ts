@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versión 2.0</translation>
+    </message>
+    <message>
+        <source>Web Browser supporting Multi-Document and Full-Screen Browsing</source>
+        <translation>Navegador web con varias ventanas y pantalla completa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Brivola 2.0</source>
+        <translation>Acerca de Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>Disclaimer of warranty</source>
+        <translation>Exención de garantía</translation>
+    </message>
+</context>
+<context>
+    <name>AddressCompletion</name>
+    <message>
+        <source>Visited pages</source>
+        <translation>Páginas visitadas</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Go Backward</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Stop Loading Page</source>
+        <translation>Detener la carga</translation>
+    </message>
+    <message>
+        <source>Go Foreward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Go Home</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>Reload Page</source>
+        <translation>Recargar la página</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Buscar en la web</translation>
+    </message>
+    <message>
+        <source>Change IE4 Settings</source>
+        <translation>Cambiar la configuración de Internet</translation>
+    </message>
+    <message>
+        <source>Send E-mail</source>
+        <translation>Enviar un correo</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>No se pudo imprimir la página.</translation>
+    </message>
+    <message>
+        <source>MDI Browser</source>
+        <translation>Navegador MDI</translation>
+    </message>
+    <message>
+        <source>Enter URL</source>
+        <translation>Escriba la dirección</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Direcciones escritas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Internet options</source>
+        <translation>Opciones de Internet</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>Enviar un correo</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
+Started with an address, it opens that address when full-screen mode starts.
+While it runs, a second start hands its addresses to the running program and ends.
+Qt&apos;s own options (-platform, -style, ...) are taken by Qt.</source>
+        <translation>Brivola 2.0: un entorno de navegación web con un marco de varias ventanas y un modo de pantalla completa.
+Iniciado con una dirección, abre esa dirección al comenzar el modo de pantalla completa.
+Mientras se ejecuta, un segundo inicio entrega sus direcciones al programa en marcha y termina.
+Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
+    </message>
+    <message>
+        <source>The page full-screen mode opens; the arguments are joined by spaces. After &quot;--&quot;, arguments that start with a dash are part of it too.</source>
+        <translation>La página que abre el modo de pantalla completa; los argumentos se unen con espacios. Tras &quot;--&quot;, también forman parte los argumentos que empiezan con un guion.</translation>
+    </message>
+    <message>
+        <source>[address...]</source>
+        <translation>[dirección...]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Open each address in a new browser window of the frame instead.</source>
+        <translation>Abrir en cambio cada dirección en una nueva ventana de navegación del marco.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadsWindow</name>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Downloads of this session</source>
+        <translation>Descargas de esta sesión</translation>
+    </message>
+</context>
+<context>
+    <name>EnginePage</name>
+    <message>
+        <source>show notifications</source>
+        <translation>mostrar notificaciones</translation>
+    </message>
+    <message>
+        <source>know your location</source>
+        <translation>conocer su ubicación</translation>
+    </message>
+    <message>
+        <source>use your microphone</source>
+        <translation>usar su micrófono</translation>
+    </message>
+    <message>
+        <source>use your camera</source>
+        <translation>usar su cámara</translation>
+    </message>
+    <message>
+        <source>use your camera and microphone</source>
+        <translation>usar su cámara y su micrófono</translation>
+    </message>
+    <message>
+        <source>hide and lock the mouse pointer</source>
+        <translation>ocultar y bloquear el puntero del ratón</translation>
+    </message>
+    <message>
+        <source>share your screen</source>
+        <translation>compartir su pantalla</translation>
+    </message>
+    <message>
+        <source>share your screen and its sound</source>
+        <translation>compartir su pantalla y su sonido</translation>
+    </message>
+    <message>
+        <source>The certificate is not trusted.</source>
+        <translation>El certificado no es de confianza.</translation>
+    </message>
+    <message>
+        <source>The certificate has expired, or is not valid yet.</source>
+        <translation>El certificado ha caducado o aún no es válido.</translation>
+    </message>
+    <message>
+        <source>The certificate is for another site.</source>
+        <translation>El certificado es de otro sitio.</translation>
+    </message>
+    <message>
+        <source>The certificate has been revoked.</source>
+        <translation>El certificado ha sido revocado.</translation>
+    </message>
+    <message>
+        <source>its renderer crashed</source>
+        <translation>su proceso de representación falló</translation>
+    </message>
+    <message>
+        <source>its renderer was killed</source>
+        <translation>su proceso de representación fue terminado</translation>
+    </message>
+    <message>
+        <source>its renderer ended with status %1</source>
+        <translation>su proceso de representación terminó con el estado %1</translation>
+    </message>
+    <message>
+        <source>%1 wants to %2.</source>
+        <translation>%1 quiere %2.</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Denegar</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Volver atrás</translation>
+    </message>
+    <message>
+        <source>Continue anyway</source>
+        <translation>Continuar de todos modos</translation>
+    </message>
+    <message>
+        <source>The connection to %1 is not secure.
+
+%2</source>
+        <translation>La conexión con %1 no es segura.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>This page stopped</source>
+        <translation>Esta página se detuvo</translation>
+    </message>
+    <message>
+        <source>read and change your clipboard</source>
+        <translation>leer y cambiar su portapapeles</translation>
+    </message>
+    <message>
+        <source>see the fonts installed on your computer</source>
+        <translation>ver las fuentes instaladas en su equipo</translation>
+    </message>
+    <message>
+        <source>Remember this decision</source>
+        <translation>Recordar esta decisión</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in page</source>
+        <translation>Buscar en la página</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenToolbar</name>
+    <message>
+        <source>&amp;Q</source>
+        <translation>&amp;Q</translation>
+    </message>
+    <message>
+        <source>Jump!</source>
+        <translation>¡Ir!</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mini</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Hide toolbar</source>
+        <translation>Ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Addresses entered</source>
+        <translation>Direcciones escritas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenWindow</name>
+    <message>
+        <source>&amp;Q</source>
+        <translation>&amp;Q</translation>
+    </message>
+    <message>
+        <source>IE Error</source>
+        <translation>Error del navegador</translation>
+    </message>
+    <message>
+        <source>That page violates parental rules</source>
+        <translation>Esa página infringe las normas parentales</translation>
+    </message>
+    <message>
+        <source>Show toolbar</source>
+        <translation>Mostrar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>The list of restricted pages could not be read, so every page is refused. A parent can repair it with brivola-restrictions.
+
+%1</source>
+        <translation>No se pudo leer la lista de páginas restringidas, así que se rechaza toda página. Un padre o una madre puede repararla con brivola-restrictions.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The full-screen guard is damaged, so full-screen mode cannot be left. A parent can repair it with &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</source>
+        <translation>La protección del modo de pantalla completa está dañada, así que no se puede salir de él. Un padre o una madre puede repararla con &quot;brivola-restrictions --system passphrase&quot;.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>&amp;Borrar historial</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Search history</source>
+        <translation>Buscar en el historial</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>Visitas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Remove every page from the history?</source>
+        <translation>¿Quitar todas las páginas del historial?</translation>
+    </message>
+</context>
+<context>
+    <name>InternetOptionsDialog</name>
+    <message>
+        <source>Internet Options</source>
+        <translation>Opciones de Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Home page:</source>
+        <translation>Página de &amp;inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;Search page:</source>
+        <translation>Página de &amp;búsqueda:</translation>
+    </message>
+    <message>
+        <source>Use &amp;Defaults</source>
+        <translation>Usar &amp;predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cache, Cookies and History</source>
+        <translation>&amp;Borrar caché, cookies e historial</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address.</source>
+        <translation>&quot;%1&quot; no es una dirección web.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. %1</source>
+        <translation>No se pudo guardar la configuración. %1</translation>
+    </message>
+    <message>
+        <source>Cache, cookies and history cleared; what sites stored goes as Brivola next starts.</source>
+        <translation>Caché, cookies e historial borrados; lo que guardaron los sitios desaparece en el próximo inicio de Brivola.</translation>
+    </message>
+    <message>
+        <source>Words typed in an address box are searched for here: %s in the address stands for them; without a %s, q=&lt;words&gt; is added.</source>
+        <translation>Las palabras escritas en un cuadro de dirección se buscan aquí: %s en la dirección las representa; sin %s, se añade q=&lt;palabras&gt;.</translation>
+    </message>
+    <message>
+        <source>Decisions remembered for sites</source>
+        <translation>Decisiones recordadas para los sitios</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Olvidar</translation>
+    </message>
+    <message>
+        <source>Decisions remembered for sites:</source>
+        <translation>Decisiones recordadas para los sitios:</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Deny</source>
+        <translation>Denegar</translation>
+    </message>
+    <message>
+        <source>%1 may %2: %3</source>
+        <translation>%1 puede %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>New QuickNote</source>
+        <translation>Nueva QuickNote</translation>
+    </message>
+    <message>
+        <source>SystemInfo</source>
+        <translation>Info del sistema</translation>
+    </message>
+    <message>
+        <source>Organizer/Favorites</source>
+        <translation>Organizador/Favoritos</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>P. completa</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Browser</source>
+        <translation>&amp;Nuevo navegador</translation>
+    </message>
+    <message>
+        <source>New &amp;QuickNote</source>
+        <translation>Nueva &amp;QuickNote</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads</source>
+        <translation>&amp;Descargas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;System Informaton</source>
+        <translation>Información del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Organizer and Favorites</source>
+        <translation>&amp;Organizador y favoritos</translation>
+    </message>
+    <message>
+        <source>&amp;Internet Explorer Settings</source>
+        <translation>Configuración de &amp;Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade Windows</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontal</source>
+        <translation>Mosaico &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertical</source>
+        <translation>Mosaico &amp;vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>A download is still running. Exit and cancel it?</source>
+        <translation>Una descarga sigue en curso. ¿Salir y cancelarla?</translation>
+    </message>
+    <message>
+        <source>%1 downloads are still running. Exit and cancel them?</source>
+        <translation>%1 descargas siguen en curso. ¿Salir y cancelarlas?</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
+    </message>
+</context>
+<context>
+    <name>NamedListPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Both text boxes must be filled!</source>
+        <translation>¡Hay que rellenar los dos cuadros de texto!</translation>
+    </message>
+</context>
+<context>
+    <name>OrganizerWindow</name>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mié</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>Jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Remove Number</source>
+        <translation>Quitar número</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Add Number</source>
+        <translation>Añadir número</translation>
+    </message>
+    <message>
+        <source>Remove URL</source>
+        <translation>Quitar dirección</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Añadir dirección</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>Calender</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Internet Favorites</source>
+        <translation>Favoritos de Internet</translation>
+    </message>
+    <message>
+        <source>Phone Numbers</source>
+        <translation>Números de teléfono</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Listo</translation>
+    </message>
+    <message>
+        <source>Print Agenda</source>
+        <translation>Imprimir agenda</translation>
+    </message>
+    <message>
+        <source>Agenda</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Clear Appointments</source>
+        <translation>Borrar citas</translation>
+    </message>
+    <message>
+        <source>Are you sure</source>
+        <translation>¿Está seguro</translation>
+    </message>
+    <message>
+        <source>Clear the Schedule</source>
+        <translation>Borrar la agenda</translation>
+    </message>
+    <message>
+        <source>Agenda For: </source>
+        <translation>Agenda del: </translation>
+    </message>
+    <message>
+        <source>The organizer&apos;s entries could not be saved. %1
+
+The organizer stays open with everything in it: try &quot;Done&quot; again, or copy your entries elsewhere.</source>
+        <translation>No se pudieron guardar las entradas del organizador. %1
+
+El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de nuevo, o copie sus entradas en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Phone numbers</source>
+        <translation>Números de teléfono</translation>
+    </message>
+    <message>
+        <source>Internet favorites</source>
+        <translation>Favoritos de Internet</translation>
+    </message>
+    <message>
+        <source>No day</source>
+        <translation>Ningún día</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Leave full-screen mode</source>
+        <translation>Salir del modo de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Parent passphrase</source>
+        <translation>Contraseña parental</translation>
+    </message>
+    <message>
+        <source>A parent&apos;s passphrase is needed to leave full-screen mode.</source>
+        <translation>Se necesita la contraseña de un padre o una madre para salir del modo de pantalla completa.</translation>
+    </message>
+    <message>
+        <source> Wait %1 seconds before the next try.</source>
+        <translation> Espere %1 segundos antes del próximo intento.</translation>
+    </message>
+    <message>
+        <source>Wrong passphrase.</source>
+        <translation>Contraseña incorrecta.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Done, %1</source>
+        <translation>Terminado, %1</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>No program here shows folders; the file is in %1</source>
+        <translation>Ningún programa aquí muestra carpetas; el archivo está en %1</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>QuickNoteWindow</name>
+    <message>
+        <source>Save QuickNote</source>
+        <translation>Guardar QuickNote</translation>
+    </message>
+    <message>
+        <source>The QuickNote could not be saved to &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar la QuickNote en &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt</source>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versión 2.0</translation>
+    </message>
+    <message>
+        <source>For Windows 95</source>
+        <translation>Para Windows 95</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteBrowsingMemory</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>Brivola cannot keep its history, zoom and site permissions in %1 (%2). Until it ends, it remembers them in memory only.</source>
+        <translation>Brivola no puede guardar su historial, zoom y permisos de sitios en %1 (%2). Hasta que termine, los recuerda solo en memoria.</translation>
+    </message>
+    <message>
+        <source>its layout %1 is not one this version of Brivola knows</source>
+        <translation>esta versión de Brivola no conoce su estructura %1</translation>
+    </message>
+    <message>
+        <source>The database of Brivola&apos;s history, zoom and site permissions was damaged. It was moved aside as %1, and a new one was started.</source>
+        <translation>La base de datos del historial, el zoom y los permisos de sitios de Brivola estaba dañada. Se apartó como %1 y se creó una nueva.</translation>
+    </message>
+    <message>
+        <source>Brivola could not record its history, zoom or site permissions (%1). What it could not record is lost; browsing goes on.</source>
+        <translation>Brivola no pudo registrar su historial, zoom o permisos de sitios (%1). Lo que no pudo registrar se pierde; la navegación continúa.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInfoWindow</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Información del sistema</translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation>Información del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Cannot connect to this site or directory</source>
+        <translation>No se puede conectar con este sitio o directorio</translation>
+    </message>
+    <message>
+        <source>Printer Error</source>
+        <translation>Error de impresora</translation>
+    </message>
+    <message>
+        <source>Blocked a window this page tried to open on its own</source>
+        <translation>Se bloqueó una ventana que esta página intentó abrir por su cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>TimeOnline</name>
+    <message>
+        <source>Time Online: %1 Hours %2 Minutes %3 Seconds </source>
+        <translation>En línea: %1 horas %2 minutos %3 segundos </translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineBrowser</name>
+    <message>
+        <source>Save link as...</source>
+        <translation>Guardar enlace como...</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimir %1</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Abrir enlace</translation>
+    </message>
+</context>
+</TS>
