@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream man-db
-    qt6-l10n-tools qt6-translations-l10n dbus
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dbus
     "$@"
 )
 # From Debian 13 on, Qt's SVG plugins, which draw the program's own pictures, are packaged apart.
