@@ -61,6 +61,7 @@ if [ -n "${BRIVOLA_ROOT:-}" ]; then
     keep=true
 else
     root=$(mktemp -d /var/tmp/brivola-root.XXXXXX)
+    chmod 755 "$root" # the root folder of the system inside: other users must reach /tmp
     keep=false
 fi
 
