@@ -214,6 +214,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!titles.isEmpty() &&
                                      titles.last()[0].toString() == QString::fromLatin1(title),
                                  kLoadTimeout);
+
+        // A window closed while its page is too busy to tell the whole title goes quietly.
+        m_server.setPage("/busy",
+                         "<title>" + title +
+                             "</title><script>"
+                             "for (const end = Date.now() + 3000; Date.now() < end;);</script>");
+        Engine busy(true);
+        QSignalSpy cut(busy.browser.get(), &BrowserControl::titleChanged);
+        busy.browser->navigate(m_server.url("/busy").toString());
+        QTRY_VERIFY_WITH_TIMEOUT(!cut.isEmpty(), kLoadTimeout);
+        busy.browser.reset();
     }
 
     // The address box shows the address of the page after redirects, moves within the page,

@@ -94,10 +94,12 @@ WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settin
     connectEngineEvents();
 }
 
-// A page still filling the screen goes back to its view before either goes.
+// A page still filling the screen goes back to its view before either goes. The view and its
+// page go while this window is whole: the page answers its unanswered scripts as it goes.
 WebEngineBrowser::~WebEngineBrowser()
 {
     leavePageFullScreen();
+    delete m_view;
 }
 
 void WebEngineBrowser::connectEngineEvents()
