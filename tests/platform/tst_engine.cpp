@@ -227,6 +227,27 @@ private slots:
         busy.browser.reset();
     }
 
+    // A move back or forward, the engine's own or a page's script, passes over a skipped entry
+    // and never loads it again.
+    void movesPassOverSkippedEntries()
+    {
+        Engine e(true);
+        for (const QString name : {"one", "two", "three"}) {
+            m_server.setPage("/" + name, "<title>" + name.toLatin1() + "</title>");
+            QVERIFY(e.open(m_server.url("/" + name), name));
+        }
+        e.browser->skipInHistory(m_server.url("/two").toString());
+        QSignalSpy titles(e.browser.get(), &BrowserControl::titleChanged);
+        e.page()->triggerAction(QWebEnginePage::Back);
+        QVERIFY(e.shows("one"));
+        e.page()->runJavaScript("history.forward()");
+        QVERIFY(e.shows("three"));
+        e.page()->runJavaScript("history.go(-1)");
+        QVERIFY(e.shows("one"));
+        for (const QList<QVariant>& title : titles)
+            QCOMPARE_NE(title[0].toString(), "two");
+    }
+
     // The address box shows the address of the page after redirects, moves within the page,
     // back and forward, and never a password.
     void addressBoxFollowsNavigation()

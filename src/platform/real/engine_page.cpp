@@ -160,6 +160,10 @@ bool EnginePage::accepts(const QUrl& url, NavigationType type, bool isMainFrame)
 // A "#" link stays within the document shown.
 bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
+    if (isMainFrame && type == NavigationTypeBackForward && m_skipped.contains(url)) {
+        emit skippedEntryRequested(url);
+        return false;
+    }
     if (!accepts(url, type, isMainFrame))
         return false;
     const bool withinDocument =

@@ -7,6 +7,7 @@
 
 #include "core/address_rules.h"
 
+#include <QSet>
 #include <QWebEnginePage>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QWebEnginePermission>
@@ -42,12 +43,17 @@ public:
     bool showsStopPage() const { return !m_stoppedUrl.isEmpty(); }
     // The window that shows the page, where its questions go; none while no view shows it.
     static QWidget* windowOf(const QWebEnginePage* page);
+    // No move back or forward, the engine's own or a script's, loads this address again.
+    void skipInHistory(const QUrl& url) { m_skipped.insert(url); }
+    bool skippedInHistory(const QUrl& url) const { return m_skipped.contains(url); }
 
 signals:
     // A guarded page did not go to this address.
     void navigationRefused(const QUrl& url);
     // The main frame goes to another document, before anything of it has arrived.
     void documentRequested();
+    // A move back or forward aimed at a skipped entry, and did not go.
+    void skippedEntryRequested(const QUrl& url);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -76,6 +82,7 @@ private:
     bool m_answerUnasked = false;
     AddressRules::Guard m_guard = AddressRules::Guard::None;
     bool m_guarded = false;
+    QSet<QUrl> m_skipped;
     bool m_showingStop = false; // the stop page is being set, under the stopped page's address
     QUrl m_stoppedUrl;          // the page that stopped, while its stop page shows
     // The site (or proxy) and realm the last login was given for, until the page has loaded:

@@ -107,9 +107,14 @@ void WebEngineBrowser::connectEngineEvents()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
     connect(m_page, &EnginePage::navigationRefused, this,
             [this](const QUrl& url) { emit navigationRefused(url.toString()); });
-    connect(m_page, &QWebEnginePage::urlChanged, this,
-            [this](const QUrl& url) { emit urlChanged(url.toString()); });
+    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        m_shownEntry = m_page->history()->currentItemIndex();
+        emit urlChanged(url.toString());
+    });
     connect(m_page, &EnginePage::documentRequested, this, &BrowserControl::documentRequested);
+    // Not while the engine asks whether to go.
+    connect(m_page, &EnginePage::skippedEntryRequested, this, &WebEngineBrowser::passOverSkipped,
+            Qt::QueuedConnection);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit documentStarted();
         emit statusTextChanged(m_page->url().toString());
@@ -183,28 +188,43 @@ void WebEngineBrowser::navigate(const QString& typed)
 
 void WebEngineBrowser::goBack()
 {
-    if (!stepInHistory(-1))
+    if (!stepInHistory(m_page->history()->currentItemIndex(), -1))
         throw BrowserError(QStringLiteral("There is no earlier page"));
 }
 
 void WebEngineBrowser::goForward()
 {
-    if (!stepInHistory(1))
+    if (!stepInHistory(m_page->history()->currentItemIndex(), 1))
         throw BrowserError(QStringLiteral("There is no later page"));
 }
 
-bool WebEngineBrowser::stepInHistory(int by)
+bool WebEngineBrowser::stepInHistory(int from, int by)
 {
     QWebEngineHistory* history = m_page->history();
-    for (int index = history->currentItemIndex() + by; index >= 0 && index < history->count();
-         index += by) {
+    for (int index = from + by; index >= 0 && index < history->count(); index += by) {
         const QWebEngineHistoryItem item = history->itemAt(index);
-        if (m_skipped.contains(item.url()))
+        if (m_page->skippedInHistory(item.url()))
             continue;
         history->goToItem(item);
         return true;
     }
     return false;
+}
+
+// The move goes on past the skipped entry the same way. Until the refusal is through the engine
+// counts the entry aimed at as current, so the way is told from the entry shown.
+void WebEngineBrowser::passOverSkipped(const QUrl& url)
+{
+    const QWebEngineHistory* history = m_page->history();
+    for (int distance = 1; distance < history->count(); ++distance) {
+        for (const int by : {-1, 1}) {
+            const int index = m_shownEntry + by * distance;
+            if (index >= 0 && index < history->count() && history->itemAt(index).url() == url) {
+                stepInHistory(index, by);
+                return;
+            }
+        }
+    }
 }
 
 void WebEngineBrowser::goHome()
@@ -272,7 +292,7 @@ void WebEngineBrowser::setPictureHeld(bool held)
 
 void WebEngineBrowser::skipInHistory(const QString& address)
 {
-    m_skipped.insert(QUrl(address));
+    m_page->skipInHistory(QUrl(address));
 }
 
 void WebEngineBrowser::findText(const QString& text, bool backward)

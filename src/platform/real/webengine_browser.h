@@ -5,7 +5,6 @@
 #include "platform/browser_control.h"
 
 #include <QPointer>
-#include <QSet>
 #include <QUrl>
 
 #include <memory>
@@ -52,8 +51,10 @@ private:
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
     QShortcut* escapeLeavesFullScreen(QWidget* scope);
-    // Goes by steps of one entry (back -1, forward 1) to the nearest entry not skipped.
-    bool stepInHistory(int by);
+    // Goes by steps of one entry from the one given (back -1, forward 1) to the nearest entry not
+    // skipped.
+    bool stepInHistory(int from, int by);
+    void passOverSkipped(const QUrl& url);
 
     void takeSiteZoom(const QUrl& url);
 
@@ -63,7 +64,7 @@ private:
     // In the view's place while the picture is held.
     QLabel* m_heldPicture;
     bool m_viewHadFocus = false; // when the hold began
-    QSet<QUrl> m_skipped;
+    int m_shownEntry = 0;        // in the history, when the page's address last changed
     EnginePage* m_page;
     bool m_guarded = false;
     AddressRules::Guard m_guard = AddressRules::Guard::None;
