@@ -170,7 +170,7 @@ bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
         type != NavigationTypeReload && url.hasFragment() &&
         url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
     if (isMainFrame && !withinDocument)
-        emit documentRequested();
+        emit documentRequested(url);
     return true;
 }
 

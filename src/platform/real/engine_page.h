@@ -51,7 +51,7 @@ signals:
     // A guarded page did not go to this address.
     void navigationRefused(const QUrl& url);
     // The main frame goes to another document, before anything of it has arrived.
-    void documentRequested();
+    void documentRequested(const QUrl& url);
     // A move back or forward aimed at a skipped entry, and did not go.
     void skippedEntryRequested(const QUrl& url);
 

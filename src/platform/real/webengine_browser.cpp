@@ -28,6 +28,18 @@ namespace {
 
 constexpr qsizetype kEngineTitleCut = 4096;
 
+// The index of the entry at this address nearest to the one given, or -1.
+int nearestEntry(const QWebEngineHistory& history, const QUrl& url, int from)
+{
+    for (int distance = 0; distance < history.count(); ++distance) {
+        for (const int index : {from - distance, from + distance}) {
+            if (index >= 0 && index < history.count() && history.itemAt(index).url() == url)
+                return index;
+        }
+    }
+    return -1;
+}
+
 // Addresses with any other scheme (mailto:, tel:, ...) belong to the desktop's own handlers.
 bool engineLoads(const QUrl& url)
 {
@@ -107,11 +119,10 @@ void WebEngineBrowser::connectEngineEvents()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::passTitle);
     connect(m_page, &EnginePage::navigationRefused, this,
             [this](const QUrl& url) { emit navigationRefused(url.toString()); });
-    connect(m_page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
-        m_shownEntry = m_page->history()->currentItemIndex();
-        emit urlChanged(url.toString());
-    });
+    connect(m_page, &QWebEnginePage::urlChanged, this,
+            [this](const QUrl& url) { emit urlChanged(url.toString()); });
     connect(m_page, &EnginePage::documentRequested, this, &BrowserControl::documentRequested);
+    connect(m_page, &EnginePage::documentRequested, this, &WebEngineBrowser::takeSiteZoom);
     // Not while the engine asks whether to go.
     connect(m_page, &EnginePage::skippedEntryRequested, this, &WebEngineBrowser::passOverSkipped,
             Qt::QueuedConnection);
@@ -211,20 +222,16 @@ bool WebEngineBrowser::stepInHistory(int from, int by)
     return false;
 }
 
-// The move goes on past the skipped entry the same way. Until the refusal is through the engine
-// counts the entry aimed at as current, so the way is told from the entry shown.
+// The move goes on past the skipped entry, the same way. Until the refusal is through some
+// engines count the entry aimed at as current; the entry shown is the nearest at the page's
+// address.
 void WebEngineBrowser::passOverSkipped(const QUrl& url)
 {
-    const QWebEngineHistory* history = m_page->history();
-    for (int distance = 1; distance < history->count(); ++distance) {
-        for (const int by : {-1, 1}) {
-            const int index = m_shownEntry + by * distance;
-            if (index >= 0 && index < history->count() && history->itemAt(index).url() == url) {
-                stepInHistory(index, by);
-                return;
-            }
-        }
-    }
+    const QWebEngineHistory& history = *m_page->history();
+    const int shown = nearestEntry(history, m_page->url(), history.currentItemIndex());
+    const int aimedAt = nearestEntry(history, url, shown);
+    if (shown >= 0 && aimedAt >= 0)
+        stepInHistory(aimedAt, aimedAt < shown ? -1 : 1);
 }
 
 void WebEngineBrowser::goHome()

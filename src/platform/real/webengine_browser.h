@@ -64,7 +64,6 @@ private:
     // In the view's place while the picture is held.
     QLabel* m_heldPicture;
     bool m_viewHadFocus = false; // when the hold began
-    int m_shownEntry = 0;        // in the history, when the page's address last changed
     EnginePage* m_page;
     bool m_guarded = false;
     AddressRules::Guard m_guard = AddressRules::Guard::None;

@@ -48,8 +48,10 @@ void clearSiteDataIfMarked(const QString& storage)
 void removeEngineDefault(const QString& folder)
 {
     QDir engineDefault(folder);
-    if (engineDefault.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) ==
-        QStringList{QStringLiteral("user_prefs.json")})
+    QStringList entries =
+        engineDefault.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    entries.removeOne(QStringLiteral("user_prefs.json")); // Qt 6.8 leaves the folder empty
+    if (entries.isEmpty())
         engineDefault.removeRecursively();
     QDir().rmdir(QFileInfo(folder).path()); // "QtWebEngine", when nothing else is in it
 }
