@@ -1,5 +1,7 @@
 #include "core/passphrase.h"
 
+#include <QByteArrayList>
+
 #include <algorithm>
 #include <sodium.h>
 #include <stdexcept>
@@ -44,8 +46,11 @@ bool isDamaged(const QString& hash)
 {
     initialise();
     const QByteArray text = hash.toLatin1();
-    // Another algorithm's hash, or no hash at all, is not what this program stores.
+    // Another algorithm's hash, or no hash at all, is not what this program stores: its salt and
+    // hash are 16 and 32 bytes in unpadded Base64, which newer libsodium no longer checks here.
+    const QList<QByteArray> fields = text.split('$');
     return hash.size() >= crypto_pwhash_STRBYTES || !text.startsWith(crypto_pwhash_STRPREFIX) ||
+           fields.size() != 6 || fields[4].size() != 22 || fields[5].size() != 43 ||
            crypto_pwhash_str_needs_rehash(text.constData(), kOperations, kMemory) < 0;
 }
 
