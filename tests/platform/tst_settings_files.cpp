@@ -190,17 +190,6 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList({"*.damaged-*"}), copies);
     }
 
-    void deleteSection()
-    {
-        QtSettingsStore store(m_dir->path());
-        store.write(kApp, "Data", "0", "4/19/1998");
-        store.write(kApp, "Phone", "Number", "0");
-        store.deleteSection(kApp, "data");
-        QCOMPARE(store.read(kApp, "Data", "0", "gone"), "gone");
-        QVERIFY_THROWS_EXCEPTION(StoreError, store.deleteSection(kApp, "Data"));
-        QCOMPARE(fileBytes(path()), "[Phone]\nNumber=0\n");
-    }
-
     void changesByAnotherProgramAreSeen()
     {
         QtSettingsStore reader(m_dir->path());
