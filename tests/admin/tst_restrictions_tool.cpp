@@ -133,8 +133,10 @@ private slots:
             QTest::newRow(name) << file << fileMode << dropIn << dropInMode << output;
         };
         row("folder missing", "", 0, "", 0, "0 ");
-        row("readable, with a drop-in list", list, 0644, "dice\n# comment\npoker\n", 0644,
-            "0 casino\ndice\npoker\n");
+        // A drop-in list holds one entry a line, in UTF-8; blanks and comments are left out.
+        row("readable, with a drop-in list", list, 0644,
+            "\ufeffdice\r\n\n  bad word \n# gambling sites\n\u00e9cole\n", 0644,
+            "0 casino\ndice\nbad word\n\u00e9cole\n");
         row("drop-in list alone", "", 0, "dice", 0644, "0 dice\n");
         row("file unreadable", list, 0600, "", 0, "1 Permission denied");
         row("file damaged", "[Restrictions\nNumber=1\n0=casino\n", 0644, "", 0, "1 is damaged");
@@ -252,6 +254,13 @@ private slots:
         QCOMPARE(run({"--system", "start-full-screen", "off"}), 0);
         QCOMPARE(machine().startFullScreen, false);
         QCOMPARE(machine().problem, QString());
+        // Written by hand: letter case does not matter; neither on nor off fails closed.
+        for (const char* start : {"ON", "yes"}) {
+            QVERIFY(writeFile(m_dir->filePath("system/Brivola.ini"),
+                              QByteArray("[Full Screen]\nStart=") + start + '\n'));
+            QCOMPARE(machine().startFullScreen, qstrcmp(start, "ON") == 0);
+        }
+        QVERIFY2(machine().problem.contains("neither on nor off"), qPrintable(machine().problem));
     }
 
     // Programs adding at the same time take turns: none loses another's word.

@@ -5,7 +5,6 @@
 #include "core/file_name.h"
 #include "core/history_index.h"
 #include "core/leading_number.h"
-#include "core/machine_settings.h"
 #include "core/month_grid.h"
 #include "core/named_list_store.h"
 #include "core/passphrase.h"
@@ -13,7 +12,6 @@
 #include "core/time_online.h"
 #include "core/window_arrangement.h"
 #include "platform/refusal_log.h"
-#include "support/fake_settings_store.h"
 #include "support/test_main.h"
 
 #include <QDate>
@@ -256,55 +254,6 @@ private slots:
         QFETCH(QString, title);
         const RestrictionList list({"casino", "poker", "porn", "σίσυφος", "strasse"});
         QTEST(!list.matches(title).isEmpty(), "refused");
-    }
-
-    // A drop-in list file: one entry a line, in UTF-8.
-    void listFiles_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("lines, blanks and comments")
-            << QByteArray("casino\r\n\n  bad word \n# gambling sites\n\xc3\xa9"
-                          "cole\n")
-            << QStringList{"casino", "bad word", "\u00E9cole"};
-        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
-                                                       "dice")
-                                         << QStringList{"dice"};
-        QTest::newRow("not UTF-8") << QByteArray("casino\n\xe9"
-                                                 "cole\n")
-                                   << QStringList{"(unreadable)"};
-    }
-
-    void listFiles()
-    {
-        QFETCH(QByteArray, bytes);
-        QTEST(Restrictions::entriesOfListFile(bytes).value_or(QStringList{"(unreadable)"}),
-              "entries");
-    }
-
-    // The machine's start setting is on or off, letter case ignored; anything else is a
-    // problem, which fails closed. Unreadable files and lists: tst_restrictions_tool.
-    void startSetting_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<bool>("startFullScreen");
-        QTest::addColumn<QString>("problem"); // a part of it
-        QTest::newRow("off by default") << "" << false << "";
-        QTest::newRow("on") << "On" << true << "";
-        QTest::newRow("neither") << "yes" << false << "neither on nor off";
-    }
-
-    void startSetting()
-    {
-        QFETCH(QString, start);
-        QFETCH(QString, problem);
-        FakeSettingsStore store;
-        if (!start.isEmpty())
-            store.write("Brivola", "Full Screen", "Start", start);
-        const MachineSettings settings = machineSettingsOf(store, {}, {});
-        QTEST(settings.startFullScreen, "startFullScreen");
-        QCOMPARE(settings.problem.isEmpty(), problem.isEmpty());
-        QVERIFY2(settings.problem.contains(problem), qPrintable(settings.problem));
     }
 
     // Only the right passphrase verifies; a damaged hash verifies nothing. Misses after the
