@@ -96,16 +96,27 @@ private slots:
         QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=casino\n");
     }
 
-    // The machine's list is its own, and only an administrator saves it.
+    // The machine's list is its own, and only an administrator saves it. Written under a
+    // umask that closes everything, every user can read it; a folder an earlier umask closed
+    // is opened again.
     void systemWideList()
     {
+        const QString system = m_dir->filePath("system");
+        QVERIFY(QDir().mkpath(system));
+        QVERIFY(QFile::setPermissions(system, QFileDevice::Permissions(0x7000)));
         QCOMPARE(run({"add", "dice"}), 0);
-        QCOMPARE(run({"--system", "add", "casino"}), 0);
+        const mode_t umaskBefore = ::umask(077);
+        const int added = run({"--system", "add", "casino"});
+        ::umask(umaskBefore);
+        QCOMPARE(added, 0);
+        QCOMPARE(int(QFileInfo(system).permissions() & 0x0777), 0x0755);
+        QCOMPARE(int(QFileInfo(system + "/Brivola.ini").permissions() & 0x0777), 0x0644);
         QCOMPARE(run({"--system", "list"}), 0);
         QCOMPARE(m_out, "casino\n");
         QCOMPARE(fileText(), "[Restrictions]\nNumber=1\n0=dice\n");
-        QVERIFY(QFile::setPermissions(m_dir->filePath("system"),
-                                      QFileDevice::Permissions(0x7005))); // rwx---r-x
+        // Others may read the folders but not write the machine's.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(system, QFileDevice::Permissions(0x7005)));
         const auto result = ForkedChild::run(ForkedChild::Setting::Unprivileged, [&] {
             return QString::number(run({"--system", "add", "poker"})) + ' ' + m_err;
         });
@@ -191,21 +202,6 @@ private slots:
                      !help.contains("nowhere"),
                  qPrintable(help));
         QVERIFY(MachineSettingsFiles::builtInFolder().endsWith("/xdg/brivola"));
-    }
-
-    // Written under a umask that closes everything, the machine's settings are readable by
-    // every user; a folder an earlier umask closed is opened again.
-    void machineSettingsReadableByEveryone()
-    {
-        const QString system = m_dir->filePath("system");
-        QVERIFY(QDir().mkpath(system));
-        QVERIFY(QFile::setPermissions(system, QFileDevice::Permissions(0x7000)));
-        const mode_t umaskBefore = ::umask(077);
-        const int added = run({"--system", "add", "casino"});
-        ::umask(umaskBefore);
-        QCOMPARE(added, 0);
-        QCOMPARE(int(QFileInfo(system).permissions() & 0x0777), 0x0755);
-        QCOMPARE(int(QFileInfo(system + "/Brivola.ini").permissions() & 0x0777), 0x0644);
     }
 
     void passphrase_data()
