@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
 
 // Runs the answer on the modal dialog once it shows; a dialog the answer leaves open (as a
@@ -40,25 +38,23 @@ class TestRealPlatform : public QObject {
 private slots:
     void messageBoxes_data()
     {
-        using B = MessageBox::Buttons;
         using A = MessageBox::Answer;
+        using B = MessageBox::Buttons;
         QTest::addColumn<MessageBox::Buttons>("buttons");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("clicked"); // a QMessageBox::StandardButton; 0 for Esc
+        QTest::addColumn<int>("offered"); // QMessageBox::StandardButtons
+        QTest::addColumn<int>("clicked"); // one of them; 0 for Esc
         QTest::addColumn<MessageBox::Answer>("answer");
-        QTest::addColumn<QList<int>>("offered");
-        const QList<int> saveDiscardCancel{QMessageBox::Save, QMessageBox::Discard,
-                                           QMessageBox::Cancel};
-        QTest::newRow("OK") << B::Ok << Texts::kProductTitle << int(QMessageBox::Ok) << A::Ok
-                            << QList<int>{QMessageBox::Ok};
-        QTest::newRow("Yes") << B::YesNo << "Clear the Schedule" << int(QMessageBox::Yes) << A::Yes
-                             << QList<int>{QMessageBox::Yes, QMessageBox::No};
-        QTest::newRow("Esc on Yes/No") << B::YesNo << "Clear the Schedule" << 0 << A::No
-                                       << QList<int>{QMessageBox::Yes, QMessageBox::No};
-        QTest::newRow("Discard") << B::SaveDiscardCancel << "QuickNote" << int(QMessageBox::Discard)
-                                 << A::Discard << saveDiscardCancel;
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        const int saveDiscardCancel =
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        QTest::newRow("OK") << B::Ok << Texts::kProductTitle << int(QMessageBox::Ok)
+                            << int(QMessageBox::Ok) << A::Ok;
+        QTest::newRow("Esc on Yes/No") << B::YesNo << "Clear the Schedule" << yesNo << 0 << A::No;
+        QTest::newRow("Discard") << B::SaveDiscardCancel << "QuickNote" << saveDiscardCancel
+                                 << int(QMessageBox::Discard) << A::Discard;
         QTest::newRow("Esc on Save/Discard/Cancel")
-            << B::SaveDiscardCancel << "QuickNote" << 0 << A::Cancel << saveDiscardCancel;
+            << B::SaveDiscardCancel << "QuickNote" << saveDiscardCancel << 0 << A::Cancel;
     }
 
     // A box shows over the window given, with the buttons asked for and no icon; the one
@@ -68,20 +64,14 @@ private slots:
     {
         QFETCH(MessageBox::Buttons, buttons);
         QFETCH(QString, title);
+        QFETCH(int, offered);
         QFETCH(int, clicked);
-        QFETCH(MessageBox::Answer, answer);
-        QFETCH(QList<int>, offered);
         QWidget parent;
         QtMessageBox boxes;
         whenShown<QMessageBox>([&](QMessageBox& box) {
             QCOMPARE(box.parentWidget(), &parent);
             QCOMPARE(box.icon(), QMessageBox::NoIcon);
-            QList<int> shown;
-            for (QAbstractButton* button : box.buttons())
-                shown.append(box.standardButton(button));
-            std::sort(shown.begin(), shown.end());
-            std::sort(offered.begin(), offered.end());
-            QCOMPARE(shown, offered);
+            QCOMPARE(int(box.standardButtons()), offered);
             QFont bold = box.font();
             bold.setBold(true);
             const QFontMetrics metrics(bold);
@@ -91,7 +81,7 @@ private slots:
             else
                 box.button(QMessageBox::StandardButton(clicked))->click();
         });
-        QCOMPARE(boxes.show(&parent, "Printer Error", buttons, title), answer);
+        QTEST(boxes.show(&parent, "Printer Error", buttons, title), "answer");
     }
 
     // The desktop's own dialog lists text files, and offers the name chosen last.
