@@ -23,8 +23,6 @@
 
 using namespace Restrictions;
 
-Q_DECLARE_METATYPE(AddressRules::Guard)
-
 namespace {
 
 const QString kEmptyPage = FullScreenWindow::kRefusedPage;
@@ -87,6 +85,17 @@ struct EngineFixture {
         return QTest::qWaitFor([&] { return browser->findChild<QWebEngineView*>()->isVisible(); },
                                20000);
     }
+    // A page takes clicks only once it has drawn itself, so this clicks until it answers.
+    bool clickUntil(const std::function<bool()>& answered) const
+    {
+        QWidget* view = browser->findChild<QWebEngineView*>()->focusProxy();
+        return QTest::qWaitFor(
+            [&] {
+                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+                return QTest::qWaitFor(answered, 1000);
+            },
+            20000);
+    }
 };
 
 } // namespace
@@ -105,8 +114,7 @@ private slots:
         QCOMPARE(f.fakes.windowSystem->topmost, QList<QPointer<QWidget>>{&bar});
         QTest::mouseClick(w.revealStrip, Qt::LeftButton);
         QVERIFY(!bar.isVisible());
-        // Alt+Q shows it, even when it cannot stay on top, then gives its address box the focus
-        // with the address selected, so that typing replaces it.
+        // Alt+Q shows it, even when it cannot stay on top, with the address selected.
         f.fakes.windowSystem->fails = true;
         bar.addressBox->setEditText("http://earlier.test/");
         w.activateWindow();
@@ -115,8 +123,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), bar.addressBox); // access keys act a moment later
         QCOMPARE(bar.addressBox->lineEdit()->selectedText(), "http://earlier.test/");
         QVERIFY(w.focusWidget() != w.toolbarButton); // the hidden button never holds the focus
-        QTest::keyClick(bar.addressBox, Qt::Key_Q,
-                        Qt::AltModifier); // in the toolbar, Alt+Q hides it
+        QTest::keyClick(bar.addressBox, Qt::Key_Q, Qt::AltModifier);
         QTRY_VERIFY(!bar.isVisible());
     }
 
@@ -169,7 +176,8 @@ private slots:
         QCOMPARE(f.browser()->skipped, refused);
     }
 
-    // A machine's list that cannot be read refuses every page, and says why.
+    // A machine's list that cannot be read refuses every page, and says why; links and
+    // redirects the control does not follow are recorded too.
     void unreadableMachineListRefusesEverything()
     {
         Fixture f({}, QStringLiteral("first"));
@@ -179,16 +187,9 @@ private slots:
         QCOMPARE(f.fakes.messageBox->prompts, QStringList{FullScreenWindow::kUnreadableMessage.arg(
                                                   "Could not read school.list")});
         QCOMPARE(f.browser()->currentAddress, kEmptyPage);
-        QCOMPARE(f.fakes.refusalLog->records, QStringList{"A quiet page | first | "});
-    }
-
-    // Links and redirects the control does not follow are recorded too.
-    void refusedNavigationsAreLogged()
-    {
-        Fixture f;
-        f.browser()->showPage("http://a.test/", "Games");
         emit f.browser()->navigationRefused(QStringLiteral("magnet:?xt=1"));
-        QCOMPARE(f.fakes.refusalLog->records, QStringList{"Games | magnet:?xt=1 | "});
+        QCOMPARE(f.fakes.refusalLog->records,
+                 (QStringList{"A quiet page | first | ", "A quiet page | magnet:?xt=1 | "}));
     }
 
     void leavingAsksForThePassphrase_data()
@@ -198,22 +199,16 @@ private slots:
         QTest::addColumn<QStringList>("tries");
         QTest::addColumn<bool>("left");
         QTest::addColumn<QString>("said"); // in the dialog, or in a box
-        QTest::addColumn<AddressRules::Guard>("guard");
-        using AddressRules::Guard;
         const QString hash = Passphrase::hashed("tree house");
-        QTest::newRow("no passphrase")
-            << QString() << true << QStringList() << true << "" << Guard::FullScreen;
-        QTest::newRow("right") << hash << true << QStringList{"tree house"} << true << ""
-                               << Guard::Parent;
+        QTest::newRow("no passphrase") << QString() << true << QStringList() << true << "";
         QTest::newRow("wrong") << hash << true << QStringList{"treehouse"} << false
-                               << "Wrong passphrase." << Guard::Parent;
+                               << "Wrong passphrase.";
         QTest::newRow("wrong, then right")
-            << hash << true << QStringList{"Tree house", "tree house"} << true << ""
-            << Guard::Parent;
-        QTest::newRow("hash damaged") << hash.left(20) << true << QStringList() << false
-                                      << "guard is damaged" << Guard::Parent;
+            << hash << true << QStringList{"Tree house", "tree house"} << true << "";
+        QTest::newRow("hash damaged")
+            << hash.left(20) << true << QStringList() << false << "guard is damaged";
         QTest::newRow("settings unreadable, passphrase unknown")
-            << QString() << false << QStringList() << false << "guard is damaged" << Guard::Parent;
+            << QString() << false << QStringList() << false << "guard is damaged";
     }
 
     // Closing the window (Exit, Alt+F4, the window manager) asks for the passphrase over it.
@@ -231,9 +226,11 @@ private slots:
             f.fakes.machine->settings.problem = QStringLiteral("Could not read Brivola.ini");
         f.frame->fullScreenButton->click();
         QPointer<FullScreenWindow> w = &f.window();
-        QTEST(f.browser()->guard, "guard");
+        const bool guarded = !hash.isEmpty() || !fileRead;
+        QCOMPARE(f.browser()->guard,
+                 guarded ? AddressRules::Guard::Parent : AddressRules::Guard::FullScreen);
         // Mapped by another program, the hidden frame takes nothing while leaving is guarded.
-        QCOMPARE(f.frame->isEnabled(), f.browser()->guard == AddressRules::Guard::FullScreen);
+        QCOMPARE(f.frame->isEnabled(), !guarded);
         w->close();
         for (const QString& passphrase : tries) {
             auto* dialog = w->findChild<PassphraseDialog*>();
@@ -249,7 +246,6 @@ private slots:
         else if (!said.isEmpty())
             QVERIFY(!f.fakes.messageBox->prompts.isEmpty() &&
                     f.fakes.messageBox->prompts.last().contains(said));
-        QVERIFY(said.isEmpty() || !left);
         // "Mini" needs none, and a termination signal asks nothing.
         if (w) {
             QTest::mouseClick(f.showToolbar().miniLabel, Qt::LeftButton);
@@ -296,33 +292,26 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("clicked");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<QStringList>("prompts");
-        QTest::addColumn<bool>("noted");
-        QTest::newRow("clicked") << "http://a.test/" << true
-                                 << QStringList{"Navigate http://a.test/"} << QStringList()
-                                 << false;
-        QTest::newRow("clicked, restricted")
-            << "http://casino.test/" << true << QStringList()
-            << QStringList{FullScreenWindow::kRefusedMessage} << false;
-        QTest::newRow("opened by a script")
-            << "http://a.test/" << false << QStringList() << QStringList() << true;
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("clicked") << "http://a.test/" << true << true;
+        QTest::newRow("clicked, restricted") << "http://casino.test/" << true << false;
+        QTest::newRow("opened by a script") << "http://a.test/" << false << false;
     }
 
     void newWindows()
     {
         QFETCH(QString, address);
         QFETCH(bool, clicked);
-        QFETCH(QStringList, calls);
-        QFETCH(QStringList, prompts);
-        QFETCH(bool, noted);
+        QFETCH(bool, loads);
         Fixture f({QStringLiteral("casino")});
         f.window().show();
         f.browser()->calls.clear();
         emit f.browser()->newWindowRequested(address, clicked);
-        QCOMPARE(f.browser()->calls, calls);
-        QCOMPARE(f.fakes.messageBox->prompts, prompts);
-        QCOMPARE(f.window().pageNote->isVisible(), noted);
+        QCOMPARE(f.browser()->calls, loads ? QStringList{"Navigate " + address} : QStringList());
+        const bool refused = clicked && !loads;
+        QCOMPARE(f.fakes.messageBox->prompts,
+                 refused ? QStringList{FullScreenWindow::kRefusedMessage} : QStringList());
+        QCOMPARE(f.window().pageNote->isVisible(), !clicked);
     }
 
     // One refused navigation gives one box per matching entry. Its own later titles refuse
@@ -356,35 +345,44 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("click"); // the title on which the user clicks the page
         QTest::addColumn<bool>("jump");     // typed in the toolbar and "Jump!" rather than a link
-        QTest::addColumn<bool>("replaced");
-        QTest::addColumn<QString>("back"); // where "<" then goes
+        QTest::addColumn<QString>("end");   // where the screen ends; empty: the empty page
+        QTest::addColumn<QString>("back");  // where "<" then goes
+        QTest::addColumn<int>("boxes");
         // The page tells the server whether it is seen, as soon as it runs and on every change.
         const QByteArray telling = "<script>const tell = () => navigator.sendBeacon('/seen?' + "
                                    "document.visibilityState); tell(); "
                                    "document.onvisibilitychange = tell;</script>";
         // Its address is its first title: stopped before it shows, the page before stays.
         QTest::newRow("refused on its way")
-            << "/casino" << QByteArray("<title>Games</title>") << "" << false << false << "/zero";
-        QTest::newRow("refused by its title")
-            << "/games"
-            << "<title>Casino Night</title>" + telling << "" << false << false << "/zero";
+            << "/casino" << QByteArray("<title>Games</title>") << "" << false << "/first"
+            << "/zero" << 1;
         QTest::newRow("refused by its title after Jump!")
             << "/games"
-            << "<title>Casino Night</title>" + telling << "" << true << false << "/zero";
+            << "<title>Casino Night</title>" + telling << "" << true << "/first"
+            << "/zero" << 1;
         // The page's question on leaving neither stops the refusal nor waits for an answer.
         QTest::newRow("asks to stay")
             << "/page"
             << QByteArray("<script>onclick = () => document.title = 'Casino Night'; "
                           "onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; "
                           "document.title = 'Stay';</script>")
-            << "Stay" << false << false << "/zero";
+            << "Stay" << false << "/first"
+            << "/zero" << 1;
         // Going back stays within the refused document, so the check a moment later puts the
         // empty page in its place; going back from there passes over the refused entry.
         QTest::newRow("pushes its own entry")
             << "/page"
             << QByteArray("<script>onclick = () => { history.pushState({}, '', '/page#lobby'); "
                           "document.title = 'Casino lobby'; }; document.title = 'Games';</script>")
-            << "Games" << false << true << "/page";
+            << "Games" << false << ""
+            << "/page" << 1;
+        // Moves within a page that passes, to its own entries and back, show it again.
+        QTest::newRow("passes, moves to its own entry")
+            << "/app"
+            << QByteArray("<title>Games</title><script>onclick = () => "
+                          "history.pushState({}, '', '/app/lobby');</script>")
+            << "Games" << false << "/app/lobby"
+            << "/app" << 0;
     }
 
     // Real pages on the real engine: each refused page is gone, after one box, and was never
@@ -395,50 +393,44 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, click);
         QFETCH(bool, jump);
-        QFETCH(bool, replaced);
+        QFETCH(QString, end);
         QFETCH(QString, back);
+        QFETCH(int, boxes);
         EngineFixture e;
-        LocalServer& server = e.server;
-        FakePlatform& fakes = e.fakes;
-        BrowserControl* browser = e.browser;
-        const auto titled = [&e](const QString& title) { return e.titled(title); };
-        server.setPage(path.toUtf8(), page);
-        QVERIFY(titled("Where it began"));
-        browser->navigate(server.url("/first").toString());
-        QVERIFY(titled("A quiet page"));
+        e.server.setPage(path.toUtf8(), page);
+        QVERIFY(e.titled("Where it began"));
+        e.browser->navigate(e.server.url("/first").toString());
+        QVERIFY(e.titled("A quiet page"));
         e.app->fullScreenWindow().toggleToolbar();
         FullScreenToolbar* toolbar = loadedWindow<FullScreenToolbar>();
         if (jump) {
-            toolbar->addressBox->setCurrentText(server.url(path).toString());
+            toolbar->addressBox->setCurrentText(e.server.url(path).toString());
             toolbar->jump();
         } else {
-            browser->navigate(server.url(path).toString());
+            e.browser->navigate(e.server.url(path).toString());
         }
+        // The title comes once the page's handlers are set.
         if (!click.isEmpty()) {
-            // The title comes once the page's handlers are set; the page may take clicks only
-            // once it has drawn itself, so the test clicks until it answers.
-            QVERIFY(titled(click));
-            QWidget* view = browser->findChild<QWebEngineView*>()->focusProxy();
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
-                    return QTest::qWaitFor([&] { return browser->title() != click; }, 1000);
-                },
-                20000));
+            QVERIFY(e.titled(click));
+            const QString before = e.browser->url();
+            QVERIFY(e.clickUntil(
+                [&] { return e.browser->title() != click || e.browser->url() != before; }));
         }
-        QTRY_COMPARE_WITH_TIMEOUT(fakes.messageBox->prompts.size(), 1, 20000);
-        const QString end = replaced ? kEmptyPage : server.url("/first").toString();
-        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), end, 20000);
+        const QStringList& prompts = e.fakes.messageBox->prompts;
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.size(), boxes, 20000);
+        const QString shown = end.isEmpty() ? kEmptyPage : e.server.url(end).toString();
+        QTRY_COMPARE_WITH_TIMEOUT(e.browser->url(), shown, 20000);
         QVERIFY(e.pageSeen());
         QTest::qWait(300);
-        QCOMPARE(fakes.messageBox->prompts.size(), 1);
+        QCOMPARE(prompts.size(), boxes);
 
         toolbar->goBack();
-        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), server.url(back).toString(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(e.browser->url(), e.server.url(back).toString(), 20000);
+        QVERIFY(e.pageSeen());
         QTest::qWait(300);
-        QCOMPARE(fakes.messageBox->prompts.size(), 1);
-        const auto told = [&server](const QByteArray& state) {
-            return std::any_of(server.requests.cbegin(), server.requests.cend(),
+        QCOMPARE(prompts.size(), boxes);
+        const auto told = [&e](const QByteArray& state) {
+            return std::any_of(e.server.requests.cbegin(), e.server.requests.cend(),
                                [&](const QByteArray& head) {
                                    return head.contains(" /seen?" + state + " HTTP/");
                                });
@@ -446,28 +438,6 @@ private slots:
         QVERIFY(!told("visible"));
         if (page.contains("/seen?"))
             QVERIFY(told("hidden")); // it did tell
-    }
-
-    // Moves within a page that passes, to its own history entries and back, show it again.
-    void ownHistoryEntriesStayShown()
-    {
-        EngineFixture e;
-        e.server.setPage("/app", "<title>Games</title><script>onclick = () => "
-                                 "history.pushState({}, '', '/app/lobby');</script>");
-        QVERIFY(e.titled("Where it began"));
-        e.browser->navigate(e.server.url("/app").toString());
-        QVERIFY(e.titled("Games") && e.pageSeen());
-        QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
-                return QTest::qWaitFor([&] { return e.browser->url().endsWith("/lobby"); }, 1000);
-            },
-            20000));
-        e.browser->goBack();
-        QTRY_COMPARE_WITH_TIMEOUT(e.browser->url(), e.server.url("/app").toString(), 20000);
-        QVERIFY(e.pageSeen());
-        QCOMPARE(e.fakes.messageBox->prompts.size(), 0);
     }
 
     // With the frame hidden and no window active, dismissing a refusal ends nothing: the
@@ -504,8 +474,7 @@ private slots:
         const QString page = QStringLiteral(" example.com/a b");
         QTest::newRow("Enter") << page << true << false;
         QTest::newRow("Jump!") << page << false << false;
-        QTest::newRow("data page") << "data:text/html,<h1>Casino</h1>" << true << true;
-        QTest::newRow("script") << "javascript:alert('Casino')" << false << true;
+        QTest::newRow("data page, by Enter") << "data:text/html,<h1>Casino</h1>" << true << true;
     }
 
     void addressBox()
@@ -555,11 +524,7 @@ private slots:
                                 "Forward", "Refresh", "Mini", "Exit"};
         for (qsizetype i = 0; i < order.size(); ++i) {
             QAccessibleInterface* command = QAccessible::queryAccessibleInterface(order[i]);
-            QCOMPARE(command->role(), QAccessible::Button);
             QCOMPARE(command->text(QAccessible::Name), names[i]);
-            QVERIFY(command->state().focusable);
-            QCOMPARE(command->actionInterface()->actionNames().first(),
-                     QAccessibleActionInterface::pressAction());
             if (i < order.size() - 2) // "Mini" and "Exit" end the mode; their clicks are tested
                 command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }

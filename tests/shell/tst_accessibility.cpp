@@ -32,15 +32,6 @@ struct Walk {
     QStringList faults; // those without a name or an action
 };
 
-QString describe(QAccessibleInterface* node)
-{
-    const QObject* object = node->object();
-    return QStringLiteral("role %1 %2 \"%3\"")
-        .arg(node->role())
-        .arg(object ? QLatin1String(object->metaObject()->className()) : QLatin1String("item"),
-             object ? object->objectName() : node->text(QAccessible::Name));
-}
-
 bool named(QAccessibleInterface* node)
 {
     return !node->text(QAccessible::Name).trimmed().isEmpty();
@@ -58,29 +49,34 @@ bool comboBoxNamed(QAccessibleInterface* node)
     return named(node);
 }
 
-// A list's or a tree's actions are its items'.
-bool acts(QAccessibleInterface* node)
+// What is wrong with an interactive element, if anything. A list's or a tree's actions are its
+// items'.
+QString fault(QAccessibleInterface* node)
 {
+    if (node->role() == QAccessible::ComboBox ? !comboBoxNamed(node) : !named(node))
+        return QStringLiteral("no name");
     const QAccessibleActionInterface* actions = node->actionInterface();
-    return node->role() == QAccessible::List || node->role() == QAccessible::Tree ||
-           (actions && !actions->actionNames().isEmpty());
+    const bool acts = node->role() == QAccessible::List || node->role() == QAccessible::Tree ||
+                      (actions && !actions->actionNames().isEmpty());
+    return acts ? QString() : QStringLiteral("no action");
 }
 
 // Every interactive element below the node, the node included. The page inside a browser is
 // the site's, named by the site, and not walked.
 void walk(QAccessibleInterface* node, Walk& result)
 {
-    if (node->object() && node->object()->objectName() == QLatin1String("browser"))
+    const QObject* object = node->object();
+    if (object && object->objectName() == QLatin1String("browser"))
         return;
     const bool focusable = node->state().focusable && node->role() != QAccessible::Window;
     if (focusable || kControlRoles.contains(node->role())) {
         ++result.controls;
-        const bool hasName =
-            node->role() == QAccessible::ComboBox ? comboBoxNamed(node) : named(node);
-        if (!hasName)
-            result.faults.append(describe(node) + QStringLiteral(": no name"));
-        else if (!acts(node))
-            result.faults.append(describe(node) + QStringLiteral(": no action"));
+        if (const QString why = fault(node); !why.isEmpty())
+            result.faults.append(
+                QStringLiteral("role %1 %2 \"%3\": %4")
+                    .arg(node->role())
+                    .arg(QLatin1String(object ? object->metaObject()->className() : "item"),
+                         object ? object->objectName() : node->text(QAccessible::Name), why));
     }
     for (int i = 0; i < node->childCount(); ++i)
         if (QAccessibleInterface* child = node->child(i))
