@@ -93,10 +93,11 @@ WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settin
     m_page->setParent(m_view);
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
-    fillWith(m_view, this)->layout()->addWidget(m_heldPicture);
+    fillWith(m_view, this);
     m_heldPicture->setObjectName(QStringLiteral("heldPicture"));
     m_heldPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_heldPicture->setStyleSheet(QStringLiteral("background: black"));
+    m_heldPicture->setFocusPolicy(Qt::StrongFocus); // keys meant for the page go nowhere
     m_heldPicture->hide();
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::showContextMenu);
@@ -278,23 +279,33 @@ void WebEngineBrowser::setGuard(AddressRules::Guard guard)
 
 // The view is hidden rather than covered: the engine then neither paints the page nor tells it
 // that it is seen. Its picture is taken once, before anything new can reach it.
+// The picture covers the view rather than take its place: the engine loads a hidden page and
+// tells its title a second later, and the page would show that much later.
 void WebEngineBrowser::setPictureHeld(bool held)
 {
-    if (held == m_view->isHidden())
+    if (held == !m_heldPicture->isHidden())
         return;
     if (held) {
         m_viewHadFocus =
             m_view->hasFocus() || (m_view->focusProxy() && m_view->focusProxy()->hasFocus());
         m_heldPicture->setPixmap(m_view->isVisible() ? m_view->grab() : QPixmap());
+        m_heldPicture->setGeometry(rect());
+        m_heldPicture->raise();
         m_heldPicture->show();
-        m_view->hide();
+        if (m_viewHadFocus)
+            m_heldPicture->setFocus();
         return;
     }
-    m_view->show();
     m_heldPicture->hide();
     m_heldPicture->clear();
     if (m_viewHadFocus)
         m_view->setFocus();
+}
+
+void WebEngineBrowser::resizeEvent(QResizeEvent* event)
+{
+    BrowserControl::resizeEvent(event);
+    m_heldPicture->setGeometry(rect());
 }
 
 void WebEngineBrowser::skipInHistory(const QString& address)

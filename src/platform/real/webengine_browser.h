@@ -44,6 +44,9 @@ public:
     void setZoomFactor(double factor) override;
     void printPage() override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void connectEngineEvents();
     void passTitle(const QString& title);
