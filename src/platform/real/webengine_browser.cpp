@@ -277,10 +277,9 @@ void WebEngineBrowser::setGuard(AddressRules::Guard guard)
     m_page->setGuard(guard);
 }
 
-// The view is hidden rather than covered: the engine then neither paints the page nor tells it
-// that it is seen. Its picture is taken once, before anything new can reach it.
 // The picture covers the view rather than take its place: the engine loads a hidden page and
-// tells its title a second later, and the page would show that much later.
+// tells its title a second later, and the page would show that much later. The picture is taken
+// once, before anything new can reach it.
 void WebEngineBrowser::setPictureHeld(bool held)
 {
     if (held == !m_heldPicture->isHidden())
