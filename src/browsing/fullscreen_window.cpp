@@ -112,8 +112,11 @@ void FullScreenWindow::connectBrowser()
         m_loading = true;
         browser->setPictureHeld(true);
     });
-    connect(browser, &BrowserControl::documentRequested, this,
-            [this] { browser->setPictureHeld(true); });
+    // A page restored from the engine's cache of pages gone back from starts no load.
+    connect(browser, &BrowserControl::documentRequested, this, [this] {
+        m_documentLeft = true;
+        browser->setPictureHeld(true);
+    });
     // A request that stays within the document (its own history entries) loads nothing.
     connect(browser, &BrowserControl::urlChanged, this, [this] {
         if (!m_loading)
@@ -309,7 +312,9 @@ void FullScreenWindow::refuseRestricted(const QString& title)
     if (matched.isEmpty() || (m_refusalCheck->isActive() && !m_refusalShown))
         return;
     if (m_refusalShown) {
-        keepRefusedPageAway();
+        // A move back under way is left to finish; the check after the box makes sure.
+        if (!m_movingBack)
+            keepRefusedPageAway();
         return;
     }
     // The page may ask to stay, or show dialogs of its own; a refusal waits for none of them.
@@ -327,6 +332,7 @@ void FullScreenWindow::refuseRestricted(const QString& title)
         m_refusalLog.record(title, m_refusedAddress, restrictions.entries()[entry]);
         browser->stop();
         leaveRefusedPage(replaced);
+        m_movingBack = !replaced;
         const QScopedValueRollback shown(m_refusalShown, true);
         m_messages.show(this, message);
     }

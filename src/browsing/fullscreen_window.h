@@ -132,8 +132,9 @@ private:
     ToolbarWindow& m_toolbar;
     QTimer* m_refusalCheck;
     bool m_refusalShown = false; // a refusal's box is open
-    bool m_documentLeft = false; // a new document started loading since the refusal
+    bool m_documentLeft = false; // another document was asked for since the refusal
     bool m_loading = false;      // a document started loading and has not come in whole
     bool m_refusedWhileLoading = false;
+    bool m_movingBack = false; // from the refused page, to the page before
     QString m_refusedAddress;
 };
