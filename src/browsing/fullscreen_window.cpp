@@ -112,7 +112,8 @@ void FullScreenWindow::connectBrowser()
         m_loading = true;
         browser->setPictureHeld(true);
     });
-    // A page restored from the engine's cache of pages gone back from starts no load.
+    // Going back may bring a page the engine kept, which starts no load: the request itself
+    // says that the document is left.
     connect(browser, &BrowserControl::documentRequested, this, [this] {
         m_documentLeft = true;
         browser->setPictureHeld(true);
