@@ -6,6 +6,7 @@
 // and the times to write the batch and to open the database.
 
 #include "browsing/address_completion.h"
+#include "common/timing.h"
 #include "platform/message_box.h"
 #include "platform/real/sqlite_browsing_memory.h"
 
@@ -74,17 +75,6 @@ double threadCpuMs()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -110,7 +100,7 @@ int main(int argc, char* argv[])
         timer.start();
         memory.flush();
         std::printf("writing %d visits in one batch: %.0f ms (%.3f ms a visit)\n", kVisits,
-                    elapsedMs(timer), elapsedMs(timer) / kVisits);
+                    milliseconds(timer), milliseconds(timer) / kVisits);
     }
 
     // Addresses typed from their start, and title words.
@@ -122,7 +112,7 @@ int main(int argc, char* argv[])
     for (int run = 0; run < kRuns; ++run) {
         timer.start();
         SqliteBrowsingMemory memory(path, messages);
-        opens.push_back(elapsedMs(timer));
+        opens.push_back(milliseconds(timer));
         QWidget window;
         window.resize(1024, 768);
         auto* box = new QComboBox(&window);
@@ -136,7 +126,7 @@ int main(int argc, char* argv[])
                 const double cpuStart = threadCpuMs();
                 timer.start();
                 completion.offer(text.left(length));
-                keystrokes.push_back(elapsedMs(timer));
+                keystrokes.push_back(milliseconds(timer));
                 cpu.push_back(threadCpuMs() - cpuStart);
                 const double searchStart = threadCpuMs();
                 memory.completions(text.left(length), AddressCompletion::kRows);

@@ -1,6 +1,7 @@
 // Opens and closes the organizer over a real settings file holding 100,000 agenda entries,
 // 10,000 phone numbers and 10,000 favourites, and over an empty store, and prints the medians.
 
+#include "common/timing.h"
 #include "core/agenda.h"
 #include "core/named_list_store.h"
 #include "core/shared_texts.h"
@@ -64,11 +65,6 @@ void fillStore(const QString& directory)
     });
 }
 
-double milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // One start of the program's store, one opening of the organizer and one closing, the file
 // written included.
 void measure(const QString& directory, Times& times)
@@ -90,12 +86,6 @@ void measure(const QString& directory, Times& times)
     organizer->close();
     times.close.push_back(milliseconds(timer));
     QApplication::processEvents();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void report(const char* what, double value, double target)

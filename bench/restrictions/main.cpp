@@ -3,6 +3,7 @@
 // of a megabyte, and the same titles spelled with Cyrillic look-alike letters. Prints the median
 // of 5 runs of each figure against its target.
 
+#include "common/timing.h"
 #include "core/restriction_list.h"
 #include "core/shared_texts.h"
 #include "platform/real/qt_settings_store.h"
@@ -71,17 +72,6 @@ QString inCyrillic(QString title)
             c = cyrillic[at];
     }
     return title;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
