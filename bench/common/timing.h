@@ -1,14 +1,14 @@
 #pragma once
 
-// What every benchmark measures with: a timer's milliseconds, and the median of a set of them
-// (the upper of the two middle ones when they are even in number).
+// What every benchmark measures with: a timer's elapsed milliseconds, and the median of a set of
+// them (the upper of the two middle ones when they are even in number).
 
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <vector>
 
-inline double milliseconds(const QElapsedTimer& timer)
+inline double elapsedMs(const QElapsedTimer& timer)
 {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }

@@ -64,7 +64,7 @@ std::vector<double> showTimes(BrowserControl& browser,
             std::fprintf(stderr, "%s never showed\n", qPrintable(page.address));
             return {};
         }
-        times.push_back(milliseconds(clock));
+        times.push_back(elapsedMs(clock));
     }
     return times;
 }

@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         timer.start();
         memory.flush();
         std::printf("writing %d visits in one batch: %.0f ms (%.3f ms a visit)\n", kVisits,
-                    milliseconds(timer), milliseconds(timer) / kVisits);
+                    elapsedMs(timer), elapsedMs(timer) / kVisits);
     }
 
     // Addresses typed from their start, and title words.
@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
     for (int run = 0; run < kRuns; ++run) {
         timer.start();
         SqliteBrowsingMemory memory(path, messages);
-        opens.push_back(milliseconds(timer));
+        opens.push_back(elapsedMs(timer));
         QWidget window;
         window.resize(1024, 768);
         auto* box = new QComboBox(&window);
@@ -126,7 +126,7 @@ int main(int argc, char* argv[])
                 const double cpuStart = threadCpuMs();
                 timer.start();
                 completion.offer(text.left(length));
-                keystrokes.push_back(milliseconds(timer));
+                keystrokes.push_back(elapsedMs(timer));
                 cpu.push_back(threadCpuMs() - cpuStart);
                 const double searchStart = threadCpuMs();
                 memory.completions(text.left(length), AddressCompletion::kRows);

@@ -80,11 +80,11 @@ void measure(const QString& directory, Times& times)
     organizer->setAttribute(Qt::WA_DeleteOnClose);
     organizer->show();
     QApplication::processEvents();
-    times.open.push_back(milliseconds(timer));
+    times.open.push_back(elapsedMs(timer));
 
     timer.restart();
     organizer->close();
-    times.close.push_back(milliseconds(timer));
+    times.close.push_back(elapsedMs(timer));
     QApplication::processEvents();
 }
 

@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
         timer.start();
         QtSettingsStore store(directory.path()); // a fresh store reads the file again
         const RestrictionList list(Restrictions::read(store));
-        loads.push_back(milliseconds(timer));
+        loads.push_back(elapsedMs(timer));
         if (list.entries().size() != kEntries) {
             std::fprintf(stderr, "bench/restrictions: read %lld entries, not %d\n",
                          static_cast<long long>(list.entries().size()), kEntries);
@@ -113,7 +113,7 @@ int main(int argc, char* argv[])
             QElapsedTimer one;
             one.start();
             refused += list.matches(title).isEmpty() ? 0 : 1;
-            each.push_back(milliseconds(one));
+            each.push_back(elapsedMs(one));
         }
         perTitle.push_back(median(each));
         slowest.push_back(*std::max_element(each.begin(), each.end()));
@@ -124,13 +124,13 @@ int main(int argc, char* argv[])
             QElapsedTimer one;
             one.start();
             refusedInCyrillic += list.matches(spoofed).isEmpty() ? 0 : 1;
-            each.push_back(milliseconds(one));
+            each.push_back(elapsedMs(one));
         }
         perCyrillicTitle.push_back(median(each));
         QElapsedTimer huge;
         huge.start();
         list.matches(QString(1 << 20, QLatin1Char('x')) + pageTitles.first());
-        megabyte.push_back(milliseconds(huge));
+        megabyte.push_back(elapsedMs(huge));
     }
 
     std::printf("Parental restrictions, %d entries from a real settings file, median of %d runs:\n",

@@ -87,7 +87,7 @@ Run runProcess(const std::vector<QByteArray>& arguments, const QByteArray& confi
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    const double elapsed = milliseconds(timer);
+    const double elapsed = elapsedMs(timer);
     posix_spawn_file_actions_destroy(&actions);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         qFatal("bench/settings_store: %s failed: %s", argv[0], output.constData());
@@ -107,7 +107,7 @@ int measureInChild(const QString& what, const QString& folder)
         found = store.read(Texts::kProgramStore, kSection, QString::number(kKeys / 2), {}).size();
     else
         found = store.keyValues(Texts::kProgramStore, kSection).size();
-    std::printf("%.3f %lld\n", milliseconds(timer), static_cast<long long>(found));
+    std::printf("%.3f %lld\n", elapsedMs(timer), static_cast<long long>(found));
     return found > 0 ? 0 : 1;
 }
 
