@@ -1,7 +1,7 @@
 #include "core/command_line.h"
 #include "core/shared_texts.h"
 #include "core/time_online.h"
-#include "shell/translations.h"
+#include "core/translations.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 
