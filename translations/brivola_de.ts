@@ -588,6 +588,84 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Brief des Autors und Programmierers</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Brief des Autors und Programmierers</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Vielen Dank, dass Sie Brivola 2.0 ausprobieren. Die wichtigste Neuerung dieser Version ist die Oberfläche
+für mehrere Dokumente: Lassen Sie so viele Browserfenster offen, wie Sie möchten, alle in einem Hauptfenster.
+Version 2.0 bringt außerdem die Systeminformationen, die Ihnen Auskunft über Ihren Computer geben,
+und einen Terminplaner im Organizer, der Ihre Termine nach Datum verwaltet. Ich wünsche Ihnen viel Freude damit.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Die MDI-Oberfläche verwenden</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Wenn Brivola startet, öffnet sich ein Browserfenster im Hauptfenster. Die Bedienelemente des Browsers befinden sich
+oben in jedem Browserfenster: Geben Sie eine Adresse ein und drücken Sie die Eingabetaste, oder gehen Sie mit den
+Schaltflächen zurück oder vorwärts, halten Sie an, laden Sie neu, gehen Sie zur Startseite oder suchen Sie. Für weitere
+Browserfenster klicken Sie auf die Schaltfläche &quot;Neuer Browser&quot; oder wählen &quot;Neuer Browser&quot; im Menü &quot;Datei&quot;.
+Jedes Browserfenster bleibt im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Den Vollbildmodus verwenden</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Um mit dem ganzen Bildschirm zu surfen, klicken Sie auf die Schaltfläche &quot;Vollbild&quot;. Klicken Sie im Vollbildmodus
+ganz oben auf den Bildschirm, um die schwebende Browserleiste einzublenden, die die Seite steuert. Klicken Sie in der
+Leiste auf &quot;Ende&quot;, um den Vollbildmodus zu verlassen und zum Hauptfenster zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organizer/Favoriten</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>Der Organizer führt einen Kalender für Ihre Termine, eine Liste Ihrer Internetfavoriten und eine Liste
+von Telefonnummern. Wählen Sie ein Datum, um aufzuschreiben, was für diesen Tag geplant ist; doppelklicken Sie
+auf einen Favoriten, um ihn in einem neuen Browserfenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Systeminfo</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>Die Systeminformationen zeigen Prozessor, Speicher und Stromversorgung Ihres Computers und wie lange er
+schon läuft. Klicken Sie auf &quot;Aktualisieren&quot;, um sie neu einzulesen, und auf &quot;Drucken&quot;, um sie zu drucken.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Brivola 2.0 Handbuch</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>MDI-Browsersystem</translation>
+    </message>
+</context>
+<context>
     <name>NamedListPage</name>
     <message>
         <source>Name</source>

@@ -588,6 +588,83 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Carta del autor y programador</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Carta del autor y programador</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Gracias por probar Brivola 2.0. La principal novedad de esta versión es la interfaz de navegación
+de varios documentos: mantenga abiertas tantas ventanas de navegador como quiera, todas dentro de una ventana principal.
+La versión 2.0 también trae la información del sistema, que le informa sobre su ordenador,
+y una agenda en el organizador que guarda sus citas por fecha. Espero que disfrute usándolo.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Uso de la interfaz MDI</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Al iniciarse Brivola, se abre una ventana de navegador dentro de la ventana principal. Los controles del navegador están en la
+parte superior de cada ventana de navegador: escriba una dirección y pulse Intro, o use los botones para retroceder, avanzar,
+detener, recargar, ir a la página de inicio o buscar. Para tener más ventanas de navegador, haga clic en el botón &quot;Navegador&quot;
+o elija &quot;Nuevo navegador&quot; en el menú &quot;Archivo&quot;. Cada ventana de navegador permanece dentro de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Uso de la interfaz de pantalla completa</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Para navegar con toda la pantalla, haga clic en el botón &quot;P. completa&quot;. En el modo de pantalla completa, haga clic en el
+borde superior de la pantalla para mostrar la barra de navegación flotante, que controla la página. Haga clic en &quot;Salir&quot;
+en la barra para salir del modo de pantalla completa y volver a la ventana principal.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organizador/Favoritos</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>El organizador guarda un calendario para sus citas, una lista de sus favoritos de Internet y una lista
+de números de teléfono. Elija una fecha para anotar lo previsto para ese día; haga doble clic en un favorito
+para abrirlo en una nueva ventana de navegador.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Info del sistema</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>La información del sistema muestra el procesador, la memoria y el estado de la alimentación de su ordenador, y cuánto tiempo
+lleva en marcha. Haga clic en &quot;Actualizar&quot; para leerla de nuevo y en &quot;Imprimir&quot; para imprimirla.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Manual de Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>Sistema de navegación MDI</translation>
+    </message>
+</context>
+<context>
     <name>NamedListPage</name>
     <message>
         <source>Name</source>

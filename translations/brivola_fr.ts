@@ -588,6 +588,83 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Lettre de l&apos;auteur et programmeur</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Lettre de l&apos;auteur et programmeur</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Merci d&apos;essayer Brivola 2.0. La principale nouveauté de cette version est l&apos;interface de navigation
+à plusieurs documents : gardez autant de fenêtres de navigateur ouvertes que vous le souhaitez, toutes dans une seule fenêtre principale.
+La version 2.0 apporte aussi les informations système, qui vous renseignent sur votre ordinateur,
+et un agenda dans l&apos;organiseur qui garde vos rendez-vous par date. J&apos;espère que vous aurez plaisir à l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Utiliser l&apos;interface MDI</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Au démarrage de Brivola, une fenêtre de navigateur s&apos;ouvre dans la fenêtre principale. Les commandes du navigateur se trouvent
+en haut de chaque fenêtre de navigateur : saisissez une adresse et appuyez sur Entrée, ou utilisez les boutons pour reculer,
+avancer, arrêter, actualiser, aller à l&apos;accueil ou rechercher. Pour d&apos;autres fenêtres de navigateur, cliquez sur le bouton « Navigateur »
+ou choisissez « Nouveau navigateur » dans le menu « Fichier ». Chaque fenêtre de navigateur reste dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Utiliser l&apos;interface plein écran</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Pour naviguer sur tout l&apos;écran, cliquez sur le bouton « Plein écran ». En mode plein écran, cliquez tout en haut
+de l&apos;écran pour faire apparaître la barre de navigation flottante, qui pilote la page. Cliquez sur « Quitter »
+dans la barre pour quitter le mode plein écran et revenir à la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organiseur/Favoris</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>L&apos;organiseur tient un calendrier de vos rendez-vous, une liste de vos favoris Internet et une liste
+de numéros de téléphone. Choisissez une date pour noter ce qui est prévu ce jour-là ; double-cliquez sur un favori
+pour l&apos;ouvrir dans une nouvelle fenêtre de navigateur.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Infos système</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>Les informations système indiquent le processeur, la mémoire et l&apos;alimentation de votre ordinateur, et depuis combien de temps
+il fonctionne. Cliquez sur « Actualiser » pour les relire et sur « Imprimer » pour les imprimer.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Manuel de Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>Système de navigation MDI</translation>
+    </message>
+</context>
+<context>
     <name>NamedListPage</name>
     <message>
         <source>Name</source>
