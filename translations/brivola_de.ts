@@ -998,6 +998,113 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
 </context>
 <context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>Status unbekannt</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows läuft seit: %1 Stunden %2 Minuten</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Angeschlossen</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Kein Systemakku</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Systeminformationen, Stand: %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Prozessorinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Prozessortyp: %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>Anzahl der Prozessoren: %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Niedrigste Anwendungsadresse: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Höchste Anwendungsadresse: %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Speicherinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Speicherauslastung: %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Physischer Speicher gesamt: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Verfügbarer physischer Speicher: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Virtueller Speicher gesamt: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Verfügbarer virtueller Speicher: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Energieinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Netzstromstatus: %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>Akkustatus: %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Akkuladung in Prozent: %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Restzeit (min): %1</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>

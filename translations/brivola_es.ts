@@ -997,6 +997,113 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
 </context>
 <context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>Estado desconocido</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows lleva en marcha: %1 horas %2 minutos</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítica</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Sin batería del sistema</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Información del sistema a fecha de: %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Información del procesador --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Tipo de procesador: %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>N.º de procesadores: %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Dirección mínima de aplicación: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Dirección máxima de aplicación: %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Información de la memoria --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Uso de memoria: %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Memoria física total: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Memoria física disponible: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Memoria virtual total: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Memoria virtual disponible: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Información de la alimentación --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Estado de la alimentación de CA: %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>Estado de la batería: %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Porcentaje de carga de la batería: %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Tiempo restante (min): %1</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>

@@ -997,6 +997,113 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
 </context>
 <context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>État inconnu</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows fonctionne depuis : %1 heures %2 minutes</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non branché</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Branché</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critique</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>En charge</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Pas de batterie système</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Informations système au : %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Informations sur le processeur --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Type de processeur : %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>Nombre de processeurs : %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Adresse d&apos;application minimale : %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Adresse d&apos;application maximale : %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Informations sur la mémoire --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Mémoire utilisée : %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Mémoire physique totale : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Mémoire physique disponible : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Mémoire virtuelle totale : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Mémoire virtuelle disponible : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Informations sur l&apos;alimentation --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Alimentation secteur : %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>État de la batterie : %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Charge de la batterie en pourcentage : %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Temps restant (min) : %1</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>
