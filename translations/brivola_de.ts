@@ -1004,6 +1004,172 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Aufruf: %1 [--system] BEFEHL
+        %1 --system passphrase [--remove]
+        %1 --system start-full-screen on|off
+Pflegt die Sperrliste für Kinder im Vollbildmodus von Brivola: Eine Seite, deren
+Titel eines ihrer Wörter oder eine ihrer Wendungen enthält, ohne Rücksicht auf
+Groß- und Kleinschreibung, wird dort abgewiesen.
+
+Befehle:
+  list         die Liste so ausgeben, wie das Vollbildfenster sie liest, ein
+               Eintrag je Zeile (ein leerer Eintrag, der jede Seite abweist,
+               als leere Zeile)
+  add WORT     ein Wort oder eine Wendung hinzufügen (eine Wendung in
+               Anführungszeichen setzen: add &quot;böses Wort&quot;)
+  remove WORT  jeden Eintrag gleich WORT entfernen, ohne Rücksicht auf Groß-
+               und Kleinschreibung
+  clear        die Liste leeren
+
+Einstellungen des Rechners (nur mit --system):
+  passphrase   das Passwort der Eltern setzen, nach dem das Verlassen des
+               Vollbildmodus fragt (am Terminal zweimal abgefragt, sonst zwei
+               Zeilen der Eingabe); gespeichert wird nur ein gesalzener
+               Argon2id-Hash davon
+  passphrase --remove
+               es entfernen: der Vollbildmodus wird dann ohne Passwort verlassen
+  start-full-screen on|off
+               ob das Programm gleich im Vollbildmodus startet
+  --help       diese Hilfe zeigen
+  --version    die Version zeigen
+
+Es gibt zwei Listen, und das Vollbildfenster weist ab, was eine von beiden
+enthält; es liest sie bei jedem Öffnen. Die eigene Liste des Benutzers steht in
+  %2
+die der Benutzer, auch ein Kind, ändern oder löschen kann. Mit --system wirkt
+der Befehl auf die Liste des Rechners, die nur ein Administrator ändern kann
+(als root ausführen, zum Beispiel mit sudo) und die für ein Kind unerreichbar
+ist:
+  %3
+mit den Einstellungen des Rechners im Abschnitt [Full Screen]. Jede Datei
+&quot;*.list&quot; im dortigen Ordner restrictions.d (ein Eintrag je Zeile, UTF-8)
+ergänzt die Liste des Rechners.
+Beide nutzen den Abschnitt [Restrictions]: &quot;Number&quot;, dann &quot;0&quot;, &quot;1&quot;, ... Beim
+Speichern werden diese Schlüssel neu geschrieben; andere Schlüssel des
+Abschnitts bleiben erhalten.
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen (Wort nicht in der Liste, Liste nicht
+gespeichert oder nicht lesbar, Passwörter verschieden), 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Hilfe mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>Speichern fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Nur ein Administrator kann die Einstellungen des Rechners ändern: als root ausführen.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>die Liste des Rechners konnte nicht gelesen werden: %1
+Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Neues Passwort der Eltern: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Noch einmal dasselbe: </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>kein Passwort angegeben; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>die beiden Passwörter unterscheiden sich; nichts geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; steht schon in der Liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; steht nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; nimmt nichts oder --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; nimmt on oder off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; ist eine Einstellung des Rechners: --system %1 verwenden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; nimmt ein Wort; eine Wendung in Anführungszeichen setzen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; nimmt kein Wort</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>ein leeres Wort würde jede Seite abweisen; ein Wort oder eine Wendung angeben</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>

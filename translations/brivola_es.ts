@@ -999,6 +999,172 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Uso: %1 [--system] ORDEN
+     %1 --system passphrase [--remove]
+     %1 --system start-full-screen on|off
+Mantiene la lista de restricciones parentales del modo de pantalla completa de
+Brivola: una página cuyo título contenga una de sus palabras o frases, sin
+distinguir mayúsculas de minúsculas, se rechaza allí.
+
+Órdenes:
+  list         mostrar la lista tal como la lee la ventana de pantalla completa,
+               una entrada por línea (una entrada vacía, que rechaza todas las
+               páginas, como una línea vacía)
+  add PALABRA  añadir una palabra o frase (ponga una frase entre comillas:
+               add &quot;palabra fea&quot;)
+  remove PALABRA
+               quitar toda entrada igual a PALABRA, sin distinguir mayúsculas
+               de minúsculas
+  clear        vaciar la lista
+
+Ajustes del equipo (solo con --system):
+  passphrase   establecer la contraseña parental, que se pide al salir del modo
+               de pantalla completa (dos veces en un terminal; si no, dos líneas
+               de la entrada); solo se guarda un hash Argon2id con sal de ella
+  passphrase --remove
+               quitarla: se sale del modo de pantalla completa sin contraseña
+  start-full-screen on|off
+               si el programa se abre directamente en pantalla completa
+  --help       mostrar esta ayuda
+  --version    mostrar la versión
+
+Se mantienen dos listas, y la ventana de pantalla completa rechaza lo que
+contenga cualquiera de ellas; las lee cada vez que se abre. La lista propia del
+usuario está en
+  %2
+que el usuario, también un niño, puede cambiar o borrar. Con --system la orden
+actúa sobre la lista del equipo, que solo un administrador puede cambiar
+(ejecútela como root, por ejemplo con sudo), y que está fuera del alcance de un
+niño:
+  %3
+con los ajustes del equipo en la sección [Full Screen]. Cada archivo &quot;*.list&quot;
+de su carpeta restrictions.d (una entrada por línea, UTF-8) se suma a la lista
+del equipo.
+Ambas usan la sección [Restrictions]: &quot;Number&quot;, luego &quot;0&quot;, &quot;1&quot;, ... Al guardar
+se reescriben esas claves; las demás claves de la sección se conservan.
+
+Estado de salida: 0 hecho, 1 fallo (palabra que no está en la lista, lista no
+guardada o no legible, contraseñas distintas), 2 uso incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Pruebe &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>no se pudo guardar: %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Solo un administrador puede cambiar los ajustes del equipo: ejecútelo como root.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>no se pudo leer la lista del equipo: %1
+El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Nueva contraseña parental: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>La misma otra vez: </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>no se dio ninguna contraseña; nada cambió</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>las dos contraseñas son distintas; nada cambió</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; ya está en la lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; no está en la lista</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; no lleva nada o lleva --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; lleva on u off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se dio ninguna orden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; es un ajuste del equipo: use --system %1</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; lleva una palabra; ponga una frase entre comillas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; no lleva ninguna palabra</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>una palabra vacía rechazaría todas las páginas; dé una palabra o frase</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>

@@ -1002,6 +1002,172 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Usage : %1 [--system] COMMANDE
+        %1 --system passphrase [--remove]
+        %1 --system start-full-screen on|off
+Tient la liste de restrictions parentales du mode plein écran de Brivola : une
+page dont le titre contient l&apos;un de ses mots ou l&apos;une de ses expressions, sans
+tenir compte de la casse, y est refusée.
+
+Commandes :
+  list         afficher la liste telle que la lit la fenêtre plein écran, une
+               entrée par ligne (une entrée vide, qui refuse toute page, comme
+               une ligne vide)
+  add MOT      ajouter un mot ou une expression (mettre une expression entre
+               guillemets : add &quot;gros mot&quot;)
+  remove MOT   retirer toute entrée égale à MOT, sans tenir compte de la casse
+  clear        vider la liste
+
+Réglages de la machine (avec --system seulement) :
+  passphrase   définir la phrase secrète parentale, que demande la sortie du
+               mode plein écran (demandée deux fois sur un terminal, sinon deux
+               lignes de l&apos;entrée) ; seul un hachage Argon2id salé en est
+               conservé
+  passphrase --remove
+               la retirer : le mode plein écran se quitte alors sans elle
+  start-full-screen on|off
+               si le programme s&apos;ouvre directement en mode plein écran
+  --help       afficher cette aide
+  --version    afficher la version
+
+Deux listes sont tenues, et la fenêtre plein écran refuse ce que l&apos;une ou
+l&apos;autre contient ; elle les lit à chaque ouverture. La liste propre de
+l&apos;utilisateur se trouve dans
+  %2
+que l&apos;utilisateur, même un enfant, peut modifier ou supprimer. Avec --system, la
+commande agit sur la liste de la machine, que seul un administrateur peut
+modifier (lancez-la en tant que root, par exemple avec sudo), et qui est hors de
+portée d&apos;un enfant :
+  %3
+avec les réglages de la machine dans la section [Full Screen]. Chaque fichier
+&quot;*.list&quot; de son dossier restrictions.d (une entrée par ligne, UTF-8) s&apos;ajoute à
+la liste de la machine.
+Les deux utilisent la section [Restrictions] : &quot;Number&quot;, puis &quot;0&quot;, &quot;1&quot;, ...
+L&apos;enregistrement réécrit ces clés ; les autres clés de la section sont
+conservées.
+
+Code de sortie : 0 fait, 1 échec (mot absent de la liste, liste non enregistrée
+ou illisible, phrases secrètes différentes), 2 mauvaise utilisation.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essayez &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>échec de l&apos;enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Seul un administrateur peut modifier les réglages de la machine : lancez-le en tant que root.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>la liste de la machine n&apos;a pas pu être lue : %1
+Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;être.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Nouvelle phrase secrète parentale : </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>La même encore une fois : </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>aucune phrase secrète donnée ; rien de changé</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>les deux phrases secrètes diffèrent ; rien de changé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; est déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; n&apos;est pas dans la liste</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; ne prend rien ou --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; prend on ou off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; est un réglage de la machine : utilisez --system %1</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; prend un mot ; mettez une expression entre guillemets</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; ne prend aucun mot</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>un mot vide refuserait toute page ; donnez un mot ou une expression</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>
