@@ -1204,6 +1204,45 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Brivola-Startseite</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Surfen</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Geben Sie oben eine Adresse in das Feld ein und drücken Sie %1. &quot;Neuer Browser&quot; öffnet ein weiteres Fenster; das Menü Fenster ordnet sie überlappend oder nebeneinander an.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>&quot;Vollbild&quot; gibt einer Seite den ganzen Bildschirm. Klicken Sie an den oberen Bildschirmrand oder drücken Sie %1, um die schwebende Symbolleiste einzublenden.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organisieren</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>Der Organizer verwaltet Ihre Termine, Telefonnummern und Lieblingsseiten. Drücken Sie %1 für das Handbuch.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>

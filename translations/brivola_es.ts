@@ -1199,6 +1199,45 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Página de inicio de Brivola</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Navegar</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Escriba una dirección en el cuadro de arriba y pulse %1. &quot;Navegador&quot; abre otra ventana; el menú Ventana las coloca en cascada o en mosaico.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>&quot;P. completa&quot; da toda la pantalla a una sola página. Haga clic en el borde superior de la pantalla, o pulse %1, para mostrar la barra de herramientas flotante.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organizar</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>El organizador guarda sus citas, números de teléfono y páginas favoritas. Pulse %1 para ver el manual.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>

@@ -1202,6 +1202,45 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Page d&apos;accueil de Brivola</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Naviguer</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Saisissez une adresse dans la zone ci-dessus et appuyez sur %1. « Navigateur » ouvre une autre fenêtre ; le menu Fenêtre les dispose en cascade ou en mosaïque.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>« Plein écran » donne tout l&apos;écran à une seule page. Cliquez sur le bord supérieur de l&apos;écran, ou appuyez sur %1, pour faire apparaître la barre d&apos;outils flottante.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organiser</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>L&apos;organiseur garde vos rendez-vous, vos numéros de téléphone et vos pages favorites. Appuyez sur %1 pour le manuel.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
