@@ -331,6 +331,26 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>Remember this decision</source>
         <translation>Diese Entscheidung merken</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 fragt nach einem Benutzernamen und einem Passwort.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>Der Proxy %1 fragt nach einem Benutzernamen und einem Passwort, um %2 zu erreichen.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>Die Website sagt: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Er sagt: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>Der Benutzername oder das Passwort wurde nicht angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -435,6 +455,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <translation>Der Schutz des Vollbildmodus ist beschädigt, daher kann der Vollbildmodus nicht verlassen werden. Ein Elternteil kann ihn mit &quot;brivola-restrictions --system passphrase&quot; reparieren.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>Der gespeicherte Hash des Passworts der Eltern ist beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +1427,13 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
     <message>
         <source>Open link</source>
         <translation>Link öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>Im Vollbildmodus werden keine Dateien heruntergeladen.</translation>
     </message>
 </context>
 </TS>

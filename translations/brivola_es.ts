@@ -327,6 +327,26 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>Remember this decision</source>
         <translation>Recordar esta decisión</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 pide un nombre de usuario y una contraseña.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>El proxy %1 pide un nombre de usuario y una contraseña para acceder a %2.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>El sitio dice: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Dice: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>No se aceptó el nombre de usuario o la contraseña.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -431,6 +451,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <translation>La protección del modo de pantalla completa está dañada, así que no se puede salir de él. Un padre o una madre puede repararla con &quot;brivola-restrictions --system passphrase&quot;.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>El hash guardado de la contraseña parental está dañado.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1422,13 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
     <message>
         <source>Open link</source>
         <translation>Abrir enlace</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>El modo de pantalla completa no descarga archivos.</translation>
     </message>
 </context>
 </TS>

@@ -330,6 +330,26 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>Remember this decision</source>
         <translation>Se souvenir de cette décision</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 demande un nom d&apos;utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>Le proxy %1 demande un nom d&apos;utilisateur et un mot de passe pour accéder à %2.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>Le site dit : « %1 »</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Il dit : « %1 »</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe n&apos;a pas été accepté.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -434,6 +454,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <translation>La protection du mode plein écran est endommagée : on ne peut donc pas quitter le mode plein écran. Un parent peut la réparer avec « brivola-restrictions --system passphrase ».
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>Le hachage enregistré de la phrase secrète parentale est endommagé.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1425,13 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
     <message>
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>Le mode plein écran ne télécharge pas de fichiers.</translation>
     </message>
 </context>
 </TS>

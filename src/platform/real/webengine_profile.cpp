@@ -204,7 +204,7 @@ void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
     if (const auto* page = qobject_cast<const EnginePage*>(request->page());
         page && page->guarded()) {
         request->cancel();
-        m_messages.show(window, QStringLiteral("Full-screen mode does not download files."));
+        m_messages.show(window, tr("Full-screen mode does not download files."));
         return;
     }
     const auto dialog = m_fileDialogs.create(window ? window : QApplication::activeWindow());
