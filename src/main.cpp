@@ -1,6 +1,7 @@
 // Brivola 2.0: a web-browsing shell with a multiple-document frame and a full-screen mode.
 
 #include "core/command_line.h"
+#include "core/translations.h"
 #include "platform/real/engine_setup.h"
 #include "platform/real/session_hand_off.h"
 #include "platform/startup_log.h"
@@ -8,7 +9,6 @@
 #include "shell/real_platform.h"
 #include "shell/signal_exit.h"
 #include "shell/splash_window.h"
-#include "shell/translations.h"
 #include "widgets/icons.h"
 
 #include <QApplication>

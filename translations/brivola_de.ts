@@ -23,6 +23,65 @@
         <source>Disclaimer of warranty</source>
         <translation>Gewährleistungsausschluss</translation>
     </message>
+    <message>
+        <source>DISCLAIMER OF WARRANTY: BRIVOLA 2.0
+
+THE SOFTWARE AND ITS MANUAL ARE
+PROVIDED AS IS. NO WARRANTY IS GIVEN,
+EXPRESS OR IMPLIED, AS TO THEIR
+PERFORMANCE, THEIR MERCHANTABILITY OR
+ANY OTHER QUALITY, AND NO PROMISE IS
+MADE THAT THE SOFTWARE WILL RUN
+WITHOUT INTERRUPTION OR ERROR. NOTHING
+SAID BY A SALESPERSON OR BY ANY OTHER
+PERSON ABOUT THE SOFTWARE IS A
+WARRANTY, AND NO SUCH STATEMENT BINDS
+THE AUTHOR.
+
+BECAUSE THE SOFTWARE RUNS ON MANY
+KINDS OF COMPUTERS AND ALONGSIDE MANY
+OTHER PROGRAMS, NO WARRANTY OF FITNESS
+FOR ANY PARTICULAR PURPOSE IS OFFERED.
+TRY THE PROGRAM THOROUGHLY WITH DATA
+THAT DOES NOT MATTER, AND KEEP COPIES
+OF YOUR WORK, BEFORE YOU RELY ON IT:
+YOU ALONE BEAR THE WHOLE RISK OF USING
+IT. SHOULD THE SOFTWARE FAIL, ANY
+LIABILITY OF THE AUTHOR IS LIMITED TO
+REPLACING THE PRODUCT OR TO REFUNDING
+THE PRICE YOU PAID FOR IT.</source>
+        <extracomment>Upper case, wrapped by hand in lines of at most 38 characters.</extracomment>
+        <translation>GEWÄHRLEISTUNGSAUSSCHLUSS: BRIVOLA 2.0
+
+DIE SOFTWARE UND IHR HANDBUCH WERDEN
+OHNE MÄNGELGEWÄHR ÜBERLASSEN. ES WIRD
+KEINE GEWÄHRLEISTUNG ÜBERNOMMEN, WEDER
+AUSDRÜCKLICH NOCH STILLSCHWEIGEND, FÜR
+IHRE LEISTUNG, IHRE MARKTGÄNGIGKEIT
+ODER EINE ANDERE EIGENSCHAFT, UND ES
+WIRD NICHT ZUGESICHERT, DASS DIE
+SOFTWARE OHNE UNTERBRECHUNG ODER
+FEHLER LÄUFT. NICHTS, WAS EIN
+VERKÄUFER ODER EINE ANDERE PERSON ÜBER
+DIE SOFTWARE SAGT, IST EINE
+GEWÄHRLEISTUNG, UND KEINE SOLCHE
+AUSSAGE BINDET DEN AUTOR.
+
+DA DIE SOFTWARE AUF VIELEN ARTEN VON
+COMPUTERN UND NEBEN VIELEN ANDEREN
+PROGRAMMEN LÄUFT, WIRD KEINE
+GEWÄHRLEISTUNG FÜR DIE EIGNUNG ZU
+EINEM BESTIMMTEN ZWECK ÜBERNOMMEN.
+PRÜFEN SIE DAS PROGRAMM GRÜNDLICH MIT
+UNWICHTIGEN DATEN UND BEWAHREN SIE
+KOPIEN IHRER ARBEIT AUF, BEVOR SIE
+SICH DARAUF VERLASSEN: SIE ALLEIN
+TRAGEN DAS GESAMTE RISIKO DER NUTZUNG.
+SOLLTE DIE SOFTWARE VERSAGEN, IST JEDE
+HAFTUNG DES AUTORS AUF DEN ERSATZ DES
+PRODUKTS ODER DIE ERSTATTUNG DES
+DAFÜR GEZAHLTEN PREISES BESCHRÄNKT.</translation>
+    </message>
 </context>
 <context>
     <name>AddressCompletion</name>
@@ -272,6 +331,26 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <source>Remember this decision</source>
         <translation>Diese Entscheidung merken</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 fragt nach einem Benutzernamen und einem Passwort.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>Der Proxy %1 fragt nach einem Benutzernamen und einem Passwort, um %2 zu erreichen.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>Die Website sagt: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Er sagt: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>Der Benutzername oder das Passwort wurde nicht angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -376,6 +455,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <translation>Der Schutz des Vollbildmodus ist beschädigt, daher kann der Vollbildmodus nicht verlassen werden. Ein Elternteil kann ihn mit &quot;brivola-restrictions --system passphrase&quot; reparieren.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>Der gespeicherte Hash des Passworts der Eltern ist beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -585,6 +668,84 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>&amp;History</source>
         <translation>&amp;Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Brief des Autors und Programmierers</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Brief des Autors und Programmierers</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Vielen Dank, dass Sie Brivola 2.0 ausprobieren. Die wichtigste Neuerung dieser Version ist die Oberfläche
+für mehrere Dokumente: Lassen Sie so viele Browserfenster offen, wie Sie möchten, alle in einem Hauptfenster.
+Version 2.0 bringt außerdem die Systeminformationen, die Ihnen Auskunft über Ihren Computer geben,
+und einen Terminplaner im Organizer, der Ihre Termine nach Datum verwaltet. Ich wünsche Ihnen viel Freude damit.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Die MDI-Oberfläche verwenden</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Wenn Brivola startet, öffnet sich ein Browserfenster im Hauptfenster. Die Bedienelemente des Browsers befinden sich
+oben in jedem Browserfenster: Geben Sie eine Adresse ein und drücken Sie die Eingabetaste, oder gehen Sie mit den
+Schaltflächen zurück oder vorwärts, halten Sie an, laden Sie neu, gehen Sie zur Startseite oder suchen Sie. Für weitere
+Browserfenster klicken Sie auf die Schaltfläche &quot;Neuer Browser&quot; oder wählen &quot;Neuer Browser&quot; im Menü &quot;Datei&quot;.
+Jedes Browserfenster bleibt im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Den Vollbildmodus verwenden</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Um mit dem ganzen Bildschirm zu surfen, klicken Sie auf die Schaltfläche &quot;Vollbild&quot;. Klicken Sie im Vollbildmodus
+ganz oben auf den Bildschirm, um die schwebende Browserleiste einzublenden, die die Seite steuert. Klicken Sie in der
+Leiste auf &quot;Ende&quot;, um den Vollbildmodus zu verlassen und zum Hauptfenster zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organizer/Favoriten</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>Der Organizer führt einen Kalender für Ihre Termine, eine Liste Ihrer Internetfavoriten und eine Liste
+von Telefonnummern. Wählen Sie ein Datum, um aufzuschreiben, was für diesen Tag geplant ist; doppelklicken Sie
+auf einen Favoriten, um ihn in einem neuen Browserfenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Systeminfo</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>Die Systeminformationen zeigen Prozessor, Speicher und Stromversorgung Ihres Computers und wie lange er
+schon läuft. Klicken Sie auf &quot;Aktualisieren&quot;, um sie neu einzulesen, und auf &quot;Drucken&quot;, um sie zu drucken.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Brivola 2.0 Handbuch</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>MDI-Browsersystem</translation>
     </message>
 </context>
 <context>
@@ -867,6 +1028,172 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Aufruf: %1 [--system] BEFEHL
+        %1 --system passphrase [--remove]
+        %1 --system start-full-screen on|off
+Pflegt die Sperrliste für Kinder im Vollbildmodus von Brivola: Eine Seite, deren
+Titel eines ihrer Wörter oder eine ihrer Wendungen enthält, ohne Rücksicht auf
+Groß- und Kleinschreibung, wird dort abgewiesen.
+
+Befehle:
+  list         die Liste so ausgeben, wie das Vollbildfenster sie liest, ein
+               Eintrag je Zeile (ein leerer Eintrag, der jede Seite abweist,
+               als leere Zeile)
+  add WORT     ein Wort oder eine Wendung hinzufügen (eine Wendung in
+               Anführungszeichen setzen: add &quot;böses Wort&quot;)
+  remove WORT  jeden Eintrag gleich WORT entfernen, ohne Rücksicht auf Groß-
+               und Kleinschreibung
+  clear        die Liste leeren
+
+Einstellungen des Rechners (nur mit --system):
+  passphrase   das Passwort der Eltern setzen, nach dem das Verlassen des
+               Vollbildmodus fragt (am Terminal zweimal abgefragt, sonst zwei
+               Zeilen der Eingabe); gespeichert wird nur ein gesalzener
+               Argon2id-Hash davon
+  passphrase --remove
+               es entfernen: der Vollbildmodus wird dann ohne Passwort verlassen
+  start-full-screen on|off
+               ob das Programm gleich im Vollbildmodus startet
+  --help       diese Hilfe zeigen
+  --version    die Version zeigen
+
+Es gibt zwei Listen, und das Vollbildfenster weist ab, was eine von beiden
+enthält; es liest sie bei jedem Öffnen. Die eigene Liste des Benutzers steht in
+  %2
+die der Benutzer, auch ein Kind, ändern oder löschen kann. Mit --system wirkt
+der Befehl auf die Liste des Rechners, die nur ein Administrator ändern kann
+(als root ausführen, zum Beispiel mit sudo) und die für ein Kind unerreichbar
+ist:
+  %3
+mit den Einstellungen des Rechners im Abschnitt [Full Screen]. Jede Datei
+&quot;*.list&quot; im dortigen Ordner restrictions.d (ein Eintrag je Zeile, UTF-8)
+ergänzt die Liste des Rechners.
+Beide nutzen den Abschnitt [Restrictions]: &quot;Number&quot;, dann &quot;0&quot;, &quot;1&quot;, ... Beim
+Speichern werden diese Schlüssel neu geschrieben; andere Schlüssel des
+Abschnitts bleiben erhalten.
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen (Wort nicht in der Liste, Liste nicht
+gespeichert oder nicht lesbar, Passwörter verschieden), 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Hilfe mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>Speichern fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Nur ein Administrator kann die Einstellungen des Rechners ändern: als root ausführen.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>die Liste des Rechners konnte nicht gelesen werden: %1
+Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Neues Passwort der Eltern: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Noch einmal dasselbe: </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>kein Passwort angegeben; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>die beiden Passwörter unterscheiden sich; nichts geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; steht schon in der Liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; steht nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; nimmt nichts oder --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; nimmt on oder off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; ist eine Einstellung des Rechners: --system %1 verwenden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; nimmt ein Wort; eine Wendung in Anführungszeichen setzen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; nimmt kein Wort</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>ein leeres Wort würde jede Seite abweisen; ein Wort oder eine Wendung angeben</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>
@@ -901,6 +1228,45 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Brivola-Startseite</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Surfen</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Geben Sie oben eine Adresse in das Feld ein und drücken Sie %1. &quot;Neuer Browser&quot; öffnet ein weiteres Fenster; das Menü Fenster ordnet sie überlappend oder nebeneinander an.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>&quot;Vollbild&quot; gibt einer Seite den ganzen Bildschirm. Klicken Sie an den oberen Bildschirmrand oder drücken Sie %1, um die schwebende Symbolleiste einzublenden.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organisieren</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>Der Organizer verwaltet Ihre Termine, Telefonnummern und Lieblingsseiten. Drücken Sie %1 für das Handbuch.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -917,6 +1283,113 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>System information</source>
         <translation>Systeminformationen</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>Status unbekannt</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows läuft seit: %1 Stunden %2 Minuten</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Angeschlossen</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Kein Systemakku</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Systeminformationen, Stand: %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Prozessorinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Prozessortyp: %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>Anzahl der Prozessoren: %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Niedrigste Anwendungsadresse: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Höchste Anwendungsadresse: %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Speicherinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Speicherauslastung: %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Physischer Speicher gesamt: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Verfügbarer physischer Speicher: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Virtueller Speicher gesamt: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Verfügbarer virtueller Speicher: %1 Kilobyte</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Energieinformationen --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Netzstromstatus: %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>Akkustatus: %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Akkuladung in Prozent: %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Restzeit (min): %1</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1427,13 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>Open link</source>
         <translation>Link öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>Im Vollbildmodus werden keine Dateien heruntergeladen.</translation>
     </message>
 </context>
 </TS>

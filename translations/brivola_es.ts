@@ -23,6 +23,61 @@
         <source>Disclaimer of warranty</source>
         <translation>Exención de garantía</translation>
     </message>
+    <message>
+        <source>DISCLAIMER OF WARRANTY: BRIVOLA 2.0
+
+THE SOFTWARE AND ITS MANUAL ARE
+PROVIDED AS IS. NO WARRANTY IS GIVEN,
+EXPRESS OR IMPLIED, AS TO THEIR
+PERFORMANCE, THEIR MERCHANTABILITY OR
+ANY OTHER QUALITY, AND NO PROMISE IS
+MADE THAT THE SOFTWARE WILL RUN
+WITHOUT INTERRUPTION OR ERROR. NOTHING
+SAID BY A SALESPERSON OR BY ANY OTHER
+PERSON ABOUT THE SOFTWARE IS A
+WARRANTY, AND NO SUCH STATEMENT BINDS
+THE AUTHOR.
+
+BECAUSE THE SOFTWARE RUNS ON MANY
+KINDS OF COMPUTERS AND ALONGSIDE MANY
+OTHER PROGRAMS, NO WARRANTY OF FITNESS
+FOR ANY PARTICULAR PURPOSE IS OFFERED.
+TRY THE PROGRAM THOROUGHLY WITH DATA
+THAT DOES NOT MATTER, AND KEEP COPIES
+OF YOUR WORK, BEFORE YOU RELY ON IT:
+YOU ALONE BEAR THE WHOLE RISK OF USING
+IT. SHOULD THE SOFTWARE FAIL, ANY
+LIABILITY OF THE AUTHOR IS LIMITED TO
+REPLACING THE PRODUCT OR TO REFUNDING
+THE PRICE YOU PAID FOR IT.</source>
+        <extracomment>Upper case, wrapped by hand in lines of at most 38 characters.</extracomment>
+        <translation>EXENCIÓN DE GARANTÍA: BRIVOLA 2.0
+
+EL SOFTWARE Y SU MANUAL SE ENTREGAN
+TAL CUAL. NO SE DA NINGUNA GARANTÍA,
+EXPRESA NI IMPLÍCITA, EN CUANTO A SU
+RENDIMIENTO, SU COMERCIABILIDAD NI
+NINGUNA OTRA CUALIDAD, Y NO SE PROMETE
+QUE EL SOFTWARE FUNCIONE SIN
+INTERRUPCIONES NI ERRORES. NADA DE LO
+QUE DIGA UN VENDEDOR U OTRA PERSONA
+SOBRE EL SOFTWARE ES UNA GARANTÍA, Y
+NINGUNA DE ESAS AFIRMACIONES OBLIGA
+AL AUTOR.
+
+COMO EL SOFTWARE FUNCIONA EN MUCHOS
+TIPOS DE ORDENADORES Y JUNTO A MUCHOS
+OTROS PROGRAMAS, NO SE OFRECE NINGUNA
+GARANTÍA DE IDONEIDAD PARA UN FIN
+DETERMINADO. PRUEBE EL PROGRAMA A
+FONDO CON DATOS QUE NO IMPORTEN Y
+GUARDE COPIAS DE SU TRABAJO ANTES DE
+CONFIAR EN ÉL: USTED ASUME TODO EL
+RIESGO DE SU USO. SI EL SOFTWARE
+FALLA, TODA RESPONSABILIDAD DEL AUTOR
+SE LIMITA A SUSTITUIR EL PRODUCTO O A
+REEMBOLSAR EL PRECIO QUE PAGÓ POR ÉL.</translation>
+    </message>
 </context>
 <context>
     <name>AddressCompletion</name>
@@ -272,6 +327,26 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <source>Remember this decision</source>
         <translation>Recordar esta decisión</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 pide un nombre de usuario y una contraseña.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>El proxy %1 pide un nombre de usuario y una contraseña para acceder a %2.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>El sitio dice: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Dice: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>No se aceptó el nombre de usuario o la contraseña.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -376,6 +451,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <translation>La protección del modo de pantalla completa está dañada, así que no se puede salir de él. Un padre o una madre puede repararla con &quot;brivola-restrictions --system passphrase&quot;.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>El hash guardado de la contraseña parental está dañado.</translation>
     </message>
 </context>
 <context>
@@ -585,6 +664,83 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>&amp;History</source>
         <translation>&amp;Historial</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Carta del autor y programador</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Carta del autor y programador</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Gracias por probar Brivola 2.0. La principal novedad de esta versión es la interfaz de navegación
+de varios documentos: mantenga abiertas tantas ventanas de navegador como quiera, todas dentro de una ventana principal.
+La versión 2.0 también trae la información del sistema, que le informa sobre su ordenador,
+y una agenda en el organizador que guarda sus citas por fecha. Espero que disfrute usándolo.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Uso de la interfaz MDI</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Al iniciarse Brivola, se abre una ventana de navegador dentro de la ventana principal. Los controles del navegador están en la
+parte superior de cada ventana de navegador: escriba una dirección y pulse Intro, o use los botones para retroceder, avanzar,
+detener, recargar, ir a la página de inicio o buscar. Para tener más ventanas de navegador, haga clic en el botón &quot;Navegador&quot;
+o elija &quot;Nuevo navegador&quot; en el menú &quot;Archivo&quot;. Cada ventana de navegador permanece dentro de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Uso de la interfaz de pantalla completa</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Para navegar con toda la pantalla, haga clic en el botón &quot;P. completa&quot;. En el modo de pantalla completa, haga clic en el
+borde superior de la pantalla para mostrar la barra de navegación flotante, que controla la página. Haga clic en &quot;Salir&quot;
+en la barra para salir del modo de pantalla completa y volver a la ventana principal.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organizador/Favoritos</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>El organizador guarda un calendario para sus citas, una lista de sus favoritos de Internet y una lista
+de números de teléfono. Elija una fecha para anotar lo previsto para ese día; haga doble clic en un favorito
+para abrirlo en una nueva ventana de navegador.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Info del sistema</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>La información del sistema muestra el procesador, la memoria y el estado de la alimentación de su ordenador, y cuánto tiempo
+lleva en marcha. Haga clic en &quot;Actualizar&quot; para leerla de nuevo y en &quot;Imprimir&quot; para imprimirla.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Manual de Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>Sistema de navegación MDI</translation>
     </message>
 </context>
 <context>
@@ -867,6 +1023,172 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Uso: %1 [--system] ORDEN
+     %1 --system passphrase [--remove]
+     %1 --system start-full-screen on|off
+Mantiene la lista de restricciones parentales del modo de pantalla completa de
+Brivola: una página cuyo título contenga una de sus palabras o frases, sin
+distinguir mayúsculas de minúsculas, se rechaza allí.
+
+Órdenes:
+  list         mostrar la lista tal como la lee la ventana de pantalla completa,
+               una entrada por línea (una entrada vacía, que rechaza todas las
+               páginas, como una línea vacía)
+  add PALABRA  añadir una palabra o frase (ponga una frase entre comillas:
+               add &quot;palabra fea&quot;)
+  remove PALABRA
+               quitar toda entrada igual a PALABRA, sin distinguir mayúsculas
+               de minúsculas
+  clear        vaciar la lista
+
+Ajustes del equipo (solo con --system):
+  passphrase   establecer la contraseña parental, que se pide al salir del modo
+               de pantalla completa (dos veces en un terminal; si no, dos líneas
+               de la entrada); solo se guarda un hash Argon2id con sal de ella
+  passphrase --remove
+               quitarla: se sale del modo de pantalla completa sin contraseña
+  start-full-screen on|off
+               si el programa se abre directamente en pantalla completa
+  --help       mostrar esta ayuda
+  --version    mostrar la versión
+
+Se mantienen dos listas, y la ventana de pantalla completa rechaza lo que
+contenga cualquiera de ellas; las lee cada vez que se abre. La lista propia del
+usuario está en
+  %2
+que el usuario, también un niño, puede cambiar o borrar. Con --system la orden
+actúa sobre la lista del equipo, que solo un administrador puede cambiar
+(ejecútela como root, por ejemplo con sudo), y que está fuera del alcance de un
+niño:
+  %3
+con los ajustes del equipo en la sección [Full Screen]. Cada archivo &quot;*.list&quot;
+de su carpeta restrictions.d (una entrada por línea, UTF-8) se suma a la lista
+del equipo.
+Ambas usan la sección [Restrictions]: &quot;Number&quot;, luego &quot;0&quot;, &quot;1&quot;, ... Al guardar
+se reescriben esas claves; las demás claves de la sección se conservan.
+
+Estado de salida: 0 hecho, 1 fallo (palabra que no está en la lista, lista no
+guardada o no legible, contraseñas distintas), 2 uso incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Pruebe &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>no se pudo guardar: %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Solo un administrador puede cambiar los ajustes del equipo: ejecútelo como root.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>no se pudo leer la lista del equipo: %1
+El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Nueva contraseña parental: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>La misma otra vez: </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>no se dio ninguna contraseña; nada cambió</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>las dos contraseñas son distintas; nada cambió</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; ya está en la lista</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; no está en la lista</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; no lleva nada o lleva --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; lleva on u off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se dio ninguna orden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; es un ajuste del equipo: use --system %1</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; lleva una palabra; ponga una frase entre comillas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; no lleva ninguna palabra</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>una palabra vacía rechazaría todas las páginas; dé una palabra o frase</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>
@@ -901,6 +1223,45 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Página de inicio de Brivola</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Navegar</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Escriba una dirección en el cuadro de arriba y pulse %1. &quot;Navegador&quot; abre otra ventana; el menú Ventana las coloca en cascada o en mosaico.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>&quot;P. completa&quot; da toda la pantalla a una sola página. Haga clic en el borde superior de la pantalla, o pulse %1, para mostrar la barra de herramientas flotante.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organizar</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>El organizador guarda sus citas, números de teléfono y páginas favoritas. Pulse %1 para ver el manual.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -917,6 +1278,113 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>System information</source>
         <translation>Información del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>Estado desconocido</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows lleva en marcha: %1 horas %2 minutos</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítica</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Sin batería del sistema</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Información del sistema a fecha de: %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Información del procesador --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Tipo de procesador: %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>N.º de procesadores: %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Dirección mínima de aplicación: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Dirección máxima de aplicación: %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Información de la memoria --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Uso de memoria: %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Memoria física total: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Memoria física disponible: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Memoria virtual total: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Memoria virtual disponible: %1 kilobytes</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Información de la alimentación --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Estado de la alimentación de CA: %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>Estado de la batería: %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Porcentaje de carga de la batería: %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Tiempo restante (min): %1</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1422,13 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>Open link</source>
         <translation>Abrir enlace</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>El modo de pantalla completa no descarga archivos.</translation>
     </message>
 </context>
 </TS>

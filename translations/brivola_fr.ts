@@ -23,6 +23,64 @@
         <source>Disclaimer of warranty</source>
         <translation>Exclusion de garantie</translation>
     </message>
+    <message>
+        <source>DISCLAIMER OF WARRANTY: BRIVOLA 2.0
+
+THE SOFTWARE AND ITS MANUAL ARE
+PROVIDED AS IS. NO WARRANTY IS GIVEN,
+EXPRESS OR IMPLIED, AS TO THEIR
+PERFORMANCE, THEIR MERCHANTABILITY OR
+ANY OTHER QUALITY, AND NO PROMISE IS
+MADE THAT THE SOFTWARE WILL RUN
+WITHOUT INTERRUPTION OR ERROR. NOTHING
+SAID BY A SALESPERSON OR BY ANY OTHER
+PERSON ABOUT THE SOFTWARE IS A
+WARRANTY, AND NO SUCH STATEMENT BINDS
+THE AUTHOR.
+
+BECAUSE THE SOFTWARE RUNS ON MANY
+KINDS OF COMPUTERS AND ALONGSIDE MANY
+OTHER PROGRAMS, NO WARRANTY OF FITNESS
+FOR ANY PARTICULAR PURPOSE IS OFFERED.
+TRY THE PROGRAM THOROUGHLY WITH DATA
+THAT DOES NOT MATTER, AND KEEP COPIES
+OF YOUR WORK, BEFORE YOU RELY ON IT:
+YOU ALONE BEAR THE WHOLE RISK OF USING
+IT. SHOULD THE SOFTWARE FAIL, ANY
+LIABILITY OF THE AUTHOR IS LIMITED TO
+REPLACING THE PRODUCT OR TO REFUNDING
+THE PRICE YOU PAID FOR IT.</source>
+        <extracomment>Upper case, wrapped by hand in lines of at most 38 characters.</extracomment>
+        <translation>EXCLUSION DE GARANTIE : BRIVOLA 2.0
+
+LE LOGICIEL ET SON MANUEL SONT FOURNIS
+EN L&apos;ÉTAT. AUCUNE GARANTIE, EXPRESSE
+OU IMPLICITE, N&apos;EST DONNÉE QUANT À
+LEURS PERFORMANCES, LEUR QUALITÉ
+MARCHANDE OU TOUTE AUTRE QUALITÉ, ET
+IL N&apos;EST PAS PROMIS QUE LE LOGICIEL
+FONCTIONNERA SANS INTERRUPTION NI
+ERREUR. RIEN DE CE QUE DIT UN VENDEUR
+OU TOUTE AUTRE PERSONNE AU SUJET DU
+LOGICIEL NE CONSTITUE UNE GARANTIE,
+ET AUCUNE DÉCLARATION DE CE TYPE
+N&apos;ENGAGE L&apos;AUTEUR.
+
+LE LOGICIEL FONCTIONNANT SUR DE
+NOMBREUX TYPES D&apos;ORDINATEURS ET AUX
+CÔTÉS DE NOMBREUX AUTRES PROGRAMMES,
+AUCUNE GARANTIE D&apos;ADÉQUATION À UN
+USAGE PARTICULIER N&apos;EST OFFERTE.
+ESSAYEZ LE PROGRAMME À FOND AVEC DES
+DONNÉES SANS IMPORTANCE, ET GARDEZ DES
+COPIES DE VOTRE TRAVAIL, AVANT DE VOUS
+Y FIER : VOUS SEUL ASSUMEZ L&apos;ENTIER
+RISQUE DE SON UTILISATION. SI LE
+LOGICIEL FAIT DÉFAUT, LA
+RESPONSABILITÉ DE L&apos;AUTEUR SE LIMITE
+AU REMPLACEMENT DU PRODUIT OU AU
+REMBOURSEMENT DU PRIX PAYÉ.</translation>
+    </message>
 </context>
 <context>
     <name>AddressCompletion</name>
@@ -272,6 +330,26 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <source>Remember this decision</source>
         <translation>Se souvenir de cette décision</translation>
     </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 demande un nom d&apos;utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>Le proxy %1 demande un nom d&apos;utilisateur et un mot de passe pour accéder à %2.</translation>
+    </message>
+    <message>
+        <source>The site says: &quot;%1&quot;</source>
+        <translation>Le site dit : « %1 »</translation>
+    </message>
+    <message>
+        <source>It says: &quot;%1&quot;</source>
+        <translation>Il dit : « %1 »</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted.</source>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe n&apos;a pas été accepté.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -376,6 +454,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <translation>La protection du mode plein écran est endommagée : on ne peut donc pas quitter le mode plein écran. Un parent peut la réparer avec « brivola-restrictions --system passphrase ».
 
 %1</translation>
+    </message>
+    <message>
+        <source>The stored hash of the parent passphrase is damaged.</source>
+        <translation>Le hachage enregistré de la phrase secrète parentale est endommagé.</translation>
     </message>
 </context>
 <context>
@@ -585,6 +667,83 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>&amp;History</source>
         <translation>&amp;Historique</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>1. Letter From the Author and Programmer</source>
+        <translation>1. Lettre de l&apos;auteur et programmeur</translation>
+    </message>
+    <message>
+        <source>1. Letter From the Author And Programmer</source>
+        <translation>1. Lettre de l&apos;auteur et programmeur</translation>
+    </message>
+    <message>
+        <source>Thank you for trying Brivola 2.0. The main new feature of this version is the multiple-document
+browsing interface: keep as many browser windows open as you like, all inside one main window.
+Version 2.0 also brings the System Information readout, which tells you about your computer,
+and a scheduler in the organizer that keeps your appointments by date. I hope you enjoy using it.</source>
+        <translation>Merci d&apos;essayer Brivola 2.0. La principale nouveauté de cette version est l&apos;interface de navigation
+à plusieurs documents : gardez autant de fenêtres de navigateur ouvertes que vous le souhaitez, toutes dans une seule fenêtre principale.
+La version 2.0 apporte aussi les informations système, qui vous renseignent sur votre ordinateur,
+et un agenda dans l&apos;organiseur qui garde vos rendez-vous par date. J&apos;espère que vous aurez plaisir à l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>2. Using the MDI Interface</source>
+        <translation>2. Utiliser l&apos;interface MDI</translation>
+    </message>
+    <message>
+        <source>When Brivola starts, a browser window opens inside the main window. The browser controls sit at the
+top of each browser window: type an address and press Enter, or use the buttons to go back, go
+forward, stop, reload, go home or search. For more browser windows, click the &quot;New Browser&quot; button
+or choose &quot;New Browser&quot; from the &quot;File&quot; menu. Every browser window stays inside the main window.</source>
+        <translation>Au démarrage de Brivola, une fenêtre de navigateur s&apos;ouvre dans la fenêtre principale. Les commandes du navigateur se trouvent
+en haut de chaque fenêtre de navigateur : saisissez une adresse et appuyez sur Entrée, ou utilisez les boutons pour reculer,
+avancer, arrêter, actualiser, aller à l&apos;accueil ou rechercher. Pour d&apos;autres fenêtres de navigateur, cliquez sur le bouton « Navigateur »
+ou choisissez « Nouveau navigateur » dans le menu « Fichier ». Chaque fenêtre de navigateur reste dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>3. Using the Full Screen Interface</source>
+        <translation>3. Utiliser l&apos;interface plein écran</translation>
+    </message>
+    <message>
+        <source>To browse with the whole screen, click the &quot;Full Screen&quot; button. In full-screen mode, click at the
+very top of the screen to bring up the floating browser bar, which steers the page. Click &quot;Exit&quot;
+on the bar to leave full-screen mode and return to the main window.</source>
+        <translation>Pour naviguer sur tout l&apos;écran, cliquez sur le bouton « Plein écran ». En mode plein écran, cliquez tout en haut
+de l&apos;écran pour faire apparaître la barre de navigation flottante, qui pilote la page. Cliquez sur « Quitter »
+dans la barre pour quitter le mode plein écran et revenir à la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>4. Organizer/Favorites</source>
+        <translation>4. Organiseur/Favoris</translation>
+    </message>
+    <message>
+        <source>The organizer keeps a calendar for your appointments, a list of your Internet favorites and a list
+of phone numbers. Pick a date to write down what is planned for that day; double-click a favorite
+to open it in a new browser window.</source>
+        <translation>L&apos;organiseur tient un calendrier de vos rendez-vous, une liste de vos favoris Internet et une liste
+de numéros de téléphone. Choisissez une date pour noter ce qui est prévu ce jour-là ; double-cliquez sur un favori
+pour l&apos;ouvrir dans une nouvelle fenêtre de navigateur.</translation>
+    </message>
+    <message>
+        <source>5. System Info</source>
+        <translation>5. Infos système</translation>
+    </message>
+    <message>
+        <source>The System Info readout shows your computer&apos;s processor, memory and power status, and how long it
+has been running. Click &quot;Update&quot; to read it again and &quot;Print&quot; to print it.</source>
+        <translation>Les informations système indiquent le processeur, la mémoire et l&apos;alimentation de votre ordinateur, et depuis combien de temps
+il fonctionne. Cliquez sur « Actualiser » pour les relire et sur « Imprimer » pour les imprimer.</translation>
+    </message>
+    <message>
+        <source>Brivola 2.0 Manual</source>
+        <translation>Manuel de Brivola 2.0</translation>
+    </message>
+    <message>
+        <source>MDI Browsing System</source>
+        <translation>Système de navigation MDI</translation>
     </message>
 </context>
 <context>
@@ -867,6 +1026,172 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
 </context>
 <context>
+    <name>RestrictionsTool</name>
+    <message>
+        <source>Usage: %1 [--system] COMMAND
+       %1 --system passphrase [--remove]
+       %1 --system start-full-screen on|off
+Keeps the parental restriction list of Brivola&apos;s full-screen mode: a page whose
+title holds one of its words or phrases, letter case ignored, is refused there.
+
+Commands:
+  list         print the list as the full-screen window reads it, one entry a
+               line (an empty entry, which refuses every page, as an empty line)
+  add WORD     add a word or phrase (put a phrase in quotes: add &quot;bad word&quot;)
+  remove WORD  remove every entry equal to WORD, letter case ignored
+  clear        empty the list
+
+Machine settings (with --system only):
+  passphrase   set the parent passphrase, which leaving full-screen mode asks
+               for (asked twice on a terminal, else two lines of the input);
+               only a salted Argon2id hash of it is stored
+  passphrase --remove
+               remove it: full-screen mode is left without one
+  start-full-screen on|off
+               whether the program opens straight into full-screen mode
+  --help       show this help
+  --version    show the version
+
+Two lists are kept, and the full-screen window refuses what either holds; it
+reads them each time it opens. The user&apos;s own list is in
+  %2
+which the user, a child too, can change or delete. With --system the command
+works on the machine&apos;s list, which only an administrator can change (run it as
+root, for example with sudo), and which is out of a child&apos;s reach:
+  %3
+with the machine settings in section [Full Screen]. Every &quot;*.list&quot; file in its
+folder restrictions.d (one entry a line, UTF-8) adds to the machine&apos;s list.
+Both keep section [Restrictions]: &quot;Number&quot;, then &quot;0&quot;, &quot;1&quot;, ... Saving
+rewrites those keys; other keys of the section are kept.
+
+Exit status: 0 done, 1 failed (word not in the list, list not saved or not
+readable, passphrases that differ), 2 wrong usage.
+</source>
+        <extracomment>%1 is the tool&apos;s name, %2 and %3 the files of the user&apos;s and the machine&apos;s lists. The commands, options, section and key names stay as they are.</extracomment>
+        <translation>Usage : %1 [--system] COMMANDE
+        %1 --system passphrase [--remove]
+        %1 --system start-full-screen on|off
+Tient la liste de restrictions parentales du mode plein écran de Brivola : une
+page dont le titre contient l&apos;un de ses mots ou l&apos;une de ses expressions, sans
+tenir compte de la casse, y est refusée.
+
+Commandes :
+  list         afficher la liste telle que la lit la fenêtre plein écran, une
+               entrée par ligne (une entrée vide, qui refuse toute page, comme
+               une ligne vide)
+  add MOT      ajouter un mot ou une expression (mettre une expression entre
+               guillemets : add &quot;gros mot&quot;)
+  remove MOT   retirer toute entrée égale à MOT, sans tenir compte de la casse
+  clear        vider la liste
+
+Réglages de la machine (avec --system seulement) :
+  passphrase   définir la phrase secrète parentale, que demande la sortie du
+               mode plein écran (demandée deux fois sur un terminal, sinon deux
+               lignes de l&apos;entrée) ; seul un hachage Argon2id salé en est
+               conservé
+  passphrase --remove
+               la retirer : le mode plein écran se quitte alors sans elle
+  start-full-screen on|off
+               si le programme s&apos;ouvre directement en mode plein écran
+  --help       afficher cette aide
+  --version    afficher la version
+
+Deux listes sont tenues, et la fenêtre plein écran refuse ce que l&apos;une ou
+l&apos;autre contient ; elle les lit à chaque ouverture. La liste propre de
+l&apos;utilisateur se trouve dans
+  %2
+que l&apos;utilisateur, même un enfant, peut modifier ou supprimer. Avec --system, la
+commande agit sur la liste de la machine, que seul un administrateur peut
+modifier (lancez-la en tant que root, par exemple avec sudo), et qui est hors de
+portée d&apos;un enfant :
+  %3
+avec les réglages de la machine dans la section [Full Screen]. Chaque fichier
+&quot;*.list&quot; de son dossier restrictions.d (une entrée par ligne, UTF-8) s&apos;ajoute à
+la liste de la machine.
+Les deux utilisent la section [Restrictions] : &quot;Number&quot;, puis &quot;0&quot;, &quot;1&quot;, ...
+L&apos;enregistrement réécrit ces clés ; les autres clés de la section sont
+conservées.
+
+Code de sortie : 0 fait, 1 échec (mot absent de la liste, liste non enregistrée
+ou illisible, phrases secrètes différentes), 2 mauvaise utilisation.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essayez &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>could not save: %1</source>
+        <translation>échec de l&apos;enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>Only an administrator can change the machine&apos;s settings: run it as root.</source>
+        <translation>Seul un administrateur peut modifier les réglages de la machine : lancez-le en tant que root.</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s list could not be read: %1
+Full-screen mode refuses every page until it can.</source>
+        <translation>la liste de la machine n&apos;a pas pu être lue : %1
+Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;être.</translation>
+    </message>
+    <message>
+        <source>New parent passphrase: </source>
+        <translation>Nouvelle phrase secrète parentale : </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>La même encore une fois : </translation>
+    </message>
+    <message>
+        <source>no passphrase given; nothing changed</source>
+        <translation>aucune phrase secrète donnée ; rien de changé</translation>
+    </message>
+    <message>
+        <source>the two passphrases differ; nothing changed</source>
+        <translation>les deux phrases secrètes diffèrent ; rien de changé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list</source>
+        <translation>&quot;%1&quot; est déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list</source>
+        <translation>&quot;%1&quot; n&apos;est pas dans la liste</translation>
+    </message>
+    <message>
+        <source>&apos;passphrase&apos; takes nothing or --remove</source>
+        <translation>&apos;passphrase&apos; ne prend rien ou --remove</translation>
+    </message>
+    <message>
+        <source>&apos;start-full-screen&apos; takes on or off</source>
+        <translation>&apos;start-full-screen&apos; prend on ou off</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a machine setting: use --system %1</source>
+        <translation>&apos;%1&apos; est un réglage de la machine : utilisez --system %1</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one word; put a phrase in quotes</source>
+        <translation>&apos;%1&apos; prend un mot ; mettez une expression entre guillemets</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no word</source>
+        <translation>&apos;%1&apos; ne prend aucun mot</translation>
+    </message>
+    <message>
+        <source>an empty word would refuse every page; give a word or phrase</source>
+        <translation>un mot vide refuserait toute page ; donnez un mot ou une expression</translation>
+    </message>
+</context>
+<context>
     <name>SplashWindow</name>
     <message>
         <source>Version 2.0</source>
@@ -901,6 +1226,45 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, as a page&apos;s lang attribute takes it.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Brivola Start Page</source>
+        <translation>Page d&apos;accueil de Brivola</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Naviguer</translation>
+    </message>
+    <message>
+        <source>Type an address into the box above and press %1. &quot;New Browser&quot; opens another window; the Window menu cascades or tiles them.</source>
+        <extracomment>%1 is the Enter key. The quoted names are the frame&apos;s button and menu.</extracomment>
+        <translation>Saisissez une adresse dans la zone ci-dessus et appuyez sur %1. « Navigateur » ouvre une autre fenêtre ; le menu Fenêtre les dispose en cascade ou en mosaïque.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>&quot;Full Screen&quot; gives the whole screen to one page. Click the top edge of the screen, or press %1, to bring up the floating toolbar.</source>
+        <extracomment>%1 is the keys Alt+Q. &quot;Full Screen&quot; is the frame&apos;s button.</extracomment>
+        <translation>« Plein écran » donne tout l&apos;écran à une seule page. Cliquez sur le bord supérieur de l&apos;écran, ou appuyez sur %1, pour faire apparaître la barre d&apos;outils flottante.</translation>
+    </message>
+    <message>
+        <source>Organize</source>
+        <translation>Organiser</translation>
+    </message>
+    <message>
+        <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
+        <extracomment>%1 is the F1 key.</extracomment>
+        <translation>L&apos;organiseur garde vos rendez-vous, vos numéros de téléphone et vos pages favorites. Appuyez sur %1 pour le manuel.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -917,6 +1281,113 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>System information</source>
         <translation>Informations système</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReport</name>
+    <message>
+        <source>Status Unknown</source>
+        <translation>État inconnu</translation>
+    </message>
+    <message>
+        <source>Windows has been running for: %1 Hours %2 Minutes</source>
+        <translation>Windows fonctionne depuis : %1 heures %2 minutes</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Non branché</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Branché</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critique</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>En charge</translation>
+    </message>
+    <message>
+        <source>No system battery</source>
+        <translation>Pas de batterie système</translation>
+    </message>
+    <message>
+        <source>System Information as of: %1, %2</source>
+        <translation>Informations système au : %1, %2</translation>
+    </message>
+    <message>
+        <source>&lt;-- Processor Information --&gt;</source>
+        <translation>&lt;-- Informations sur le processeur --&gt;</translation>
+    </message>
+    <message>
+        <source>Processor Type: %1</source>
+        <translation>Type de processeur : %1</translation>
+    </message>
+    <message>
+        <source># Of Processors: %1</source>
+        <translation>Nombre de processeurs : %1</translation>
+    </message>
+    <message>
+        <source>Minimum Application Address: %1</source>
+        <translation>Adresse d&apos;application minimale : %1</translation>
+    </message>
+    <message>
+        <source>Maximum Application Address: %1</source>
+        <translation>Adresse d&apos;application maximale : %1</translation>
+    </message>
+    <message>
+        <source>&lt;-- Memory Information --&gt;</source>
+        <translation>&lt;-- Informations sur la mémoire --&gt;</translation>
+    </message>
+    <message>
+        <source>Memory Use: %1%</source>
+        <translation>Mémoire utilisée : %1 %</translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: %1 Kilobytes</source>
+        <translation>Mémoire physique totale : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Available Physical Memory: %1 Kilobytes</source>
+        <translation>Mémoire physique disponible : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: %1 Kilobytes</source>
+        <translation>Mémoire virtuelle totale : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>Available Virtual Memory: %1 Kilobytes</source>
+        <translation>Mémoire virtuelle disponible : %1 kilo-octets</translation>
+    </message>
+    <message>
+        <source>&lt;-- Power Information --&gt;</source>
+        <translation>&lt;-- Informations sur l&apos;alimentation --&gt;</translation>
+    </message>
+    <message>
+        <source>AC Power Status: %1</source>
+        <translation>Alimentation secteur : %1</translation>
+    </message>
+    <message>
+        <source>Battery Status: %1</source>
+        <translation>État de la batterie : %1</translation>
+    </message>
+    <message>
+        <source>Percent Of Battery Charge: %1%</source>
+        <translation>Charge de la batterie en pourcentage : %1 %</translation>
+    </message>
+    <message>
+        <source>Time Left (min): %1</source>
+        <translation>Temps restant (min) : %1</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1425,13 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineProfile</name>
+    <message>
+        <source>Full-screen mode does not download files.</source>
+        <translation>Le mode plein écran ne télécharge pas de fichiers.</translation>
     </message>
 </context>
 </TS>

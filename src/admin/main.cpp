@@ -3,6 +3,7 @@
 
 #include "admin/restrictions_tool.h"
 #include "core/command_line.h"
+#include "core/translations.h"
 #include "platform/real/machine_settings_files.h"
 #include "platform/real/qt_settings_store.h"
 
@@ -64,6 +65,7 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brivola-restrictions"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
+    Translations::install();
     QTextStream out(stdout);
     if (asksVersion(QCoreApplication::arguments())) {
         out << CommandLine::versionText();

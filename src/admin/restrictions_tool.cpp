@@ -7,6 +7,7 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -22,51 +23,80 @@ const QString kProgram = QStringLiteral("brivola-restrictions");
 
 const QString kSystem = QStringLiteral("--system");
 
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("RestrictionsTool", text);
+}
+
 void printUsage(QTextStream& stream, const SettingsStore& user, const SettingsStore& system)
 {
-    stream << "Usage: " << kProgram << " [--system] COMMAND\n"
-           << "       " << kProgram << " --system passphrase [--remove]\n"
-           << "       " << kProgram << " --system start-full-screen on|off\n"
-           << "Keeps the parental restriction list of Brivola's full-screen mode: a page whose\n"
-              "title holds one of its words or phrases, letter case ignored, is refused there.\n"
-              "\n"
-              "Commands:\n"
-              "  list         print the list as the full-screen window reads it, one entry a\n"
-              "               line (an empty entry, which refuses every page, as an empty line)\n"
-              "  add WORD     add a word or phrase (put a phrase in quotes: add \"bad word\")\n"
-              "  remove WORD  remove every entry equal to WORD, letter case ignored\n"
-              "  clear        empty the list\n"
-              "\n"
-              "Machine settings (with --system only):\n"
-              "  passphrase   set the parent passphrase, which leaving full-screen mode asks\n"
-              "               for (asked twice on a terminal, else two lines of the input);\n"
-              "               only a salted Argon2id hash of it is stored\n"
-              "  passphrase --remove\n"
-              "               remove it: full-screen mode is left without one\n"
-              "  start-full-screen on|off\n"
-              "               whether the program opens straight into full-screen mode\n"
-              "  --help       show this help\n"
-              "  --version    show the version\n"
-              "\n"
-              "Two lists are kept, and the full-screen window refuses what either holds; it\n"
-              "reads them each time it opens. The user's own list is in\n  "
-           << user.location(Texts::kProgramStore)
-           << "\nwhich the user, a child too, can change or delete. With --system the command\n"
-              "works on the machine's list, which only an administrator can change (run it as\n"
-              "root, for example with sudo), and which is out of a child's reach:\n  "
-           << system.location(Texts::kProgramStore)
-           << "\nwith the machine settings in section [Full Screen]. Every \"*.list\" file in its\n"
-              "folder restrictions.d (one entry a line, UTF-8) adds to the machine's list.\n"
-              "Both keep section [Restrictions]: \"Number\", then \"0\", \"1\", ... "
-              "Saving\nrewrites those keys; other keys of the section are kept.\n"
-              "\n"
-              "Exit status: 0 done, 1 failed (word not in the list, list not saved or not\n"
-              "readable, passphrases that differ), 2 wrong usage.\n";
+    //: %1 is the tool's name, %2 and %3 the files of the user's and the machine's lists. The
+    //: commands, options, section and key names stay as they are.
+    stream << translated(QT_TRANSLATE_NOOP(
+                             "RestrictionsTool",
+                             "Usage: %1 [--system] COMMAND\n"
+                             "       %1 --system passphrase [--remove]\n"
+                             "       %1 --system start-full-screen on|off\n"
+                             "Keeps the parental restriction list of Brivola's full-screen mode: "
+                             "a page whose\n"
+                             "title holds one of its words or phrases, letter case ignored, is "
+                             "refused there.\n"
+                             "\n"
+                             "Commands:\n"
+                             "  list         print the list as the full-screen window reads it, "
+                             "one entry a\n"
+                             "               line (an empty entry, which refuses every page, as "
+                             "an empty line)\n"
+                             "  add WORD     add a word or phrase (put a phrase in quotes: add "
+                             "\"bad word\")\n"
+                             "  remove WORD  remove every entry equal to WORD, letter case "
+                             "ignored\n"
+                             "  clear        empty the list\n"
+                             "\n"
+                             "Machine settings (with --system only):\n"
+                             "  passphrase   set the parent passphrase, which leaving full-screen "
+                             "mode asks\n"
+                             "               for (asked twice on a terminal, else two lines of "
+                             "the input);\n"
+                             "               only a salted Argon2id hash of it is stored\n"
+                             "  passphrase --remove\n"
+                             "               remove it: full-screen mode is left without one\n"
+                             "  start-full-screen on|off\n"
+                             "               whether the program opens straight into "
+                             "full-screen mode\n"
+                             "  --help       show this help\n"
+                             "  --version    show the version\n"
+                             "\n"
+                             "Two lists are kept, and the full-screen window refuses what either "
+                             "holds; it\n"
+                             "reads them each time it opens. The user's own list is in\n"
+                             "  %2\n"
+                             "which the user, a child too, can change or delete. With --system "
+                             "the command\n"
+                             "works on the machine's list, which only an administrator can change "
+                             "(run it as\n"
+                             "root, for example with sudo), and which is out of a child's reach:\n"
+                             "  %3\n"
+                             "with the machine settings in section [Full Screen]. Every "
+                             "\"*.list\" file in its\n"
+                             "folder restrictions.d (one entry a line, UTF-8) adds to the "
+                             "machine's list.\n"
+                             "Both keep section [Restrictions]: \"Number\", then \"0\", \"1\", ... "
+                             "Saving\n"
+                             "rewrites those keys; other keys of the section are kept.\n"
+                             "\n"
+                             "Exit status: 0 done, 1 failed (word not in the list, list not saved "
+                             "or not\n"
+                             "readable, passphrases that differ), 2 wrong usage.\n"))
+                  .arg(kProgram, user.location(Texts::kProgramStore),
+                       system.location(Texts::kProgramStore));
 }
 
 int wrongUsage(QTextStream& err, const QString& problem)
 {
-    err << kProgram << ": " << problem << "\nTry '" << kProgram << " --help'.\n";
+    err << kProgram << ": " << problem << "\n"
+        << translated(QT_TRANSLATE_NOOP("RestrictionsTool", "Try '%1 --help'.")).arg(kProgram)
+        << "\n";
     return kWrongUsage;
 }
 
@@ -116,9 +146,15 @@ int edit(SettingsStore& store, bool systemWide, QTextStream& err,
     try {
         store.update(Texts::kProgramStore, [&] { status = command(); });
     } catch (const StoreError& error) {
-        err << kProgram << ": could not save: " << error.what() << "\n";
+        err << kProgram << ": "
+            << translated(QT_TRANSLATE_NOOP("RestrictionsTool", "could not save: %1"))
+                   .arg(QString::fromUtf8(error.what()))
+            << "\n";
         if (systemWide)
-            err << "Only an administrator can change the machine's settings: run it as root.\n";
+            err << translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                                "Only an administrator can change the machine's "
+                                                "settings: run it as root."))
+                << "\n";
         return kFailed;
     }
     return status;
@@ -137,8 +173,12 @@ int listMachine(const MachineSettingsSource& machine, QTextStream& out, QTextStr
 {
     const MachineSettings settings = machine.read();
     if (!settings.problem.isEmpty()) {
-        err << kProgram << ": the machine's list could not be read: " << settings.problem
-            << "\nFull-screen mode refuses every page until it can.\n";
+        err << kProgram << ": "
+            << translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                            "the machine's list could not be read: %1\n"
+                                            "Full-screen mode refuses every page until it can."))
+                   .arg(settings.problem)
+            << "\n";
         return kFailed;
     }
     for (const QString& entry : settings.restrictions)
@@ -149,14 +189,22 @@ int listMachine(const MachineSettingsSource& machine, QTextStream& out, QTextStr
 // The new passphrase, asked twice; none when the two differ or one is empty.
 std::optional<QString> newPassphrase(const PassphraseReader& read, QTextStream& err)
 {
-    const std::optional<QString> first = read(QStringLiteral("New parent passphrase: "));
-    const std::optional<QString> second = read(QStringLiteral("The same again: "));
+    const std::optional<QString> first =
+        read(translated(QT_TRANSLATE_NOOP("RestrictionsTool", "New parent passphrase: ")));
+    const std::optional<QString> second =
+        read(translated(QT_TRANSLATE_NOOP("RestrictionsTool", "The same again: ")));
     if (!first || !second || first->isEmpty()) {
-        err << kProgram << ": no passphrase given; nothing changed\n";
+        err << kProgram << ": "
+            << translated(
+                   QT_TRANSLATE_NOOP("RestrictionsTool", "no passphrase given; nothing changed"))
+            << "\n";
         return std::nullopt;
     }
     if (*first != *second) {
-        err << kProgram << ": the two passphrases differ; nothing changed\n";
+        err << kProgram << ": "
+            << translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                            "the two passphrases differ; nothing changed"))
+            << "\n";
         return std::nullopt;
     }
     return first;
@@ -173,7 +221,10 @@ int add(SettingsStore& store, const QString& word, QTextStream& out)
     const QString folded = word.toCaseFolded();
     for (const QString& entry : list.entries) {
         if (entry.toCaseFolded() == folded) {
-            out << "\"" << entry << "\" is already in the list\n";
+            out << translated(
+                       QT_TRANSLATE_NOOP("RestrictionsTool", "\"%1\" is already in the list"))
+                       .arg(entry)
+                << "\n";
             return kDone;
         }
     }
@@ -189,7 +240,10 @@ int remove(SettingsStore& store, const QString& word, QTextStream& err)
     const qsizetype removed = list.entries.removeIf(
         [&folded](const QString& entry) { return entry.toCaseFolded() == folded; });
     if (removed == 0) {
-        err << kProgram << ": \"" << word << "\" is not in the list\n";
+        err << kProgram << ": "
+            << translated(QT_TRANSLATE_NOOP("RestrictionsTool", "\"%1\" is not in the list"))
+                   .arg(word)
+            << "\n";
         return kFailed;
     }
     writeList(store, list.entries, list.keys);
@@ -206,7 +260,9 @@ int runMachineCommand(const QStringList& arguments, const Stores& stores, QTextS
     if (command == QLatin1String("passphrase")) {
         if (operands.size() > 1 ||
             (operands.size() == 1 && operands[0] != QLatin1String("--remove")))
-            return wrongUsage(err, QStringLiteral("'passphrase' takes nothing or --remove"));
+            return wrongUsage(
+                err, translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                                  "'passphrase' takes nothing or --remove")));
         QString hash;
         if (operands.isEmpty()) {
             const std::optional<QString> passphrase = newPassphrase(stores.readPassphrase, err);
@@ -226,7 +282,8 @@ int runMachineCommand(const QStringList& arguments, const Stores& stores, QTextS
     }
     if (operands.size() != 1 ||
         (operands[0] != MachineKeys::kOn && operands[0] != MachineKeys::kOff))
-        return wrongUsage(err, QStringLiteral("'start-full-screen' takes on or off"));
+        return wrongUsage(err, translated(QT_TRANSLATE_NOOP(
+                                   "RestrictionsTool", "'start-full-screen' takes on or off")));
     return edit(stores.system, true, err, [&] {
         writeMachineValue(stores.system, MachineKeys::kStart, operands[0]);
         return int(kDone);
@@ -239,7 +296,8 @@ int run(const QStringList& given, const Stores& stores, QTextStream& out, QTextS
     const QStringList arguments = systemWide ? given.mid(1) : given;
     SettingsStore& store = systemWide ? stores.system : stores.user;
     if (arguments.isEmpty())
-        return wrongUsage(err, QStringLiteral("no command given"));
+        return wrongUsage(err,
+                          translated(QT_TRANSLATE_NOOP("RestrictionsTool", "no command given")));
     const QString& command = arguments.first();
     const qsizetype operands = arguments.size() - 1;
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
@@ -249,24 +307,33 @@ int run(const QStringList& given, const Stores& stores, QTextStream& out, QTextS
     if (command == QLatin1String("passphrase") || command == QLatin1String("start-full-screen")) {
         if (!systemWide)
             return wrongUsage(
-                err, QStringLiteral("'%1' is a machine setting: use --system %1").arg(command));
+                err, translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                                  "'%1' is a machine setting: use --system %1"))
+                         .arg(command));
         return runMachineCommand(arguments, stores, err);
     }
     const bool takesWord = command == QLatin1String("add") || command == QLatin1String("remove");
     const bool takesNothing = command == QLatin1String("list") || command == QLatin1String("clear");
     if (!takesWord && !takesNothing)
-        return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(command));
+        return wrongUsage(
+            err,
+            translated(QT_TRANSLATE_NOOP("RestrictionsTool", "unknown command '%1'")).arg(command));
     if (takesWord && operands != 1)
         return wrongUsage(
-            err, QStringLiteral("'%1' takes one word; put a phrase in quotes").arg(command));
+            err, translated(QT_TRANSLATE_NOOP("RestrictionsTool",
+                                              "'%1' takes one word; put a phrase in quotes"))
+                     .arg(command));
     if (takesNothing && operands != 0)
-        return wrongUsage(err, QStringLiteral("'%1' takes no word").arg(command));
+        return wrongUsage(
+            err,
+            translated(QT_TRANSLATE_NOOP("RestrictionsTool", "'%1' takes no word")).arg(command));
 
     if (command == QLatin1String("list"))
         return systemWide ? listMachine(stores.machine, out, err) : list(store, out);
     if (command == QLatin1String("add") && arguments[1].trimmed().isEmpty())
-        return wrongUsage(err, QStringLiteral("an empty word would refuse every page; "
-                                              "give a word or phrase"));
+        return wrongUsage(err, translated(QT_TRANSLATE_NOOP(
+                                   "RestrictionsTool", "an empty word would refuse every page; "
+                                                       "give a word or phrase")));
     return edit(store, systemWide, err, [&] {
         if (command == QLatin1String("clear")) {
             writeList(store, {}, readList(store).keys);

@@ -432,7 +432,7 @@ QString FullScreenWindow::guardDamage() const
     if (!m_machine.fileRead)
         return m_machine.problem;
     if (Passphrase::isDamaged(m_machine.passphraseHash))
-        return QStringLiteral("The stored hash of the parent passphrase is damaged.");
+        return tr("The stored hash of the parent passphrase is damaged.");
     return {};
 }
 

@@ -2,7 +2,10 @@
 
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <iterator>
 
 namespace Manual {
 
@@ -27,60 +30,72 @@ QStringList gradientDivider()
     return lines;
 }
 
+// The texts in English, translated as the page is written; a paragraph's lines are one text.
 struct Section {
-    QString heading;
-    QString contentsEntry;
-    QStringList paragraph;
+    const char* heading;
+    const char* contentsEntry;
+    const char* paragraph;
 };
 
-const QList<Section>& sections()
+const Section kSections[] = {
+    {QT_TRANSLATE_NOOP("Manual", "1. Letter From the Author and Programmer"),
+     QT_TRANSLATE_NOOP("Manual", "1. Letter From the Author And Programmer"),
+     QT_TRANSLATE_NOOP("Manual",
+                       "Thank you for trying Brivola 2.0. The main new feature of this version is "
+                       "the multiple-document\n"
+                       "browsing interface: keep as many browser windows open as you like, all "
+                       "inside one main window.\n"
+                       "Version 2.0 also brings the System Information readout, which tells you "
+                       "about your computer,\n"
+                       "and a scheduler in the organizer that keeps your appointments by date. I "
+                       "hope you enjoy using it.")},
+    {QT_TRANSLATE_NOOP("Manual", "2. Using the MDI Interface"),
+     QT_TRANSLATE_NOOP("Manual", "2. Using the MDI Interface"),
+     QT_TRANSLATE_NOOP("Manual",
+                       "When Brivola starts, a browser window opens inside the main window. The "
+                       "browser controls sit at the\n"
+                       "top of each browser window: type an address and press Enter, or use the "
+                       "buttons to go back, go\n"
+                       "forward, stop, reload, go home or search. For more browser windows, click "
+                       "the \"New Browser\" button\n"
+                       "or choose \"New Browser\" from the \"File\" menu. Every browser window "
+                       "stays inside the main window.")},
+    {QT_TRANSLATE_NOOP("Manual", "3. Using the Full Screen Interface"),
+     QT_TRANSLATE_NOOP("Manual", "3. Using the Full Screen Interface"),
+     QT_TRANSLATE_NOOP("Manual",
+                       "To browse with the whole screen, click the \"Full Screen\" button. In "
+                       "full-screen mode, click at the\n"
+                       "very top of the screen to bring up the floating browser bar, which steers "
+                       "the page. Click \"Exit\"\n"
+                       "on the bar to leave full-screen mode and return to the main window.")},
+    {QT_TRANSLATE_NOOP("Manual", "4. Organizer/Favorites"),
+     QT_TRANSLATE_NOOP("Manual", "4. Organizer/Favorites"),
+     QT_TRANSLATE_NOOP("Manual",
+                       "The organizer keeps a calendar for your appointments, a list of your "
+                       "Internet favorites and a list\n"
+                       "of phone numbers. Pick a date to write down what is planned for that day; "
+                       "double-click a favorite\n"
+                       "to open it in a new browser window.")},
+    {QT_TRANSLATE_NOOP("Manual", "5. System Info"), QT_TRANSLATE_NOOP("Manual", "5. System Info"),
+     QT_TRANSLATE_NOOP("Manual",
+                       "The System Info readout shows your computer's processor, memory and power "
+                       "status, and how long it\n"
+                       "has been running. Click \"Update\" to read it again and \"Print\" to "
+                       "print it.")},
+};
+
+// A text in the user's language. The page names no character set, so anything beyond ASCII is
+// written as a character reference, which every browser reads alike.
+QString translated(const char* text)
 {
-    static const QList<Section> all = {
-        {QStringLiteral("1. Letter From the Author and Programmer"),
-         QStringLiteral("1. Letter From the Author And Programmer"),
-         {QStringLiteral("Thank you for trying Brivola 2.0. The main new feature of this version "
-                         "is the multiple-document"),
-          QStringLiteral("browsing interface: keep as many browser windows open as you like, all "
-                         "inside one main window."),
-          QStringLiteral("Version 2.0 also brings the System Information readout, which tells you "
-                         "about your computer,"),
-          QStringLiteral("and a scheduler in the organizer that keeps your appointments by date. I "
-                         "hope you enjoy using it.")}},
-        {QStringLiteral("2. Using the MDI Interface"),
-         QStringLiteral("2. Using the MDI Interface"),
-         {QStringLiteral("When Brivola starts, a browser window opens inside the main window. The "
-                         "browser controls sit at the"),
-          QStringLiteral("top of each browser window: type an address and press Enter, or use the "
-                         "buttons to go back, go"),
-          QStringLiteral(
-              "forward, stop, reload, go home or search. For more browser windows, click "
-              "the \"New Browser\" button"),
-          QStringLiteral("or choose \"New Browser\" from the \"File\" menu. Every browser window "
-                         "stays inside the main window.")}},
-        {QStringLiteral("3. Using the Full Screen Interface"),
-         QStringLiteral("3. Using the Full Screen Interface"),
-         {QStringLiteral("To browse with the whole screen, click the \"Full Screen\" button. In "
-                         "full-screen mode, click at the"),
-          QStringLiteral(
-              "very top of the screen to bring up the floating browser bar, which steers "
-              "the page. Click \"Exit\""),
-          QStringLiteral("on the bar to leave full-screen mode and return to the main window.")}},
-        {QStringLiteral("4. Organizer/Favorites"),
-         QStringLiteral("4. Organizer/Favorites"),
-         {QStringLiteral("The organizer keeps a calendar for your appointments, a list of your "
-                         "Internet favorites and a list"),
-          QStringLiteral(
-              "of phone numbers. Pick a date to write down what is planned for that day; "
-              "double-click a favorite"),
-          QStringLiteral("to open it in a new browser window.")}},
-        {QStringLiteral("5. System Info"),
-         QStringLiteral("5. System Info"),
-         {QStringLiteral("The System Info readout shows your computer's processor, memory and "
-                         "power status, and how long it"),
-          QStringLiteral("has been running. Click \"Update\" to read it again and \"Print\" to "
-                         "print it.")}},
-    };
-    return all;
+    QString result;
+    for (const char32_t character : QCoreApplication::translate("Manual", text).toUcs4()) {
+        if (character < 0x80)
+            result.append(QChar(char16_t(character)));
+        else
+            result.append(QStringLiteral("&#%1;").arg(uint(character)));
+    }
+    return result;
 }
 
 } // namespace
@@ -91,7 +106,8 @@ QString text()
         QStringLiteral(R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN">)"),
         QStringLiteral("<HTML>"),
         QStringLiteral("<HEAD>"),
-        QStringLiteral("<TITLE>Brivola 2.0 Manual</TITLE>"),
+        QStringLiteral("<TITLE>%1</TITLE>")
+            .arg(translated(QT_TRANSLATE_NOOP("Manual", "Brivola 2.0 Manual"))),
         QStringLiteral("</HEAD>"),
         QStringLiteral("<BODY>"),
     };
@@ -99,22 +115,23 @@ QString text()
     lines.append(QStringLiteral(
         R"(<P ALIGN="CENTER"><FONT SIZE="6" COLOR="#0000FF">Brivola 2.0</FONT></P>)"));
     lines.append(gradientDivider());
-    lines.append(
-        QStringLiteral(R"(<P ALIGN="CENTER"><BIG><BIG>MDI Browsing System</BIG></BIG></P>)"));
+    lines.append(QStringLiteral(R"(<P ALIGN="CENTER"><BIG><BIG>%1</BIG></BIG></P>)")
+                     .arg(translated(QT_TRANSLATE_NOOP("Manual", "MDI Browsing System"))));
     lines.append(QStringLiteral("<BR><BR>"));
-    for (int i = 0; i < sections().size(); ++i) {
+    const int count = int(std::size(kSections));
+    for (int i = 0; i < count; ++i) {
         lines.append(QStringLiteral(R"(<A HREF="#%1">%2</A><BR>)")
                          .arg(i + 1)
-                         .arg(sections()[i].contentsEntry));
+                         .arg(translated(kSections[i].contentsEntry)));
     }
-    for (int i = 0; i < sections().size(); ++i) {
-        const Section& section = sections()[i];
+    for (int i = 0; i < count; ++i) {
+        const Section& section = kSections[i];
         lines.append(QStringLiteral(R"(<A NAME="%1"><BIG><BIG><B>%2</B></BIG></BIG></A><BR>)")
                          .arg(i + 1)
-                         .arg(section.heading));
-        lines.append(section.paragraph);
+                         .arg(translated(section.heading)));
+        lines.append(translated(section.paragraph).split(QLatin1Char('\n')));
         // A line break ends the paragraph, and one more stands between sections.
-        if (i + 1 < sections().size())
+        if (i + 1 < count)
             lines.append({QStringLiteral("<BR>"), QStringLiteral("<BR>")});
     }
     lines.append(QStringLiteral("<BR><BR><BR><BR><BR>"));

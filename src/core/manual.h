@@ -7,7 +7,7 @@
 
 namespace Manual {
 
-// The whole page, lines separated by carriage return and line feed.
+// The whole page in the user's language, lines separated by carriage return and line feed.
 QString text();
 
 // Where the manual goes in the program's directory: "Manual.htm" inside it, or "caching.htm"

@@ -2,19 +2,35 @@
 
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace SystemReport {
 
 namespace {
 
-const QString kUnknown = QStringLiteral("Status Unknown");
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("SystemReport", text);
+}
+
+QString unknown()
+{
+    return translated(QT_TRANSLATE_NOOP("SystemReport", "Status Unknown"));
+}
+
+// A line with a size in kilobytes; the label's text holds the number's place.
+QString kilobytesLine(const char* label, quint64 bytes)
+{
+    return translated(label).arg(kilobytes(bytes));
+}
 
 QString uptimeLine(quint64 milliseconds)
 {
     const quint64 hours = milliseconds / 3600000;
     const quint64 minutes = milliseconds / 60000 - hours * 60;
-    return QStringLiteral("Windows has been running for: %1 Hours %2 Minutes")
+    return translated(QT_TRANSLATE_NOOP("SystemReport",
+                                        "Windows has been running for: %1 Hours %2 Minutes"))
         .arg(hours)
         .arg(minutes);
 }
@@ -30,11 +46,11 @@ QString acText(quint8 acLineStatus)
 {
     switch (acLineStatus) {
     case 0:
-        return QStringLiteral("Not Connected");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "Not Connected"));
     case 1:
-        return QStringLiteral("Connected");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "Connected"));
     case PowerStatusRecord::kUnknown:
-        return QStringLiteral(" ") + kUnknown;
+        return QStringLiteral(" ") + unknown();
     default:
         return {};
     }
@@ -44,17 +60,17 @@ QString batteryText(quint8 batteryFlag)
 {
     switch (batteryFlag) {
     case 1:
-        return QStringLiteral("High");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "High"));
     case 2:
-        return QStringLiteral("Low");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "Low"));
     case 4:
-        return QStringLiteral("Critical");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "Critical"));
     case 8:
-        return QStringLiteral("Charging");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "Charging"));
     case PowerStatusRecord::kNoBattery:
-        return QStringLiteral("No system battery");
+        return translated(QT_TRANSLATE_NOOP("SystemReport", "No system battery"));
     case PowerStatusRecord::kUnknown:
-        return kUnknown;
+        return unknown();
     default:
         return {}; // a combination of flags names no single state
     }
@@ -64,7 +80,7 @@ QString timeLeftText(quint32 batteryLifeTime)
 {
     const qint32 minutes = static_cast<qint32>(batteryLifeTime) / 60;
     if (minutes == 0)
-        return kUnknown;
+        return unknown();
     return minutes > 0 ? QStringLiteral(" %1").arg(minutes) : QString::number(minutes);
 }
 
@@ -74,32 +90,41 @@ QString text(const SystemReadings& readings, const QString& longDate, const QStr
     const MemoryStatusRecord& memory = readings.memory;
     const PowerStatusRecord& power = readings.power;
     const QStringList lines = {
-        QStringLiteral("System Information as of: ") + longDate + QStringLiteral(", ") + mediumTime,
+        translated(QT_TRANSLATE_NOOP("SystemReport", "System Information as of: %1, %2"))
+            .arg(longDate, mediumTime),
         QString(),
         uptimeLine(readings.uptimeMilliseconds),
         QString(),
-        QStringLiteral("<-- Processor Information -->"),
-        QStringLiteral("Processor Type: %1").arg(system.dwProcessorType),
-        QStringLiteral("# Of Processors: %1").arg(system.dwNumberOfProcessors),
-        QStringLiteral("Minimum Application Address: %1").arg(system.lpMinimumApplicationAddress),
-        QStringLiteral("Maximum Application Address: %1").arg(system.lpMaximumApplicationAddress),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "<-- Processor Information -->")),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Processor Type: %1"))
+            .arg(system.dwProcessorType),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "# Of Processors: %1"))
+            .arg(system.dwNumberOfProcessors),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Minimum Application Address: %1"))
+            .arg(system.lpMinimumApplicationAddress),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Maximum Application Address: %1"))
+            .arg(system.lpMaximumApplicationAddress),
         QString(),
-        QStringLiteral("<-- Memory Information -->"),
-        QStringLiteral("Memory Use: %1%").arg(memory.dwMemoryLoad),
-        QStringLiteral("Total Physical Memory: ") + kilobytes(memory.dwTotalPhys) +
-            QStringLiteral(" Kilobytes"),
-        QStringLiteral("Available Physical Memory: ") + kilobytes(memory.dwAvailPhys) +
-            QStringLiteral(" Kilobytes"),
-        QStringLiteral("Total Virtual Memory: ") + kilobytes(memory.dwTotalVirtual) +
-            QStringLiteral(" Kilobytes"),
-        QStringLiteral("Available Virtual Memory: ") + kilobytes(memory.dwAvailVirtual) +
-            QStringLiteral(" Kilobytes"),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "<-- Memory Information -->")),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Memory Use: %1%")).arg(memory.dwMemoryLoad),
+        kilobytesLine(QT_TRANSLATE_NOOP("SystemReport", "Total Physical Memory: %1 Kilobytes"),
+                      memory.dwTotalPhys),
+        kilobytesLine(QT_TRANSLATE_NOOP("SystemReport", "Available Physical Memory: %1 Kilobytes"),
+                      memory.dwAvailPhys),
+        kilobytesLine(QT_TRANSLATE_NOOP("SystemReport", "Total Virtual Memory: %1 Kilobytes"),
+                      memory.dwTotalVirtual),
+        kilobytesLine(QT_TRANSLATE_NOOP("SystemReport", "Available Virtual Memory: %1 Kilobytes"),
+                      memory.dwAvailVirtual),
         QString(),
-        QStringLiteral("<-- Power Information -->"),
-        QStringLiteral("AC Power Status: ") + acText(power.ACLineStatus),
-        QStringLiteral("Battery Status: ") + batteryText(power.BatteryFlag),
-        QStringLiteral("Percent Of Battery Charge: %1%").arg(uint(power.BatteryLifePercent)),
-        QStringLiteral("Time Left (min): ") + timeLeftText(power.BatteryLifeTime),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "<-- Power Information -->")),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "AC Power Status: %1"))
+            .arg(acText(power.ACLineStatus)),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Battery Status: %1"))
+            .arg(batteryText(power.BatteryFlag)),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Percent Of Battery Charge: %1%"))
+            .arg(uint(power.BatteryLifePercent)),
+        translated(QT_TRANSLATE_NOOP("SystemReport", "Time Left (min): %1"))
+            .arg(timeLeftText(power.BatteryLifeTime)),
     };
     return lines.join(Texts::kLineEnd) + Texts::kLineEnd;
 }

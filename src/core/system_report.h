@@ -1,6 +1,7 @@
 #pragma once
 
-// The text of the System Information report, built from the machine's records.
+// The text of the System Information report in the user's language, built from the machine's
+// records.
 
 #include "core/system_records.h"
 

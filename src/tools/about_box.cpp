@@ -1,5 +1,6 @@
 #include "tools/about_box.h"
 
+#include "core/shared_texts.h"
 #include "core/twips.h"
 #include "widgets/fonts.h"
 #include "widgets/icons.h"
@@ -11,32 +12,37 @@
 #include <QPushButton>
 
 // Upper case and wrapped by hand, in the box's own short lines.
-const QString AboutBox::kDisclaimer = QStringLiteral("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\r\n"
-                                                     "\r\n"
-                                                     "THE SOFTWARE AND ITS MANUAL ARE\r\n"
-                                                     "PROVIDED AS IS. NO WARRANTY IS GIVEN,\r\n"
-                                                     "EXPRESS OR IMPLIED, AS TO THEIR\r\n"
-                                                     "PERFORMANCE, THEIR MERCHANTABILITY OR\r\n"
-                                                     "ANY OTHER QUALITY, AND NO PROMISE IS\r\n"
-                                                     "MADE THAT THE SOFTWARE WILL RUN\r\n"
-                                                     "WITHOUT INTERRUPTION OR ERROR. NOTHING\r\n"
-                                                     "SAID BY A SALESPERSON OR BY ANY OTHER\r\n"
-                                                     "PERSON ABOUT THE SOFTWARE IS A\r\n"
-                                                     "WARRANTY, AND NO SUCH STATEMENT BINDS\r\n"
-                                                     "THE AUTHOR.\r\n"
-                                                     "\r\n"
-                                                     "BECAUSE THE SOFTWARE RUNS ON MANY\r\n"
-                                                     "KINDS OF COMPUTERS AND ALONGSIDE MANY\r\n"
-                                                     "OTHER PROGRAMS, NO WARRANTY OF FITNESS\r\n"
-                                                     "FOR ANY PARTICULAR PURPOSE IS OFFERED.\r\n"
-                                                     "TRY THE PROGRAM THOROUGHLY WITH DATA\r\n"
-                                                     "THAT DOES NOT MATTER, AND KEEP COPIES\r\n"
-                                                     "OF YOUR WORK, BEFORE YOU RELY ON IT:\r\n"
-                                                     "YOU ALONE BEAR THE WHOLE RISK OF USING\r\n"
-                                                     "IT. SHOULD THE SOFTWARE FAIL, ANY\r\n"
-                                                     "LIABILITY OF THE AUTHOR IS LIMITED TO\r\n"
-                                                     "REPLACING THE PRODUCT OR TO REFUNDING\r\n"
-                                                     "THE PRICE YOU PAID FOR IT.");
+QString AboutBox::disclaimer()
+{
+    //: Upper case, wrapped by hand in lines of at most 38 characters.
+    return tr("DISCLAIMER OF WARRANTY: BRIVOLA 2.0\n"
+              "\n"
+              "THE SOFTWARE AND ITS MANUAL ARE\n"
+              "PROVIDED AS IS. NO WARRANTY IS GIVEN,\n"
+              "EXPRESS OR IMPLIED, AS TO THEIR\n"
+              "PERFORMANCE, THEIR MERCHANTABILITY OR\n"
+              "ANY OTHER QUALITY, AND NO PROMISE IS\n"
+              "MADE THAT THE SOFTWARE WILL RUN\n"
+              "WITHOUT INTERRUPTION OR ERROR. NOTHING\n"
+              "SAID BY A SALESPERSON OR BY ANY OTHER\n"
+              "PERSON ABOUT THE SOFTWARE IS A\n"
+              "WARRANTY, AND NO SUCH STATEMENT BINDS\n"
+              "THE AUTHOR.\n"
+              "\n"
+              "BECAUSE THE SOFTWARE RUNS ON MANY\n"
+              "KINDS OF COMPUTERS AND ALONGSIDE MANY\n"
+              "OTHER PROGRAMS, NO WARRANTY OF FITNESS\n"
+              "FOR ANY PARTICULAR PURPOSE IS OFFERED.\n"
+              "TRY THE PROGRAM THOROUGHLY WITH DATA\n"
+              "THAT DOES NOT MATTER, AND KEEP COPIES\n"
+              "OF YOUR WORK, BEFORE YOU RELY ON IT:\n"
+              "YOU ALONE BEAR THE WHOLE RISK OF USING\n"
+              "IT. SHOULD THE SOFTWARE FAIL, ANY\n"
+              "LIABILITY OF THE AUTHOR IS LIMITED TO\n"
+              "REPLACING THE PRODUCT OR TO REFUNDING\n"
+              "THE PRICE YOU PAID FOR IT.")
+        .replace(QLatin1Char('\n'), Texts::kLineEnd);
+}
 
 namespace {
 
@@ -95,7 +101,7 @@ AboutBox::AboutBox()
     disclaimerText->setReadOnly(true);
     disclaimerText->setAccessibleName(tr("Disclaimer of warranty"));
     disclaimerText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    disclaimerText->setPlainText(kDisclaimer);
+    disclaimerText->setPlainText(disclaimer());
     disclaimerText->setFocusPolicy(Qt::ClickFocus);
 
     okButton->setGeometry(Twips::rect(3360, 4200, 1260, 345));

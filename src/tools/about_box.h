@@ -15,7 +15,9 @@ class QPushButton;
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    static const QString kDisclaimer;
+    // The disclaimer of warranty in the user's language, lines ended by carriage return and
+    // line feed.
+    static QString disclaimer();
 
     AboutBox();
 

@@ -1,13 +1,70 @@
 #include "core/command_line.h"
+#include "core/internet_settings.h"
+#include "core/manual.h"
 #include "core/shared_texts.h"
+#include "core/system_report.h"
 #include "core/time_online.h"
-#include "shell/translations.h"
+#include "core/translations.h"
+#include "platform/real/webengine_profile.h"
+#include "support/fake_browsing_memory.h"
+#include "support/fake_file_dialog.h"
+#include "support/fake_services.h"
+#include "support/fake_settings_store.h"
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
+#include "tools/about_box.h"
 
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+// The start page as the real engine shows it: its language, title and first paragraph.
+QStringList startPageShown()
+{
+    FakeSettingsStore settings;
+    FakeMessageBox messages;
+    FakeFileDialogFactory dialogs;
+    FakeBrowsingMemory memory;
+    WebEngineProfile profile(settings, memory, messages, dialogs);
+    const std::unique_ptr<BrowserControl> browser(profile.createBrowser(nullptr));
+    bool loaded = false;
+    QObject::connect(browser.get(), &BrowserControl::progressChanged,
+                     [&](int progress, int progressMax) {
+                         loaded = progress == progressMax &&
+                                  browser->url() == InternetSettings::kDefaultHomePage;
+                     });
+    browser->navigate(InternetSettings::kDefaultHomePage);
+    if (!QTest::qWaitFor([&loaded] { return loaded; }, 20000))
+        return {};
+    QStringList shown;
+    browser->findChild<QWebEngineView*>()->page()->runJavaScript(
+        "[document.documentElement.lang, document.title, document.querySelector('p[data-text]')"
+        ".innerText]",
+        [&shown](const QVariant& result) { shown = result.toStringList(); });
+    (void)QTest::qWaitFor([&] { return !shown.isEmpty(); }, 20000);
+    return shown;
+}
+
+// The first line of the administrator's tool's help, run in the locale.
+QString toolHelpLine(const QString& locale)
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(name);
+    environment.insert("LANG", locale == "C" ? locale : locale + ".UTF-8");
+    tool.setProcessEnvironment(environment);
+    tool.start(BRIVOLA_RESTRICTIONS_TOOL, {"--help"});
+    tool.waitForFinished(30000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).section('\n', 0, 0);
+}
+
+} // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
@@ -76,6 +133,73 @@ private slots:
         QTEST(Texts::shown(Texts::kCannotConnect), "message");
         QFETCH(QString, helpLine);
         QVERIFY2(CommandLine::helpText().contains(helpLine), qPrintable(CommandLine::helpText()));
+    }
+
+    // The manual, the system report, the disclaimer, the start page and the administrator's
+    // tool in the locale's language; under C the English texts.
+    void pagesAndReportsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("manualTitle");
+        QTest::addColumn<QString>("reportLine");
+        QTest::addColumn<QString>("disclaimerLine");
+        QTest::addColumn<QStringList>("startPage"); // language, title, first paragraph
+        QTest::addColumn<QString>("toolHelpLine");
+        QTest::newRow("C") << "C"
+                           << "Brivola 2.0 Manual"
+                           << "Processor Type: 586"
+                           << "DISCLAIMER OF WARRANTY: BRIVOLA 2.0"
+                           << QStringList{"en", "Brivola Start Page",
+                                          "Type an address into the box above and press Enter. "
+                                          "\"New Browser\" opens another window; the Window menu "
+                                          "cascades or tiles them."}
+                           << "Usage: brivola-restrictions [--system] COMMAND";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "Brivola 2.0 Handbuch"
+                               << "Prozessortyp: 586"
+                               << "GEWÄHRLEISTUNGSAUSSCHLUSS: BRIVOLA 2.0"
+                               << QStringList{"de", "Brivola-Startseite",
+                                              "Geben Sie oben eine Adresse in das Feld ein und "
+                                              "drücken Sie Enter. \"Neuer Browser\" öffnet ein "
+                                              "weiteres Fenster; das Menü Fenster ordnet sie "
+                                              "überlappend oder nebeneinander an."}
+                               << "Aufruf: brivola-restrictions [--system] BEFEHL";
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "Manuel de Brivola 2.0"
+                               << "Type de processeur : 586"
+                               << "EXCLUSION DE GARANTIE : BRIVOLA 2.0"
+                               << QStringList{"fr", "Page d'accueil de Brivola",
+                                              "Saisissez une adresse dans la zone ci-dessus et "
+                                              "appuyez sur Enter. « Navigateur » ouvre une autre "
+                                              "fenêtre ; le menu Fenêtre les dispose en cascade "
+                                              "ou en mosaïque."}
+                               << "Usage : brivola-restrictions [--system] COMMANDE";
+        QTest::newRow("es_ES") << "es_ES"
+                               << "Manual de Brivola 2.0"
+                               << "Tipo de procesador: 586"
+                               << "EXENCIÓN DE GARANTÍA: BRIVOLA 2.0"
+                               << QStringList{"es", "Página de inicio de Brivola",
+                                              "Escriba una dirección en el cuadro de arriba y "
+                                              "pulse Enter. \"Navegador\" abre otra ventana; el "
+                                              "menú Ventana las coloca en cascada o en mosaico."}
+                               << "Uso: brivola-restrictions [--system] ORDEN";
+    }
+
+    void pagesAndReportsInTheLanguage()
+    {
+        QFETCH(QString, locale);
+        Translations::install(QLocale(locale));
+        QFETCH(QString, manualTitle);
+        QVERIFY2(Manual::text().contains("<TITLE>" + manualTitle + "</TITLE>"),
+                 qPrintable(Manual::text()));
+        SystemReadings readings;
+        readings.system.dwProcessorType = 586;
+        const QString report = SystemReport::text(readings, "", "");
+        QFETCH(QString, reportLine);
+        QVERIFY2(report.contains("\r\n" + reportLine + "\r\n"), qPrintable(report));
+        QTEST(AboutBox::disclaimer().section("\r\n", 0, 0), "disclaimerLine");
+        QTEST(startPageShown(), "startPage");
+        QTEST(toolHelpLine(locale), "toolHelpLine");
     }
 
     // Qt's own dialogs speak the language too, from Qt's shipped translations.

@@ -84,15 +84,17 @@ QString loginPrompt(const QString& site, const QString& realm, const QString& pr
 {
     QString prompt =
         proxy.isEmpty()
-            ? QStringLiteral("%1 asks for a user name and password.").arg(site)
-            : QStringLiteral("The proxy %1 asks for a user name and password to reach %2.")
+            ? EnginePage::tr("%1 asks for a user name and password.").arg(site)
+            : EnginePage::tr("The proxy %1 asks for a user name and password to reach %2.")
                   .arg(proxy, site);
     if (!realm.isEmpty()) // the site's own words
         prompt +=
-            QStringLiteral("\n\n%1 says: \"%2\"")
-                .arg(proxy.isEmpty() ? QStringLiteral("The site") : QStringLiteral("It"), realm);
+            QStringLiteral("\n\n") + (proxy.isEmpty() ? EnginePage::tr("The site says: \"%1\"")
+                                                      : EnginePage::tr("It says: \"%1\""))
+                                         .arg(realm);
     if (again)
-        prompt.prepend(QStringLiteral("The user name or password was not accepted.\n\n"));
+        prompt.prepend(EnginePage::tr("The user name or password was not accepted.") +
+                       QStringLiteral("\n\n"));
     return prompt;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/real/webengine_profile.h"
 
+#include "core/start_page.h"
 #include "platform/browsing_memory.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
@@ -18,6 +19,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
@@ -69,6 +71,18 @@ bool belongsInHistory(const EnginePage& page)
     return schemes.contains(page.url().scheme()) && !page.showsStopPage();
 }
 
+// The start page shows the texts the program gives it, in the user's language; they are there
+// before the page's own scripts run.
+QWebEngineScript startPageTexts()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("start page texts"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setSourceCode(StartPage::textsScript());
+    return script;
+}
+
 QString profileFolder(QStandardPaths::StandardLocation location)
 {
     return QStandardPaths::writableLocation(location) + QStringLiteral("/brivola/engine");
@@ -98,6 +112,7 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, BrowsingMemory
     // Sites that keep the user logged in only for the session keep them logged in across starts.
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
     m_profile->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    m_profile->scripts()->insert(startPageTexts());
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The user's answers hold until the program ends, as the engine kept them before Qt 6.8.
     m_profile->setPersistentPermissionsPolicy(
@@ -189,7 +204,7 @@ void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
     if (const auto* page = qobject_cast<const EnginePage*>(request->page());
         page && page->guarded()) {
         request->cancel();
-        m_messages.show(window, QStringLiteral("Full-screen mode does not download files."));
+        m_messages.show(window, tr("Full-screen mode does not download files."));
         return;
     }
     const auto dialog = m_fileDialogs.create(window ? window : QApplication::activeWindow());

@@ -1,4 +1,4 @@
-#include "shell/translations.h"
+#include "core/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
