@@ -370,8 +370,8 @@ void BrowserWindow::showPageAddress(const QString& address)
 {
     if (isAddressBeingTyped())
         return;
-    const QString shown = AddressDisplay::ofPage(address);
-    addressBox->setEditText(shown.isEmpty() ? kFirstAddressText : shown);
+    const QString display = AddressDisplay::ofPage(address);
+    addressBox->setEditText(display.isEmpty() ? shown(kFirstAddressText) : display);
     if (addressBox->lineEdit()->hasFocus())
         addressBox->lineEdit()->selectAll(); // typing replaces it, as after Enter
 }

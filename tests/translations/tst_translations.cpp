@@ -1,3 +1,4 @@
+#include "browsing/browser_window.h"
 #include "core/command_line.h"
 #include "core/internet_settings.h"
 #include "core/manual.h"
@@ -14,6 +15,7 @@
 #include "support/test_main.h"
 #include "tools/about_box.h"
 
+#include <QComboBox>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -88,30 +90,35 @@ private slots:
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("helpLine");
+        QTest::addColumn<QString>("startAddressText"); // the address box on the start page
         const QStringList english{"&File", "&Tools", "&Window", "&Help"};
         const QString englishClock = "Time Online: 0 Hours 1 Minutes 0 Seconds ";
         for (const char* name : {"C", "en_US", "en_GB"})
             QTest::newRow(name) << name << false << english << "New Browser" << englishClock
                                 << "Cannot connect to this site or directory"
-                                << "Show this help and exit.";
+                                << "Show this help and exit."
+                                << "Enter URL";
         QTest::newRow("de_DE")
             << "de_DE" << true << QStringList{"&Datei", "E&xtras", "&Fenster", "&Hilfe"}
             << "Neuer Browser"
             << "Online-Zeit: 0 Stunden 1 Minuten 0 Sekunden "
             << "Keine Verbindung zu dieser Website oder diesem Verzeichnis möglich"
-            << "Diese Hilfe zeigen und beenden.";
+            << "Diese Hilfe zeigen und beenden."
+            << "Adresse eingeben";
         QTest::newRow("fr_FR") << "fr_FR" << true
                                << QStringList{"&Fichier", "&Outils", "Fe&nêtre", "&Aide"}
                                << "Navigateur"
                                << "En ligne : 0 heures 1 minutes 0 secondes "
                                << "Impossible de se connecter à ce site ou à ce répertoire"
-                               << "Afficher cette aide et quitter.";
+                               << "Afficher cette aide et quitter."
+                               << "Saisir l'adresse";
         QTest::newRow("es_ES") << "es_ES" << true
                                << QStringList{"&Archivo", "&Herramientas", "&Ventana", "A&yuda"}
                                << "Navegador"
                                << "En línea: 0 horas 1 minutos 0 segundos "
                                << "No se puede conectar con este sitio o directorio"
-                               << "Mostrar esta ayuda y salir.";
+                               << "Mostrar esta ayuda y salir."
+                               << "Escriba la dirección";
     }
 
     void frameInTheLanguage()
@@ -133,6 +140,11 @@ private slots:
         QTEST(Texts::shown(Texts::kCannotConnect), "message");
         QFETCH(QString, helpLine);
         QVERIFY2(CommandLine::helpText().contains(helpLine), qPrintable(CommandLine::helpText()));
+        auto* window = qobject_cast<BrowserWindow*>(f.children().value(0)->widget());
+        QVERIFY(window);
+        f.fakes.browsers->controls().constFirst()->showPage(InternetSettings::kDefaultHomePage,
+                                                            "t");
+        QTEST(window->addressBox->currentText(), "startAddressText");
     }
 
     // The manual, the system report, the disclaimer, the start page and the administrator's
