@@ -18,6 +18,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -35,13 +36,27 @@ const QString kBack = QStringLiteral("<");
 const QString kForward = QStringLiteral(">");
 const QString kFailed = QStringLiteral("X");
 
+// A caption wider or deeper than its label, as a translation may be, is written smaller rather
+// than cut off.
+QFont fitted(QFont font, const QString& caption, const QSize& room)
+{
+    const auto fits = [&] {
+        const QFontMetricsF metrics(font);
+        return metrics.horizontalAdvance(caption) <= room.width() &&
+               metrics.ascent() + metrics.tightBoundingRect(caption).bottom() <= room.height();
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 MouseLabel* label(const char* name, const QString& caption, const QRect& geometry,
                   const QFont& font, Qt::Alignment alignment, QWidget* parent)
 {
     auto* result = new CommandLabel(caption, parent);
     result->setObjectName(QLatin1String(name));
     result->setGeometry(geometry);
-    result->setFont(font);
+    result->setFont(fitted(font, caption, result->contentsRect().size()));
     result->setAlignment(alignment);
     setBackground(result, Qt::black);
     return result;
@@ -78,8 +93,8 @@ FullScreenToolbar::FullScreenToolbar(BrowserControl& page, MessageBox& messages,
                         msSansSerif(12, true), this)),
       forwardLabel(centred("forwardLabel", kForward, Twips::rect(6720, 255, 255, 375),
                            msSansSerif(24), this)),
-      refreshLabel(centred("refreshLabel", QStringLiteral("Refresh"),
-                           Twips::rect(5895, 660, 1095, 270), msSansSerif(12, true), this)),
+      refreshLabel(centred("refreshLabel", tr("Refresh"), Twips::rect(5895, 660, 1095, 270),
+                           msSansSerif(12, true), this)),
       miniLabel(leftAligned("miniLabel", tr("Mini"), Twips::rect(7440, 120, 585, 375),
                             msSansSerif(13.5), this)),
       exitLabel(leftAligned("exitLabel", tr("Exit"), Twips::rect(7440, 495, 540, 375),

@@ -1,4 +1,5 @@
 #include "browsing/browser_window.h"
+#include "browsing/fullscreen_toolbar.h"
 #include "core/command_line.h"
 #include "core/internet_settings.h"
 #include "core/manual.h"
@@ -7,6 +8,7 @@
 #include "core/time_online.h"
 #include "core/translations.h"
 #include "platform/real/webengine_profile.h"
+#include "support/fake_browser_control.h"
 #include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
@@ -14,6 +16,7 @@
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "tools/about_box.h"
+#include "widgets/command_label.h"
 
 #include <QComboBox>
 #include <QMenuBar>
@@ -145,6 +148,35 @@ private slots:
         f.fakes.browsers->controls().constFirst()->showPage(InternetSettings::kDefaultHomePage,
                                                             "t");
         QTEST(window->addressBox->currentText(), "startAddressText");
+    }
+
+    // Every caption of the full-screen toolbar is whole in every language: a caption too wide
+    // or too deep for its label is written smaller.
+    void toolbarCaptionsWhole_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char* locale : {"C", "de_DE", "fr_FR", "es_ES"})
+            QTest::newRow(locale) << locale;
+    }
+
+    void toolbarCaptionsWhole()
+    {
+        QFETCH(QString, locale);
+        Translations::install(QLocale(locale));
+        FakeBrowserControl page;
+        FakeMessageBox messages;
+        FakeProgramInfo program;
+        FullScreenToolbar toolbar(page, messages, program);
+        const QList<CommandLabel*> labels = toolbar.findChildren<CommandLabel*>();
+        QCOMPARE(labels.size(), 9);
+        for (const CommandLabel* label : labels) {
+            const QFontMetricsF metrics(label->font());
+            const QRect room = label->contentsRect();
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= room.width() &&
+                         metrics.ascent() + metrics.tightBoundingRect(label->text()).bottom() <=
+                             room.height(),
+                     qPrintable(label->text()));
+        }
     }
 
     // The manual, the system report, the disclaimer, the start page and the administrator's
