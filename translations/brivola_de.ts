@@ -955,5 +955,9 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
         <source>Open link</source>
         <translation>Link öffnen</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Seite wird geladen</translation>
+    </message>
 </context>
 </TS>

@@ -955,5 +955,9 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
         <source>Open link</source>
         <translation>Abrir enlace</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Cargando la página</translation>
+    </message>
 </context>
 </TS>

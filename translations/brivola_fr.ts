@@ -955,5 +955,9 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Chargement de la page</translation>
+    </message>
 </context>
 </TS>

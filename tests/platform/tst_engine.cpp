@@ -12,6 +12,7 @@
 #include "support/test_main.h"
 #include "widgets/page_note.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -73,6 +74,26 @@ struct Engine {
     }
 };
 
+// Whether the word is in a name or value anywhere below the accessibility node.
+bool accessibleTextHolds(QAccessibleInterface* node, const QString& word)
+{
+    if (!node)
+        return false;
+    if (node->text(QAccessible::Name).contains(word) ||
+        node->text(QAccessible::Value).contains(word))
+        return true;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (accessibleTextHolds(node->child(i), word))
+            return true;
+    }
+    return false;
+}
+
+bool accessibleTextHolds(QObject* object, const QString& word)
+{
+    return accessibleTextHolds(QAccessible::queryAccessibleInterface(object), word);
+}
+
 // A browser window over the real engine, shown.
 struct EngineWindow {
     FakeSettingsStore settings;
@@ -131,6 +152,9 @@ private slots:
                                   "localStorage.getItem('theme');</script>");
         m_server.setPage("/ask", "<script>Notification.requestPermission().then(p => "
                                  "document.title = p + location.search);</script>");
+        // The offscreen platform has no accessibility bridge to turn on the engine's side.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+                qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
         // Data and cache folders that no earlier run has filled.
         qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
         qputenv("XDG_CACHE_HOME", m_home.filePath("cache").toUtf8());
@@ -205,6 +229,30 @@ private slots:
             QTest::qWait(1000);
         QCOMPARE(!handler.opened.isEmpty(), handedOut);
         QCOMPARE(e.browser->url(), m_server.url("/link").toString());
+    }
+
+    // Assistive technology finds no page under the held picture, only the picture; the page
+    // comes back with it.
+    void heldPictureHidesThePageFromAssistiveTechnology()
+    {
+        m_server.setPage("/covered", "<title>Covered</title><p>Quokkaberries</p>");
+        Engine e(true);
+        e.browser->resize(400, 300);
+        e.browser->show();
+        QVERIFY(e.open(m_server.url("/target"), "Target"));
+        e.browser->setPictureHeld(true);
+        QVERIFY(e.open(m_server.url("/covered"), "Covered"));
+        // The engine has the page's text for assistive technology by now.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return accessibleTextHolds(e.browser->findChild<QWebEngineView*>(),
+                                           "Quokkaberries");
+            },
+            kLoadTimeout));
+        QVERIFY(!accessibleTextHolds(e.browser->window(), "Quokkaberries"));
+        QVERIFY(accessibleTextHolds(e.browser->window(), "Page loading"));
+        e.browser->setPictureHeld(false);
+        QVERIFY(accessibleTextHolds(e.browser->window(), "Quokkaberries"));
     }
 
     // The engine cuts a title at 4096 characters; the whole one follows.
