@@ -1428,6 +1428,10 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
         <source>Open link</source>
         <translation>Link öffnen</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Seite wird geladen</translation>
+    </message>
 </context>
 <context>
     <name>WebEngineProfile</name>

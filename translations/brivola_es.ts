@@ -1423,6 +1423,10 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
         <source>Open link</source>
         <translation>Abrir enlace</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Cargando la página</translation>
+    </message>
 </context>
 <context>
     <name>WebEngineProfile</name>

@@ -1426,6 +1426,10 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
     </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Chargement de la page</translation>
+    </message>
 </context>
 <context>
     <name>WebEngineProfile</name>

@@ -36,7 +36,8 @@ public:
     // window's own, and its context menu neither saves, opens elsewhere nor inspects.
     virtual void setGuard(AddressRules::Guard guard) = 0;
     // While held, the control shows what it showed when the hold began (black if nothing), and
-    // the page loads unseen under it, out of reach of the mouse and keys.
+    // the page loads unseen under it, out of reach of the mouse, the keys and assistive
+    // technology.
     virtual void setPictureHeld(bool held) = 0;
     // Going back or forward passes over the entries at this address from now on.
     virtual void skipInHistory(const QString& address) = 0;

@@ -12,6 +12,7 @@
 #include "support/test_main.h"
 #include "widgets/page_note.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -73,6 +74,26 @@ struct Engine {
     }
 };
 
+// Whether the word is in a name or value anywhere below the accessibility node.
+bool accessibleTextHolds(QAccessibleInterface* node, const QString& word)
+{
+    if (!node)
+        return false;
+    if (node->text(QAccessible::Name).contains(word) ||
+        node->text(QAccessible::Value).contains(word))
+        return true;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (accessibleTextHolds(node->child(i), word))
+            return true;
+    }
+    return false;
+}
+
+bool accessibleTextHolds(QObject* object, const QString& word)
+{
+    return accessibleTextHolds(QAccessible::queryAccessibleInterface(object), word);
+}
+
 // A browser window over the real engine, shown.
 struct EngineWindow {
     FakeSettingsStore settings;
@@ -131,6 +152,9 @@ private slots:
                                   "localStorage.getItem('theme');</script>");
         m_server.setPage("/ask", "<script>Notification.requestPermission().then(p => "
                                  "document.title = p + location.search);</script>");
+        // The offscreen platform has no accessibility bridge to turn on the engine's side.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+                qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --force-renderer-accessibility");
         // Data and cache folders that no earlier run has filled.
         qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
         qputenv("XDG_CACHE_HOME", m_home.filePath("cache").toUtf8());
@@ -156,25 +180,37 @@ private slots:
     void otherSchemes_data()
     {
         using AddressRules::Guard;
+        const QString magnet = QStringLiteral("magnet:?xt=urn:btih:00");
         QTest::addColumn<Guard>("guard");
-        QTest::addColumn<QString>("link");   // the whole page is a link there, clicked
+        QTest::addColumn<QString>("link");   // the whole page is a link there
+        QTest::addColumn<bool>("clicked");   // else the page's script follows it unasked
         QTest::addColumn<bool>("handedOut"); // to the desktop's handler of the scheme
-        QTest::newRow("window: magnet handed to the desktop")
-            << Guard::None << "magnet:?xt=urn:btih:00" << true;
-        QTest::newRow("full screen: magnet")
-            << Guard::FullScreen << "magnet:?xt=urn:btih:00" << false;
+        QTest::addColumn<bool>("refused");   // and the refusal reported with the address
+        QTest::newRow("window: clicked magnet handed to the desktop")
+            << Guard::None << magnet << true << true << false;
+        QTest::newRow("window: magnet without a click kept")
+            << Guard::None << magnet << false << false << false;
+        QTest::newRow("full screen: clicked magnet")
+            << Guard::FullScreen << magnet << true << false << true;
+        QTest::newRow("full screen: magnet without a click")
+            << Guard::FullScreen << magnet << false << false << true;
         QTest::newRow("full screen: mail link")
-            << Guard::FullScreen << "mailto:a@example.com" << false;
+            << Guard::FullScreen << "mailto:a@example.com" << true << false << true;
+        // The engine itself keeps a web page from local files, before any question.
         QTest::newRow("passphrase: local file")
-            << Guard::Parent << QUrl::fromLocalFile(QDir::tempPath()).toString() << false;
+            << Guard::Parent << QUrl::fromLocalFile(QDir::tempPath()).toString() << true << false
+            << false;
     }
 
-    // A click on a link to another scheme starts no other program in full-screen mode.
+    // A link to another scheme starts no other program in full-screen mode, and is refused
+    // like any address the mode does not open.
     void otherSchemes()
     {
         QFETCH(AddressRules::Guard, guard);
         QFETCH(QString, link);
+        QFETCH(bool, clicked);
         QFETCH(bool, handedOut);
+        QFETCH(bool, refused);
         HandedOut handler;
         const auto schemes = {"magnet", "mailto", "file"};
         for (const char* scheme : schemes)
@@ -183,28 +219,61 @@ private slots:
             for (const char* scheme : schemes)
                 QDesktopServices::unsetUrlHandler(scheme);
         });
+        const QByteArray follow = clicked ? "onclick = () => document.title = 'Followed';"
+                                          : "location = document.links[0].href;"
+                                            "document.title = 'Followed';";
         m_server.setPage("/link", "<title>Links</title><a href=\"" + link.toUtf8() +
-                                      "\" style=\"position:fixed;inset:0\">go</a><script>"
-                                      "onclick = () => document.title = 'Clicked';</script>");
+                                      "\" style=\"position:fixed;inset:0\">go</a><script>" +
+                                      follow + "</script>");
         Engine e(guard);
         e.browser->resize(400, 300);
         e.browser->show();
-        QVERIFY(e.open(m_server.url("/link"), "Links"));
-        QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
-        // The page takes clicks only once it has drawn itself: the test clicks until the page
-        // has seen one.
+        QSignalSpy refusals(e.browser.get(), &BrowserControl::navigationRefused);
+        e.browser->navigate(m_server.url("/link").toString());
+        if (clicked) {
+            QVERIFY(e.shows("Links"));
+            QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
+            // The page takes clicks only once it has drawn itself: the test clicks until the
+            // page has seen one.
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
+                    return QTest::qWaitFor([&] { return e.browser->title() == "Followed"; }, 1000);
+                },
+                kLoadTimeout));
+        }
+        QVERIFY(e.shows("Followed"));
+        if (handedOut || refused)
+            QTRY_VERIFY_WITH_TIMEOUT(!handler.opened.isEmpty() || !refusals.isEmpty(),
+                                     kLoadTimeout);
+        QTest::qWait(1000); // for anything later
+        QCOMPARE(!handler.opened.isEmpty(), handedOut);
+        QCOMPARE(refusals, refused ? QList<QVariantList>{{link}} : QList<QVariantList>());
+        QCOMPARE(e.browser->url(), m_server.url("/link").toString());
+    }
+
+    // Assistive technology finds no page under the held picture, only the picture; the page
+    // comes back with it.
+    void heldPictureHidesThePageFromAssistiveTechnology()
+    {
+        m_server.setPage("/covered", "<title>Covered</title><p>Quokkaberries</p>");
+        Engine e(true);
+        e.browser->resize(400, 300);
+        e.browser->show();
+        QVERIFY(e.open(m_server.url("/target"), "Target"));
+        e.browser->setPictureHeld(true);
+        QVERIFY(e.open(m_server.url("/covered"), "Covered"));
+        // The engine has the page's text for assistive technology by now.
         QVERIFY(QTest::qWaitFor(
             [&] {
-                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 20));
-                return QTest::qWaitFor([&] { return e.browser->title() == "Clicked"; }, 1000);
+                return accessibleTextHolds(e.browser->findChild<QWebEngineView*>(),
+                                           "Quokkaberries");
             },
             kLoadTimeout));
-        if (handedOut)
-            QTRY_VERIFY_WITH_TIMEOUT(!handler.opened.isEmpty(), kLoadTimeout);
-        else
-            QTest::qWait(1000);
-        QCOMPARE(!handler.opened.isEmpty(), handedOut);
-        QCOMPARE(e.browser->url(), m_server.url("/link").toString());
+        QVERIFY(!accessibleTextHolds(e.browser->window(), "Quokkaberries"));
+        QVERIFY(accessibleTextHolds(e.browser->window(), "Page loading"));
+        e.browser->setPictureHeld(false);
+        QVERIFY(accessibleTextHolds(e.browser->window(), "Quokkaberries"));
     }
 
     // The engine cuts a title at 4096 characters; the whole one follows.

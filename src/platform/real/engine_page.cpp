@@ -138,9 +138,11 @@ void EnginePage::setGuard(AddressRules::Guard guard)
 {
     m_guard = guard;
     m_guarded = guard != AddressRules::Guard::None;
-    // Without this the engine hands "mailto:", "magnet:" and the like to xdg-open.
+    // The engine hands "mailto:", "magnet:" and the like to xdg-open once
+    // acceptNavigationRequest() lets them go. A guarded page has every one asked there, clicked
+    // or not, and refuses it as any other address; the engine's own refusal would say nothing.
     settings()->setUnknownUrlSchemePolicy(
-        m_guarded ? QWebEngineSettings::DisallowUnknownUrlSchemes
+        m_guarded ? QWebEngineSettings::AllowAllUnknownUrlSchemes
                   : QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
 }
 

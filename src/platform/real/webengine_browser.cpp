@@ -9,6 +9,7 @@
 #include "platform/real/freed_memory.h"
 #include "platform/startup_log.h"
 
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -74,6 +75,53 @@ const QList<QWebEnginePage::WebAction> kGuardedMenu = {
     QWebEnginePage::PasteAndMatchStyle,
 };
 
+// What assistive technology sees of the browser control: while the picture is held, the page
+// under it, which may yet be refused, is not among its children.
+class AccessibleBrowser : public QAccessibleWidget {
+public:
+    explicit AccessibleBrowser(WebEngineBrowser* browser)
+        : QAccessibleWidget(browser, QAccessible::Client)
+    {
+    }
+
+    int childCount() const override { return int(shownChildren().size()); }
+    QAccessibleInterface* child(int index) const override { return shownChildren().value(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return int(shownChildren().indexOf(const_cast<QAccessibleInterface*>(child)));
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!static_cast<const WebEngineBrowser*>(widget())->pictureHeld())
+            return QAccessibleWidget::focusChild();
+        for (QAccessibleInterface* child : shownChildren()) {
+            if (child->state().focused)
+                return child;
+        }
+        return nullptr;
+    }
+
+private:
+    QList<QAccessibleInterface*> shownChildren() const
+    {
+        const bool held = static_cast<const WebEngineBrowser*>(widget())->pictureHeld();
+        QList<QAccessibleInterface*> shown;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* child = QAccessibleWidget::child(i);
+            if (child && !(held && qobject_cast<QWebEngineView*>(child->object())))
+                shown.append(child);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface* accessibleBrowser(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("WebEngineBrowser"))
+        return new AccessibleBrowser(static_cast<WebEngineBrowser*>(object));
+    return nullptr;
+}
+
 QWidget* fillWith(QWidget* content, QWidget* window)
 {
     auto* layout = new QVBoxLayout(window);
@@ -90,11 +138,13 @@ WebEngineBrowser::WebEngineBrowser(EnginePage* page, const SettingsStore& settin
       m_view(new QWebEngineView(this)), m_heldPicture(new QLabel(this)), m_page(page),
       m_leaveFullScreen(escapeLeavesFullScreen(m_view))
 {
+    QAccessible::installFactory(accessibleBrowser);
     m_page->setParent(m_view);
     m_view->setPage(m_page);
     connect(this, &QObject::destroyed, [] { FreedMemory::handBackSoon(); });
     fillWith(m_view, this);
     m_heldPicture->setObjectName(QStringLiteral("heldPicture"));
+    m_heldPicture->setAccessibleName(tr("Page loading"));
     m_heldPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_heldPicture->setStyleSheet(QStringLiteral("background: black"));
     m_heldPicture->setFocusPolicy(Qt::StrongFocus); // keys meant for the page go nowhere
@@ -282,19 +332,35 @@ void WebEngineBrowser::setGuard(AddressRules::Guard guard)
 // once, before anything new can reach it.
 void WebEngineBrowser::setPictureHeld(bool held)
 {
-    if (held == !m_heldPicture->isHidden())
+    if (held == pictureHeld())
         return;
-    if (held) {
-        m_viewHadFocus =
-            m_view->hasFocus() || (m_view->focusProxy() && m_view->focusProxy()->hasFocus());
-        m_heldPicture->setPixmap(m_view->isVisible() ? m_view->grab() : QPixmap());
-        m_heldPicture->setGeometry(rect());
-        m_heldPicture->raise();
-        m_heldPicture->show();
-        if (m_viewHadFocus)
-            m_heldPicture->setFocus();
-        return;
-    }
+    if (held)
+        holdPicture();
+    else
+        releasePicture();
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder); // the page left, or is back
+    QAccessible::updateAccessibility(&reorder);
+}
+
+bool WebEngineBrowser::pictureHeld() const
+{
+    return !m_heldPicture->isHidden();
+}
+
+void WebEngineBrowser::holdPicture()
+{
+    m_viewHadFocus =
+        m_view->hasFocus() || (m_view->focusProxy() && m_view->focusProxy()->hasFocus());
+    m_heldPicture->setPixmap(m_view->isVisible() ? m_view->grab() : QPixmap());
+    m_heldPicture->setGeometry(rect());
+    m_heldPicture->raise();
+    m_heldPicture->show();
+    if (m_viewHadFocus)
+        m_heldPicture->setFocus();
+}
+
+void WebEngineBrowser::releasePicture()
+{
     m_heldPicture->hide();
     m_heldPicture->clear();
     if (m_viewHadFocus)

@@ -38,6 +38,8 @@ public:
     void setLeavingUnasked(bool unasked) override;
     void setGuard(AddressRules::Guard guard) override;
     void setPictureHeld(bool held) override;
+    // While held, assistive technology finds the picture in the view's place, not the page.
+    bool pictureHeld() const;
     void skipInHistory(const QString& address) override;
     void findText(const QString& text, bool backward) override;
     double zoomFactor() const override { return m_zoomFactor; }
@@ -53,6 +55,8 @@ private:
     void showContextMenu(const QPoint& position);
     void answerFullScreen(QWebEngineFullScreenRequest request);
     void leavePageFullScreen();
+    void holdPicture();
+    void releasePicture();
     QShortcut* escapeLeavesFullScreen(QWidget* scope);
     // Goes by steps of one entry from the one given (back -1, forward 1) to the nearest entry not
     // skipped.
