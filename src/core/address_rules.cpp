@@ -82,4 +82,16 @@ bool fullScreenOpens(const QUrl& url, Guard guard)
     return address == kEmptyPage || address == InternetSettings::kDefaultHomePage;
 }
 
+bool handedToDesktop(const QUrl& url)
+{
+    static const QStringList shownByTheEngine = {
+        QStringLiteral("http"),     QStringLiteral("https"),       QStringLiteral("file"),
+        QStringLiteral("qrc"),      QStringLiteral("about"),       QStringLiteral("data"),
+        QStringLiteral("blob"),     QStringLiteral("view-source"), QStringLiteral("chrome"),
+        QStringLiteral("ws"),       QStringLiteral("wss"),         QStringLiteral("filesystem"),
+        QStringLiteral("devtools"),
+    };
+    return !shownByTheEngine.contains(url.scheme(), Qt::CaseInsensitive);
+}
+
 } // namespace AddressRules

@@ -42,4 +42,8 @@ QString refusal(const QString& address, Guard guard);
 // address to another program.
 bool fullScreenOpens(const QUrl& url, Guard guard);
 
+// Whether the engine hands an address to the desktop's handler of its scheme ("mailto:",
+// "magnet:", any scheme it does not know) instead of showing a document of its own.
+bool handedToDesktop(const QUrl& url);
+
 } // namespace AddressRules

@@ -33,9 +33,10 @@ private slots:
         QTest::addColumn<bool>("inWindow");     // a browser window opens it
         QTest::addColumn<bool>("inFullScreen"); // the full-screen window opens it
         QTest::addColumn<bool>("guarded");      // ... while a parent's passphrase is set
+        QTest::addColumn<bool>("handedOut");    // to another program, not shown by the engine
         const auto row = [](const char* name, const QString& typed, bool inWindow,
-                            bool inFullScreen, bool guarded) {
-            QTest::newRow(name) << typed << inWindow << inFullScreen << guarded;
+                            bool inFullScreen, bool guarded, bool handedOut = false) {
+            QTest::newRow(name) << typed << inWindow << inFullScreen << guarded << handedOut;
         };
         row("web page", "example.com/a b", true, true, true);
         row("secure web page", "HTTPS://example.com/", true, true, true);
@@ -43,9 +44,10 @@ private slots:
         row("local file", "file:///home/a.html", true, true, false);
         row("start page", "qrc:/start/start.html", true, true, true);
         row("refused page", "qrc:/fullscreen/refused.html", true, true, true);
-        row("mail link", "mailto:a@example.com", true, false, false);
-        row("magnet", "magnet:?xt=urn:btih:00", true, false, false);
-        row("unknown scheme", "x-child-escape:now", true, false, false);
+        row("mail link", "mailto:a@example.com", true, false, false, true);
+        row("magnet", "magnet:?xt=urn:btih:00", true, false, false, true);
+        row("unknown scheme", "x-child-escape:now", true, false, false, true);
+        row("data in capitals", "DATA:text/plain,a", true, false, false);
         row("program's resources", "qrc:/icons/home.svg", true, false, false);
         row("script in capitals, blanks around", " JavaScript:1 ", false, false, false);
         row("NUL character", QString::fromLatin1("a.com/\0x", 8), false, false, false);
@@ -69,6 +71,7 @@ private slots:
             const QUrl url = QUrl::fromUserInput(address);
             QCOMPARE(AddressRules::fullScreenOpens(url, Guard::FullScreen), inFullScreen);
             QCOMPARE(AddressRules::fullScreenOpens(url, Guard::Parent), guarded);
+            QTEST(AddressRules::handedToDesktop(url), "handedOut");
         }
     }
 

@@ -232,6 +232,7 @@ private slots:
         e.browser->navigate(m_server.url("/link").toString());
         if (clicked) {
             QVERIFY(e.shows("Links"));
+            e.browser->setZoomFactor(1.5);
             QWidget* view = e.browser->findChild<QWebEngineView*>()->focusProxy();
             // The page takes clicks only once it has drawn itself: the test clicks until the
             // page has seen one.
@@ -250,6 +251,8 @@ private slots:
         QCOMPARE(!handler.opened.isEmpty(), handedOut);
         QCOMPARE(refusals, refused ? QList<QVariantList>{{link}} : QList<QVariantList>());
         QCOMPARE(e.browser->url(), m_server.url("/link").toString());
+        if (clicked) // the page stays, and so does its zoom
+            QCOMPARE(e.browser->zoomFactor(), 1.5);
     }
 
     // Assistive technology finds no page under the held picture, only the picture; the page

@@ -173,7 +173,7 @@ bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
     const bool withinDocument =
         type != NavigationTypeReload && url.hasFragment() &&
         url.adjusted(QUrl::RemoveFragment) == this->url().adjusted(QUrl::RemoveFragment);
-    if (isMainFrame && !withinDocument)
+    if (isMainFrame && !withinDocument && !AddressRules::handedToDesktop(url))
         emit documentRequested(url);
     return true;
 }
