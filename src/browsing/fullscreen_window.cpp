@@ -35,7 +35,8 @@ constexpr int kToolbarAboveBottom = 1400;
 // How long going back from a refused page may take before the empty page replaces it.
 constexpr int kRefusalCheckMs = 1000;
 
-// The engine names a page without a title by its address, with or without the scheme.
+// The engine names a page without a title by its address, with or without the scheme, and a
+// local file by its file name.
 bool standsForAddress(const QString& title, const QString& address)
 {
     const auto plain = [](const QUrl& url) {
@@ -43,7 +44,9 @@ bool standsForAddress(const QString& title, const QString& address)
             .toString()
             .remove(QRegularExpression(QStringLiteral("^//")));
     };
-    return plain(QUrl::fromUserInput(title)) == plain(QUrl(address));
+    const QUrl url(address);
+    return plain(QUrl::fromUserInput(title)) == plain(url) ||
+           (url.isLocalFile() && title == url.fileName());
 }
 
 // The strip is about one pixel high, and never less, whatever the screen's resolution.

@@ -337,6 +337,34 @@ private slots:
         QCOMPARE(f.window().pageNote->isVisible(), !clicked);
     }
 
+    // A new page stays under the held picture while its title only stands for its address, as
+    // the engine names a page before its own title is known; its own title lets it show.
+    void pageHeldUntilItsTitlePasses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("web page, by its address") << "http://a.test/x"
+                                                  << "a.test/x" << true;
+        QTest::newRow("web page, its own title") << "http://a.test/x"
+                                                 << "Gardening" << false;
+        QTest::newRow("local file, by its name") << "file:///tmp/Garden.html"
+                                                 << "Garden.html" << true;
+        QTest::newRow("local file, its own title") << "file:///tmp/Garden.html"
+                                                   << "Gardening" << false;
+    }
+
+    void pageHeldUntilItsTitlePasses()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, title);
+        Fixture f({QStringLiteral("casino")}, QStringLiteral("quiet"));
+        f.browser()->showPage("quiet", "A quiet page");
+        QVERIFY(!f.browser()->pictureHeld);
+        f.browser()->showPage(address, title);
+        QTEST(f.browser()->pictureHeld, "held");
+    }
+
     // One refused navigation gives one box per matching entry. Its own later titles refuse
     // nothing more; one arriving while the box is open leaves the move back to finish, without
     // another box.
