@@ -501,6 +501,76 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>Die beschädigte Einstellungsdatei %1 konnte nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>%1 konnte nicht gelesen werden: Das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>%1 konnte nicht gelesen werden: Die Datei ist zu groß für eine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>%1 konnte nicht gespeichert werden: Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>%1 konnte nicht gespeichert werden: Ein anderes Programm hält die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>%1 konnte nicht gespeichert werden: Die Sperrdatei dazu lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>Die Einstellungen würden über %1 Byte wachsen, mehr als eine Datei fassen darf</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>Zeile %1 hat ein Anführungszeichen, das nicht geschlossen wird</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>Zeile %1 hat einen Abschnittsnamen ohne &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>Zeile %1 hat Text nach ihrem Abschnittsnamen</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>Die beschädigte Einstellungsdatei ist zu groß, um repariert zu werden</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>Zeile %1 ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>Zeile %1 ist weder ein Abschnitt noch eine Einstellung noch ein Kommentar</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>Zeile %1 nennt den Abschnitt [%2], der auch [%3] geschrieben wird</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -1002,6 +1072,23 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>Es gibt keinen Abschnitt &quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>Die Einstellungsdatei %1 war beschädigt (%2). Eine Kopie davon, wie sie war, wird als %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,76 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>No se pudo copiar el archivo de configuración dañado %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>No se pudo leer %1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>No se pudo leer %1: es demasiado grande para ser un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>No se pudo guardar %1: el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>No se pudo guardar %1: otro programa lo mantiene bloqueado</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>No se pudo guardar %1: no se puede crear su archivo de bloqueo</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>La configuración superaría los %1 bytes, lo máximo que puede contener un archivo</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>la línea %1 tiene una comilla que no se cierra</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>la línea %1 tiene un nombre de sección sin &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>la línea %1 tiene texto después de su nombre de sección</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>El archivo de configuración dañado es demasiado grande para repararlo</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>la línea %1 no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la línea %1 no es una sección, ni un ajuste, ni un comentario</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>la línea %1 nombra la sección [%2], que también se escribe [%3]</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -997,6 +1067,23 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 está dañado: %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>No hay ninguna sección &quot;%1&quot; en %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>El archivo de configuración %1 estaba dañado (%2). Se guarda una copia de él tal como estaba como %3.</translation>
     </message>
 </context>
 <context>

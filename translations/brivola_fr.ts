@@ -500,6 +500,76 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>Impossible de copier le fichier de paramètres endommagé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>Impossible de lire %1 : il est trop volumineux pour être un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>Impossible d&apos;enregistrer %1 : le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>Impossible d&apos;enregistrer %1 : un autre programme le garde verrouillé</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>Impossible d&apos;enregistrer %1 : son fichier de verrou ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>Les paramètres dépasseraient %1 octets, le maximum qu&apos;un fichier peut contenir</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>la ligne %1 a un guillemet qui n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>la ligne %1 a un nom de section sans &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>la ligne %1 a du texte après son nom de section</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>Le fichier de paramètres endommagé est trop volumineux pour être réparé</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>la ligne %1 n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la ligne %1 n&apos;est ni une section, ni un paramètre, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>la ligne %1 nomme la section [%2], qui s&apos;écrit aussi [%3]</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -1000,6 +1070,23 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Mot de passe :</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>Il n&apos;y a pas de section « %1 » dans %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>Le fichier de paramètres %1 était endommagé (%2). Une copie de ce fichier tel qu&apos;il était est conservée sous %3.</translation>
     </message>
 </context>
 <context>
