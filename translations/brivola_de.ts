@@ -634,6 +634,25 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1: [%2] %3 ist &quot;%4&quot;, weder %5 noch %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 ist kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>%1 konnte nicht gelesen werden: Zugriff verweigert</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>New Browser</source>
@@ -1351,6 +1370,20 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
         <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
         <extracomment>%1 is the F1 key.</extracomment>
         <translation>Der Organizer verwaltet Ihre Termine, Telefonnummern und Lieblingsseiten. Drücken Sie %1 für das Handbuch.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Die gespeicherten Daten des Organizers sind beschädigt: Der Zähler &quot;%1&quot; im Abschnitt &quot;%2&quot; enthält &quot;%3&quot;, was keine Zahl ist oder mehr als %4 Einträge bedeutet.
+
+Der Organizer wurde nicht geöffnet, daher wurde nichts an seinen Daten geändert. Bitte reparieren oder entfernen Sie diese Datei:
+%5</translation>
     </message>
 </context>
 <context>

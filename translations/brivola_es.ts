@@ -630,6 +630,25 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1: [%2] %3 es &quot;%4&quot;, ni %5 ni %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 no es texto UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>No se pudo leer %1: permiso denegado</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>New Browser</source>
@@ -1346,6 +1365,20 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
         <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
         <extracomment>%1 is the F1 key.</extracomment>
         <translation>El organizador guarda sus citas, números de teléfono y páginas favoritas. Pulse %1 para ver el manual.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Los datos guardados del organizador están dañados: el contador &quot;%1&quot; de la sección &quot;%2&quot; contiene &quot;%3&quot;, que no es un número o supera las %4 entradas.
+
+El organizador no se abrió, así que no se ha cambiado nada de sus datos. Repare o elimine este archivo:
+%5</translation>
     </message>
 </context>
 <context>

@@ -633,6 +633,25 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1 : [%2] %3 vaut « %4 », ni %5 ni %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 n&apos;est pas du texte UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>Impossible de lire %1 : permission refusée</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>New Browser</source>
@@ -1349,6 +1368,20 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
         <source>The organizer keeps your appointments, phone numbers and favourite pages. Press %1 for the manual.</source>
         <extracomment>%1 is the F1 key.</extracomment>
         <translation>L&apos;organiseur garde vos rendez-vous, vos numéros de téléphone et vos pages favorites. Appuyez sur %1 pour le manuel.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Les données enregistrées de l&apos;organiseur sont endommagées : le compteur « %1 » de la section « %2 » contient « %3 », qui n&apos;est pas un nombre ou dépasse %4 entrées.
+
+L&apos;organiseur n&apos;a pas été ouvert, donc rien n&apos;a été modifié dans ses données. Veuillez réparer ou supprimer ce fichier :
+%5</translation>
     </message>
 </context>
 <context>
