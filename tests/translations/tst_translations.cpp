@@ -5,6 +5,7 @@
 #include "core/system_report.h"
 #include "core/time_online.h"
 #include "core/translations.h"
+#include "platform/real/qt_settings_store.h"
 #include "platform/real/webengine_profile.h"
 #include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
@@ -17,6 +18,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -62,6 +65,29 @@ QString toolHelpLine(const QString& locale)
     tool.start(BRIVOLA_RESTRICTIONS_TOOL, {"--help"});
     tool.waitForFinished(30000);
     return QString::fromUtf8(tool.readAllStandardOutput()).section('\n', 0, 0);
+}
+
+// What the settings store tells when it repairs a file that is not UTF-8, with FILE and COPY
+// for the file and the copy kept of it.
+QString damageNotice()
+{
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Damaged.ini"));
+    QFile damaged(file);
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write("[Data]\nName=\xff\n") < 0)
+        return {};
+    damaged.close();
+    QtSettingsStore store(folder.path());
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Damaged.ini is damaged")));
+    store.write(QStringLiteral("Damaged"), QStringLiteral("Data"), QStringLiteral("Name"),
+                QStringLiteral("x"));
+    const QStringList copies = QDir(folder.path()).entryList({QStringLiteral("Damaged.ini.*")});
+    if (copies.size() != 1)
+        return {};
+    return store.takeNotice(QStringLiteral("Damaged"))
+        .replace(folder.filePath(copies.first()), QStringLiteral("COPY"))
+        .replace(file, QStringLiteral("FILE"));
 }
 
 } // namespace
@@ -135,8 +161,8 @@ private slots:
         QVERIFY2(CommandLine::helpText().contains(helpLine), qPrintable(CommandLine::helpText()));
     }
 
-    // The manual, the system report, the disclaimer, the start page and the administrator's
-    // tool in the locale's language; under C the English texts.
+    // The manual, the system report, the disclaimer, the start page, the administrator's tool
+    // and the settings store's notice in the locale's language; under C the English texts.
     void pagesAndReportsInTheLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -145,6 +171,7 @@ private slots:
         QTest::addColumn<QString>("disclaimerLine");
         QTest::addColumn<QStringList>("startPage"); // language, title, first paragraph
         QTest::addColumn<QString>("toolHelpLine");
+        QTest::addColumn<QString>("damageNotice");
         QTest::newRow("C") << "C"
                            << "Brivola 2.0 Manual"
                            << "Processor Type: 586"
@@ -153,7 +180,9 @@ private slots:
                                           "Type an address into the box above and press Enter. "
                                           "\"New Browser\" opens another window; the Window menu "
                                           "cascades or tiles them."}
-                           << "Usage: brivola-restrictions [--system] COMMAND";
+                           << "Usage: brivola-restrictions [--system] COMMAND"
+                           << "The settings file FILE was damaged (line 2 is not valid UTF-8). "
+                              "A copy of it as it was is kept as COPY.";
         QTest::newRow("de_DE") << "de_DE"
                                << "Brivola 2.0 Handbuch"
                                << "Prozessortyp: 586"
@@ -163,7 +192,10 @@ private slots:
                                               "drücken Sie Enter. \"Neuer Browser\" öffnet ein "
                                               "weiteres Fenster; das Menü Fenster ordnet sie "
                                               "überlappend oder nebeneinander an."}
-                               << "Aufruf: brivola-restrictions [--system] BEFEHL";
+                               << "Aufruf: brivola-restrictions [--system] BEFEHL"
+                               << "Die Einstellungsdatei FILE war beschädigt (Zeile 2 ist kein "
+                                  "gültiges UTF-8). Eine Kopie davon, wie sie war, wird als COPY "
+                                  "aufbewahrt.";
         QTest::newRow("fr_FR") << "fr_FR"
                                << "Manuel de Brivola 2.0"
                                << "Type de processeur : 586"
@@ -173,7 +205,10 @@ private slots:
                                               "appuyez sur Enter. « Navigateur » ouvre une autre "
                                               "fenêtre ; le menu Fenêtre les dispose en cascade "
                                               "ou en mosaïque."}
-                               << "Usage : brivola-restrictions [--system] COMMANDE";
+                               << "Usage : brivola-restrictions [--system] COMMANDE"
+                               << "Le fichier de paramètres FILE était endommagé (la ligne 2 "
+                                  "n'est pas de l'UTF-8 valide). Une copie de ce fichier tel "
+                                  "qu'il était est conservée sous COPY.";
         QTest::newRow("es_ES") << "es_ES"
                                << "Manual de Brivola 2.0"
                                << "Tipo de procesador: 586"
@@ -182,7 +217,10 @@ private slots:
                                               "Escriba una dirección en el cuadro de arriba y "
                                               "pulse Enter. \"Navegador\" abre otra ventana; el "
                                               "menú Ventana las coloca en cascada o en mosaico."}
-                               << "Uso: brivola-restrictions [--system] ORDEN";
+                               << "Uso: brivola-restrictions [--system] ORDEN"
+                               << "El archivo de configuración FILE estaba dañado (la línea 2 "
+                                  "no es UTF-8 válido). Se guarda una copia de él tal como "
+                                  "estaba como COPY.";
     }
 
     void pagesAndReportsInTheLanguage()
@@ -200,6 +238,7 @@ private slots:
         QTEST(AboutBox::disclaimer().section("\r\n", 0, 0), "disclaimerLine");
         QTEST(startPageShown(), "startPage");
         QTEST(toolHelpLine(locale), "toolHelpLine");
+        QTEST(damageNotice(), "damageNotice");
     }
 
     // Qt's own dialogs speak the language too, from Qt's shipped translations.
