@@ -1032,6 +1032,17 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     </message>
 </context>
 <context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>libsodium konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>kein Speicher mehr beim Hashen des Passworts</translation>
+    </message>
+</context>
+<context>
     <name>PassphraseDialog</name>
     <message>
         <source>Leave full-screen mode</source>
@@ -1091,6 +1102,17 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>Der Drucker hat das Dokument nicht angenommen</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>Es gibt keinen Standarddrucker</translation>
     </message>
 </context>
 <context>
@@ -1547,6 +1569,14 @@ Der Organizer wurde nicht geöffnet, daher wurde nichts an seinen Daten geänder
     <message>
         <source>Open link</source>
         <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>Es gibt keine vorherige Seite</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>Es gibt keine nächste Seite</translation>
     </message>
 </context>
 <context>

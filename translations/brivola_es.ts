@@ -1027,6 +1027,17 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     </message>
 </context>
 <context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>no se pudo inicializar libsodium</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>memoria agotada al calcular el hash de la contraseña</translation>
+    </message>
+</context>
+<context>
     <name>PassphraseDialog</name>
     <message>
         <source>Leave full-screen mode</source>
@@ -1086,6 +1097,17 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>La impresora no aceptó el documento</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>No hay ninguna impresora predeterminada</translation>
     </message>
 </context>
 <context>
@@ -1542,6 +1564,14 @@ El organizador no se abrió, así que no se ha cambiado nada de sus datos. Repar
     <message>
         <source>Open link</source>
         <translation>Abrir enlace</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>No hay ninguna página anterior</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>No hay ninguna página siguiente</translation>
     </message>
 </context>
 <context>

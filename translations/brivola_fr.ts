@@ -1030,6 +1030,17 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     </message>
 </context>
 <context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>libsodium n&apos;a pas pu être initialisée</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>mémoire insuffisante pendant le hachage de la phrase secrète</translation>
+    </message>
+</context>
+<context>
     <name>PassphraseDialog</name>
     <message>
         <source>Leave full-screen mode</source>
@@ -1089,6 +1100,17 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Mot de passe :</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté le document</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>Il n&apos;y a pas d&apos;imprimante par défaut</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +1567,14 @@ L&apos;organiseur n&apos;a pas été ouvert, donc rien n&apos;a été modifié d
     <message>
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>Il n&apos;y a pas de page précédente</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>Il n&apos;y a pas de page suivante</translation>
     </message>
 </context>
 <context>
