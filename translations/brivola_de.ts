@@ -353,6 +353,14 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (Sicherheitskorrekturen von %3)</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -420,6 +428,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>Forward</source>
         <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1042,10 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
         <source>%1 %2 %3</source>
         <translation>%1. %2 %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>die Einträge des Organizers konnten nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Passphrase</name>
@@ -1532,6 +1548,13 @@ Der Organizer wurde nicht geöffnet, daher wurde nichts an seinen Daten geänder
     <message>
         <source>Time Left (min): %1</source>
         <translation>Restzeit (min): %1</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>die Datei wurde nicht vollständig geschrieben</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,14 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (correcciones de seguridad de %3)</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -416,6 +424,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>Forward</source>
         <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1037,10 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
         <source>%1 %2 %3</source>
         <translation>%1 de %2 de %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>no se pudieron guardar las entradas del organizador: %1</translation>
+    </message>
 </context>
 <context>
     <name>Passphrase</name>
@@ -1527,6 +1543,13 @@ El organizador no se abrió, así que no se ha cambiado nada de sus datos. Repar
     <message>
         <source>Time Left (min): %1</source>
         <translation>Tiempo restante (min): %1</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>el archivo no se escribió completo</translation>
     </message>
 </context>
 <context>

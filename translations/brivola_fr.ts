@@ -352,6 +352,14 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (correctifs de sécurité de %3)</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -419,6 +427,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>Forward</source>
         <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,10 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>les entrées de l&apos;organiseur n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
 </context>
 <context>
     <name>Passphrase</name>
@@ -1530,6 +1546,13 @@ L&apos;organiseur n&apos;a pas été ouvert, donc rien n&apos;a été modifié d
     <message>
         <source>Time Left (min): %1</source>
         <translation>Temps restant (min) : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>le fichier n&apos;a pas été écrit en entier</translation>
     </message>
 </context>
 <context>

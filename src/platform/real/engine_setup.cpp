@@ -75,7 +75,9 @@ QByteArray shellWord(const QByteArray& word)
 
 QString engineVersion()
 {
-    return QStringLiteral("Qt WebEngine %1, Chromium %2 (security fixes of %3)")
+    //: %1 and %2 are version numbers, %3 the version whose security fixes the engine has.
+    return QCoreApplication::translate("EngineSetup",
+                                       "Qt WebEngine %1, Chromium %2 (security fixes of %3)")
         .arg(QLatin1String(qWebEngineVersion()), QLatin1String(qWebEngineChromiumVersion()),
              QLatin1String(qWebEngineChromiumSecurityPatchVersion()));
 }
