@@ -359,6 +359,15 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
         <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
         <translation>Qt WebEngine %1, Chromium %2 (Sicherheitskorrekturen von %3)</translation>
     </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>keine Anzeige, auf der Fenster erscheinen können; starten Sie das Programm aus einer Desktop-Sitzung oder ohne Bildschirm mit: %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>läuft als root, daher läuft die Web-Engine ohne ihre Sandbox</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>

@@ -355,6 +355,15 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
         <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
         <translation>Qt WebEngine %1, Chromium %2 (correcciones de seguridad de %3)</translation>
     </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>no hay ninguna pantalla en la que mostrar ventanas; inícielo desde una sesión de escritorio o sin pantalla con: %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>se ejecuta como root, así que el motor web funciona sin su entorno aislado</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>

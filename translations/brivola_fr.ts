@@ -358,6 +358,15 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
         <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
         <translation>Qt WebEngine %1, Chromium %2 (correctifs de sécurité de %3)</translation>
     </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>aucun écran où afficher les fenêtres ; lancez le programme depuis une session de bureau, ou sans écran avec : %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>exécuté en tant que root : le moteur web tourne donc sans son bac à sable</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
