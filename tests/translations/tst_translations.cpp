@@ -1,3 +1,4 @@
+#include "browsing/browser_window.h"
 #include "core/command_line.h"
 #include "core/internet_settings.h"
 #include "core/manual.h"
@@ -7,6 +8,7 @@
 #include "core/translations.h"
 #include "platform/real/qt_settings_store.h"
 #include "platform/real/webengine_profile.h"
+#include "support/fake_browser_control.h"
 #include "support/fake_browsing_memory.h"
 #include "support/fake_file_dialog.h"
 #include "support/fake_services.h"
@@ -15,6 +17,7 @@
 #include "support/test_main.h"
 #include "tools/about_box.h"
 
+#include <QComboBox>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -103,8 +106,9 @@ private slots:
         }
     }
 
-    // The frame's menus and buttons, the clock, a message and the help, in the locale's
-    // language; under C and English the English texts exactly, with no catalogue installed.
+    // The frame's menus and buttons, the clock, a message, the address box back on the start
+    // page and the help, in the locale's language; under C and English the English texts
+    // exactly, with no catalogue installed.
     void frameInTheLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -113,30 +117,35 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("addressText");
         QTest::addColumn<QString>("helpLine");
         const QStringList english{"&File", "&Tools", "&Window", "&Help"};
         const QString englishClock = "Time Online: 0 Hours 1 Minutes 0 Seconds ";
         for (const char* name : {"C", "en_US", "en_GB"})
             QTest::newRow(name) << name << false << english << "New Browser" << englishClock
                                 << "Cannot connect to this site or directory"
+                                << "Enter URL"
                                 << "Show this help and exit.";
         QTest::newRow("de_DE")
             << "de_DE" << true << QStringList{"&Datei", "E&xtras", "&Fenster", "&Hilfe"}
             << "Neuer Browser"
             << "Online-Zeit: 0 Stunden 1 Minuten 0 Sekunden "
             << "Keine Verbindung zu dieser Website oder diesem Verzeichnis möglich"
+            << "Adresse eingeben"
             << "Diese Hilfe zeigen und beenden.";
         QTest::newRow("fr_FR") << "fr_FR" << true
                                << QStringList{"&Fichier", "&Outils", "Fe&nêtre", "&Aide"}
                                << "Navigateur"
                                << "En ligne : 0 heures 1 minutes 0 secondes "
                                << "Impossible de se connecter à ce site ou à ce répertoire"
+                               << "Saisir l'adresse"
                                << "Afficher cette aide et quitter.";
         QTest::newRow("es_ES") << "es_ES" << true
                                << QStringList{"&Archivo", "&Herramientas", "&Ventana", "A&yuda"}
                                << "Navegador"
                                << "En línea: 0 horas 1 minutos 0 segundos "
                                << "No se puede conectar con este sitio o directorio"
+                               << "Escriba la dirección"
                                << "Mostrar esta ayuda y salir.";
     }
 
@@ -157,6 +166,11 @@ private slots:
             clock.tick();
         QTEST(clock.caption(), "clock");
         QTEST(Texts::shown(Texts::kCannotConnect), "message");
+        BrowserWindow* window = f.frame->newBrowser();
+        auto* control = static_cast<FakeBrowserControl*>(window->browser);
+        control->showPage("http://a.test/", "a");
+        control->showPage(InternetSettings::kDefaultHomePage, "start");
+        QTEST(window->addressBox->currentText(), "addressText");
         QFETCH(QString, helpLine);
         QVERIFY2(CommandLine::helpText().contains(helpLine), qPrintable(CommandLine::helpText()));
     }
