@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <cstdio>
+
 namespace {
 
 QStringList argumentsOf(int argc, char* argv[])
@@ -51,6 +53,17 @@ bool handedToRunningProgram(int& argc, char* argv[])
     return handed;
 }
 
+// Without a display the program says so, in the user's language, and ends.
+bool displayMissing(int& argc, char* argv[])
+{
+    if (EngineSetup::displayAvailable())
+        return false;
+    const QCoreApplication application(argc, argv);
+    Translations::install();
+    std::fprintf(stderr, "brivola: %s\n", qPrintable(EngineSetup::noDisplayMessage(argv[0])));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -60,12 +73,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVOLA_VERSION));
     if (answeredAtOnce(argc, argv) || handedToRunningProgram(argc, argv))
         return 0;
-    if (!EngineSetup::displayAvailable(argv[0]))
+    if (displayMissing(argc, argv))
         return 1;
-    EngineSetup::configure();
+    const bool withoutSandbox = EngineSetup::configure();
 
     QApplication application(argc, argv);
     Translations::install();
+    if (withoutSandbox)
+        std::fprintf(stderr, "brivola: %s\n", qPrintable(EngineSetup::sandboxMessage()));
     EngineSetup::chooseCompositing();
     // The desktop shell matches the windows to the installed desktop entry of this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVOLA_APP_ID));

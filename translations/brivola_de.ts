@@ -353,6 +353,23 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (Sicherheitskorrekturen von %3)</translation>
+    </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>keine Anzeige, auf der Fenster erscheinen können; starten Sie das Programm aus einer Desktop-Sitzung oder ohne Bildschirm mit: %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>läuft als root, daher läuft die Web-Engine ohne ihre Sandbox</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -420,6 +437,10 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>Forward</source>
         <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -501,6 +522,76 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>Die beschädigte Einstellungsdatei %1 konnte nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>%1 konnte nicht gelesen werden: Das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>%1 konnte nicht gelesen werden: Die Datei ist zu groß für eine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>%1 konnte nicht gespeichert werden: Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>%1 konnte nicht gespeichert werden: Ein anderes Programm hält die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>%1 konnte nicht gespeichert werden: Die Sperrdatei dazu lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>Die Einstellungen würden über %1 Byte wachsen, mehr als eine Datei fassen darf</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>Zeile %1 hat ein Anführungszeichen, das nicht geschlossen wird</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>Zeile %1 hat einen Abschnittsnamen ohne &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>Zeile %1 hat Text nach ihrem Abschnittsnamen</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>Die beschädigte Einstellungsdatei ist zu groß, um repariert zu werden</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>Zeile %1 ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>Zeile %1 ist weder ein Abschnitt noch eine Einstellung noch ein Kommentar</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>Zeile %1 nennt den Abschnitt [%2], der auch [%3] geschrieben wird</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -561,6 +652,25 @@ Qts eigene Optionen (-platform, -style, ...) nimmt Qt.</translation>
     <message>
         <source>%1 may %2: %3</source>
         <translation>%1 darf %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1: [%2] %3 ist &quot;%4&quot;, weder %5 noch %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 ist kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>%1 konnte nicht gelesen werden: Zugriff verweigert</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1051,21 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
         <source>%1 %2 %3</source>
         <translation>%1. %2 %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>die Einträge des Organizers konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>libsodium konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>kein Speicher mehr beim Hashen des Passworts</translation>
+    </message>
 </context>
 <context>
     <name>PassphraseDialog</name>
@@ -1002,6 +1127,34 @@ Der Organizer bleibt mit allem darin offen: versuchen Sie &quot;Fertig&quot; noc
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>Der Drucker hat das Dokument nicht angenommen</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>Es gibt keinen Standarddrucker</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>Es gibt keinen Abschnitt &quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>Die Einstellungsdatei %1 war beschädigt (%2). Eine Kopie davon, wie sie war, wird als %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1420,20 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
     </message>
 </context>
 <context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Die gespeicherten Daten des Organizers sind beschädigt: Der Zähler &quot;%1&quot; im Abschnitt &quot;%2&quot; enthält &quot;%3&quot;, was keine Zahl ist oder mehr als %4 Einträge bedeutet.
+
+Der Organizer wurde nicht geöffnet, daher wurde nichts an seinen Daten geändert. Bitte reparieren oder entfernen Sie diese Datei:
+%5</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -1393,6 +1560,13 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
     </message>
 </context>
 <context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>die Datei wurde nicht vollständig geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>
@@ -1427,6 +1601,14 @@ Der Vollbildmodus weist jede Seite ab, bis sie lesbar ist.</translation>
     <message>
         <source>Open link</source>
         <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>Es gibt keine vorherige Seite</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>Es gibt keine nächste Seite</translation>
     </message>
     <message>
         <source>Page loading</source>

@@ -349,6 +349,23 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (correcciones de seguridad de %3)</translation>
+    </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>no hay ninguna pantalla en la que mostrar ventanas; inícielo desde una sesión de escritorio o sin pantalla con: %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>se ejecuta como root, así que el motor web funciona sin su entorno aislado</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -416,6 +433,10 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>Forward</source>
         <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -497,6 +518,76 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>No se pudo copiar el archivo de configuración dañado %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>No se pudo leer %1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>No se pudo leer %1: es demasiado grande para ser un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>No se pudo guardar %1: el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>No se pudo guardar %1: otro programa lo mantiene bloqueado</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>No se pudo guardar %1: no se puede crear su archivo de bloqueo</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>La configuración superaría los %1 bytes, lo máximo que puede contener un archivo</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>la línea %1 tiene una comilla que no se cierra</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>la línea %1 tiene un nombre de sección sin &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>la línea %1 tiene texto después de su nombre de sección</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>El archivo de configuración dañado es demasiado grande para repararlo</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>la línea %1 no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la línea %1 no es una sección, ni un ajuste, ni un comentario</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>la línea %1 nombra la sección [%2], que también se escribe [%3]</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -557,6 +648,25 @@ Las opciones propias de Qt (-platform, -style, ...) las toma Qt.</translation>
     <message>
         <source>%1 may %2: %3</source>
         <translation>%1 puede %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1: [%2] %3 es &quot;%4&quot;, ni %5 ni %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 no es texto UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>No se pudo leer %1: permiso denegado</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1046,21 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
         <source>%1 %2 %3</source>
         <translation>%1 de %2 de %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>no se pudieron guardar las entradas del organizador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>no se pudo inicializar libsodium</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>memoria agotada al calcular el hash de la contraseña</translation>
+    </message>
 </context>
 <context>
     <name>PassphraseDialog</name>
@@ -997,6 +1122,34 @@ El organizador sigue abierto con todo su contenido: pruebe &quot;Listo&quot; de 
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>La impresora no aceptó el documento</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>No hay ninguna impresora predeterminada</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 está dañado: %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>No hay ninguna sección &quot;%1&quot; en %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>El archivo de configuración %1 estaba dañado (%2). Se guarda una copia de él tal como estaba como %3.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1415,20 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
     </message>
 </context>
 <context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Los datos guardados del organizador están dañados: el contador &quot;%1&quot; de la sección &quot;%2&quot; contiene &quot;%3&quot;, que no es un número o supera las %4 entradas.
+
+El organizador no se abrió, así que no se ha cambiado nada de sus datos. Repare o elimine este archivo:
+%5</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -1388,6 +1555,13 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
     </message>
 </context>
 <context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>el archivo no se escribió completo</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>
@@ -1422,6 +1596,14 @@ El modo de pantalla completa rechaza todas las páginas hasta que se pueda.</tra
     <message>
         <source>Open link</source>
         <translation>Abrir enlace</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>No hay ninguna página anterior</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>No hay ninguna página siguiente</translation>
     </message>
     <message>
         <source>Page loading</source>

@@ -352,6 +352,23 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>EngineSetup</name>
+    <message>
+        <source>Qt WebEngine %1, Chromium %2 (security fixes of %3)</source>
+        <extracomment>%1 and %2 are version numbers, %3 the version whose security fixes the engine has.</extracomment>
+        <translation>Qt WebEngine %1, Chromium %2 (correctifs de sécurité de %3)</translation>
+    </message>
+    <message>
+        <source>no display to show windows on; start it from a desktop session, or headless with: %1</source>
+        <extracomment>%1 is the command that starts the program headless.</extracomment>
+        <translation>aucun écran où afficher les fenêtres ; lancez le programme depuis une session de bureau, ou sans écran avec : %1</translation>
+    </message>
+    <message>
+        <source>running as root, so the web engine runs without its sandbox</source>
+        <translation>exécuté en tant que root : le moteur web tourne donc sans son bac à sable</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find in page</source>
@@ -419,6 +436,10 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>Forward</source>
         <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
@@ -500,6 +521,76 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     </message>
 </context>
 <context>
+    <name>IniDisk</name>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not copy the damaged settings file %1: %2</source>
+        <translation>Impossible de copier le fichier de paramètres endommagé %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is not a file</source>
+        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large to be a settings file</source>
+        <translation>Impossible de lire %1 : il est trop volumineux pour être un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file is read-only</source>
+        <translation>Impossible d&apos;enregistrer %1 : le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Could not save %1: another program keeps it locked</source>
+        <translation>Impossible d&apos;enregistrer %1 : un autre programme le garde verrouillé</translation>
+    </message>
+    <message>
+        <source>Could not save %1: its lock file cannot be made</source>
+        <translation>Impossible d&apos;enregistrer %1 : son fichier de verrou ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>IniDocument</name>
+    <message>
+        <source>The settings would grow beyond %1 bytes, the most a file may hold</source>
+        <translation>Les paramètres dépasseraient %1 octets, le maximum qu&apos;un fichier peut contenir</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>la ligne %1 a un guillemet qui n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>line %1 has a section name without &apos;]&apos;</source>
+        <translation>la ligne %1 a un nom de section sans &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 has text after its section name</source>
+        <translation>la ligne %1 a du texte après son nom de section</translation>
+    </message>
+    <message>
+        <source>The damaged settings file is too large to be repaired</source>
+        <translation>Le fichier de paramètres endommagé est trop volumineux pour être réparé</translation>
+    </message>
+    <message>
+        <source>line %1 is not valid UTF-8</source>
+        <translation>la ligne %1 n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>line %1 is neither a section, a setting nor a comment</source>
+        <translation>la ligne %1 n&apos;est ni une section, ni un paramètre, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>line %1 names section [%2], which is also spelled [%3]</source>
+        <translation>la ligne %1 nomme la section [%2], qui s&apos;écrit aussi [%3]</translation>
+    </message>
+</context>
+<context>
     <name>InternetOptionsDialog</name>
     <message>
         <source>Internet Options</source>
@@ -560,6 +651,25 @@ Les options propres à Qt (-platform, -style, ...) sont prises par Qt.</translat
     <message>
         <source>%1 may %2: %3</source>
         <translation>%1 peut %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettings</name>
+    <message>
+        <source>%1: [%2] %3 is &quot;%4&quot;, neither %5 nor %6</source>
+        <extracomment>%1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two values it may hold; all as stored.</extracomment>
+        <translation>%1 : [%2] %3 vaut « %4 », ni %5 ni %6</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 n&apos;est pas du texte UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsFiles</name>
+    <message>
+        <source>Could not read %1: permission denied</source>
+        <translation>Impossible de lire %1 : permission refusée</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1049,21 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>the organizer&apos;s entries could not be saved: %1</source>
+        <translation>les entrées de l&apos;organiseur n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Passphrase</name>
+    <message>
+        <source>libsodium could not be initialised</source>
+        <translation>libsodium n&apos;a pas pu être initialisée</translation>
+    </message>
+    <message>
+        <source>out of memory while hashing the passphrase</source>
+        <translation>mémoire insuffisante pendant le hachage de la phrase secrète</translation>
+    </message>
 </context>
 <context>
     <name>PassphraseDialog</name>
@@ -1000,6 +1125,34 @@ L&apos;organiseur reste ouvert avec tout son contenu : réessayez « Terminé »
     <message>
         <source>&amp;Password:</source>
         <translation>&amp;Mot de passe :</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer did not take the document</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté le document</translation>
+    </message>
+    <message>
+        <source>There is no default printer</source>
+        <translation>Il n&apos;y a pas d&apos;imprimante par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <extracomment>%1 is the file, %2 the first damage found, such as &quot;line 3 is not valid UTF-8&quot;.</extracomment>
+        <translation>%1 est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>There is no section &quot;%1&quot; in %2</source>
+        <translation>Il n&apos;y a pas de section « %1 » dans %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). A copy of it as it was is kept as %3.</source>
+        <extracomment>%2 is the first damage found, such as &quot;line 3 is not valid UTF-8&quot;; %3 the copy.</extracomment>
+        <translation>Le fichier de paramètres %1 était endommagé (%2). Une copie de ce fichier tel qu&apos;il était est conservée sous %3.</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1418,20 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
     </message>
 </context>
 <context>
+    <name>StoredCount</name>
+    <message>
+        <source>The organizer&apos;s saved data is damaged: the count &quot;%1&quot; in section &quot;%2&quot; holds &quot;%3&quot;, which is not a number, or more than %4 entries.
+
+The organizer was not opened, so nothing in its data has been changed. Please repair or remove this file:
+%5</source>
+        <extracomment>%1 and %2 are the count&apos;s key and section as stored, %3 its value, %4 the most entries, %5 the file.</extracomment>
+        <translation>Les données enregistrées de l&apos;organiseur sont endommagées : le compteur « %1 » de la section « %2 » contient « %3 », qui n&apos;est pas un nombre ou dépasse %4 entrées.
+
+L&apos;organiseur n&apos;a pas été ouvert, donc rien n&apos;a été modifié dans ses données. Veuillez réparer ou supprimer ce fichier :
+%5</translation>
+    </message>
+</context>
+<context>
     <name>SystemInfoWindow</name>
     <message>
         <source>Update</source>
@@ -1391,6 +1558,13 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
     </message>
 </context>
 <context>
+    <name>TextFile</name>
+    <message>
+        <source>the file was not written whole</source>
+        <translation>le fichier n&apos;a pas été écrit en entier</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Cannot connect to this site or directory</source>
@@ -1425,6 +1599,14 @@ Le mode plein écran refuse toute page tant qu&apos;elle ne peut pas l&apos;êtr
     <message>
         <source>Open link</source>
         <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>There is no earlier page</source>
+        <translation>Il n&apos;y a pas de page précédente</translation>
+    </message>
+    <message>
+        <source>There is no later page</source>
+        <translation>Il n&apos;y a pas de page suivante</translation>
     </message>
     <message>
         <source>Page loading</source>

@@ -271,7 +271,7 @@ int runMachineCommand(const QStringList& arguments, const Stores& stores, QTextS
             try {
                 hash = Passphrase::hashed(*passphrase);
             } catch (const std::runtime_error& error) {
-                err << kProgram << ": " << error.what() << "\n";
+                err << kProgram << ": " << QString::fromUtf8(error.what()) << "\n";
                 return kFailed;
             }
         }

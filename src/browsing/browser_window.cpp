@@ -370,8 +370,8 @@ void BrowserWindow::showPageAddress(const QString& address)
 {
     if (isAddressBeingTyped())
         return;
-    const QString display = AddressDisplay::ofPage(address);
-    addressBox->setEditText(display.isEmpty() ? shown(kFirstAddressText) : display);
+    const QString displayed = AddressDisplay::ofPage(address);
+    addressBox->setEditText(displayed.isEmpty() ? shown(kFirstAddressText) : displayed);
     if (addressBox->lineEdit()->hasFocus())
         addressBox->lineEdit()->selectAll(); // typing replaces it, as after Enter
 }

@@ -265,7 +265,7 @@ void FullScreenWindow::answerNewWindow(const QString& address, bool clicked)
         return;
     }
     if (!restrictions.matches(address).isEmpty()) {
-        m_messages.show(this, kRefusedMessage);
+        m_messages.show(this, shown(kRefusedMessage));
         return;
     }
     ignoreFailure([&] { browser->navigate(address); });

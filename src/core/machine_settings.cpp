@@ -4,6 +4,8 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
+
 MachineSettings machineSettingsOf(const SettingsStore& store, const QString& storeProblem,
                                   const QList<ListFile>& lists)
 {
@@ -18,7 +20,10 @@ MachineSettings machineSettingsOf(const SettingsStore& store, const QString& sto
     if (!settings.startFullScreen && start.compare(kOff, Qt::CaseInsensitive) != 0 &&
         settings.problem.isEmpty()) {
         settings.fileRead = false;
-        settings.problem = QStringLiteral("%1: [%2] %3 is \"%4\", neither %5 nor %6")
+        //: %1 is the file, [%2] the section, %3 the key, %4 its value, %5 and %6 the two
+        //: values it may hold; all as stored.
+        settings.problem = QCoreApplication::translate("MachineSettings",
+                                                       "%1: [%2] %3 is \"%4\", neither %5 nor %6")
                                .arg(store.location(Texts::kProgramStore), kSection, kStart,
                                     start.left(100), kOn, kOff);
     }
@@ -29,7 +34,9 @@ MachineSettings machineSettingsOf(const SettingsStore& store, const QString& sto
             settings.restrictions += *entries;
         else if (settings.problem.isEmpty())
             settings.problem =
-                list.bytes ? list.path + QStringLiteral(" is not UTF-8 text") : list.error;
+                list.bytes ? QCoreApplication::translate("MachineSettings", "%1 is not UTF-8 text")
+                                 .arg(list.path)
+                           : list.error;
     }
     return settings;
 }

@@ -1,6 +1,7 @@
 #include "core/passphrase.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <sodium.h>
@@ -23,10 +24,16 @@ QByteArray bytesOf(const QString& passphrase)
     return passphrase.normalized(QString::NormalizationForm_C).toUtf8();
 }
 
+// The reason in the user's language, for the administrator's tool to print.
+[[noreturn]] void fail(const char* reason)
+{
+    throw std::runtime_error(QCoreApplication::translate("Passphrase", reason).toStdString());
+}
+
 void initialise()
 {
     if (sodium_init() < 0)
-        throw std::runtime_error("libsodium could not be initialised");
+        fail(QT_TRANSLATE_NOOP("Passphrase", "libsodium could not be initialised"));
 }
 
 } // namespace
@@ -38,7 +45,7 @@ QString hashed(const QString& passphrase)
     char hash[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(hash, bytes.constData(), static_cast<unsigned long long>(bytes.size()),
                           kOperations, kMemory) != 0)
-        throw std::runtime_error("out of memory while hashing the passphrase");
+        fail(QT_TRANSLATE_NOOP("Passphrase", "out of memory while hashing the passphrase"));
     return QString::fromLatin1(hash);
 }
 

@@ -4,6 +4,7 @@
 #include "core/settings_store.h"
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -17,11 +18,15 @@ constexpr int kShownCharacters = 40;
     QString shown = text.left(kShownCharacters);
     if (text.size() > kShownCharacters)
         shown += QStringLiteral("...");
+    //: %1 and %2 are the count's key and section as stored, %3 its value, %4 the most entries,
+    //: %5 the file.
     throw DamagedStoreError(
-        QStringLiteral("The organizer's saved data is damaged: the count \"%1\" in section "
-                       "\"%2\" holds \"%3\", which is not a number, or more than %4 entries.\n\n"
-                       "The organizer was not opened, so nothing in its data has been changed. "
-                       "Please repair or remove this file:\n%5")
+        QCoreApplication::translate(
+            "StoredCount",
+            "The organizer's saved data is damaged: the count \"%1\" in section \"%2\" holds "
+            "\"%3\", which is not a number, or more than %4 entries.\n\n"
+            "The organizer was not opened, so nothing in its data has been changed. Please "
+            "repair or remove this file:\n%5")
             .arg(key, section, shown, QLocale().toString(kMaxStoredEntries),
                  store.location(Texts::kOrganizerStore)));
 }

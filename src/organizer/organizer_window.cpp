@@ -485,8 +485,9 @@ bool OrganizerWindow::saveAndRelease()
     } catch (const StoreError& error) {
         reportStoreNotice();
         if (!m_frame.mayAsk()) {
-            std::fprintf(stderr, "brivola: the organizer's entries could not be saved: %s\n",
-                         error.what());
+            std::fprintf(stderr, "brivola: %s\n",
+                         qPrintable(tr("the organizer's entries could not be saved: %1")
+                                        .arg(QString::fromUtf8(error.what()))));
             return false;
         }
         m_messages.show(this, tr("The organizer's entries could not be saved. %1\n\n"

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/shared_texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -31,7 +32,7 @@ void writeWhole(QFileDevice& file, const QByteArray& bytes)
         done += written;
     }
     if (file.size() != bytes.size())
-        throw FileError(QStringLiteral("the file was not written whole"));
+        throw FileError(QCoreApplication::translate("TextFile", "the file was not written whole"));
     if (::fsync(file.handle()) != 0)
         throw FileError(qt_error_string(errno));
 }

@@ -7,6 +7,7 @@
 #include "core/system_report.h"
 #include "core/time_online.h"
 #include "core/translations.h"
+#include "platform/real/qt_settings_store.h"
 #include "platform/real/webengine_profile.h"
 #include "support/fake_browser_control.h"
 #include "support/fake_browsing_memory.h"
@@ -22,6 +23,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -69,6 +72,29 @@ QString toolHelpLine(const QString& locale)
     return QString::fromUtf8(tool.readAllStandardOutput()).section('\n', 0, 0);
 }
 
+// What the settings store tells when it repairs a file that is not UTF-8, with FILE and COPY
+// for the file and the copy kept of it.
+QString damageNotice()
+{
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Damaged.ini"));
+    QFile damaged(file);
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write("[Data]\nName=\xff\n") < 0)
+        return {};
+    damaged.close();
+    QtSettingsStore store(folder.path());
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Damaged.ini is damaged")));
+    store.write(QStringLiteral("Damaged"), QStringLiteral("Data"), QStringLiteral("Name"),
+                QStringLiteral("x"));
+    const QStringList copies = QDir(folder.path()).entryList({QStringLiteral("Damaged.ini.*")});
+    if (copies.size() != 1)
+        return {};
+    return store.takeNotice(QStringLiteral("Damaged"))
+        .replace(folder.filePath(copies.first()), QStringLiteral("COPY"))
+        .replace(file, QStringLiteral("FILE"));
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -82,8 +108,9 @@ private slots:
         }
     }
 
-    // The frame's menus and buttons, the clock, a message and the help, in the locale's
-    // language; under C and English the English texts exactly, with no catalogue installed.
+    // The frame's menus and buttons, the clock, a message, the address box back on the start
+    // page and the help, in the locale's language; under C and English the English texts
+    // exactly, with no catalogue installed.
     void frameInTheLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -92,36 +119,36 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("addressText");
         QTest::addColumn<QString>("helpLine");
-        QTest::addColumn<QString>("startAddressText"); // the address box on the start page
         const QStringList english{"&File", "&Tools", "&Window", "&Help"};
         const QString englishClock = "Time Online: 0 Hours 1 Minutes 0 Seconds ";
         for (const char* name : {"C", "en_US", "en_GB"})
             QTest::newRow(name) << name << false << english << "New Browser" << englishClock
                                 << "Cannot connect to this site or directory"
-                                << "Show this help and exit."
-                                << "Enter URL";
+                                << "Enter URL"
+                                << "Show this help and exit.";
         QTest::newRow("de_DE")
             << "de_DE" << true << QStringList{"&Datei", "E&xtras", "&Fenster", "&Hilfe"}
             << "Neuer Browser"
             << "Online-Zeit: 0 Stunden 1 Minuten 0 Sekunden "
             << "Keine Verbindung zu dieser Website oder diesem Verzeichnis möglich"
-            << "Diese Hilfe zeigen und beenden."
-            << "Adresse eingeben";
+            << "Adresse eingeben"
+            << "Diese Hilfe zeigen und beenden.";
         QTest::newRow("fr_FR") << "fr_FR" << true
                                << QStringList{"&Fichier", "&Outils", "Fe&nêtre", "&Aide"}
                                << "Navigateur"
                                << "En ligne : 0 heures 1 minutes 0 secondes "
                                << "Impossible de se connecter à ce site ou à ce répertoire"
-                               << "Afficher cette aide et quitter."
-                               << "Saisir l'adresse";
+                               << "Saisir l'adresse"
+                               << "Afficher cette aide et quitter.";
         QTest::newRow("es_ES") << "es_ES" << true
                                << QStringList{"&Archivo", "&Herramientas", "&Ventana", "A&yuda"}
                                << "Navegador"
                                << "En línea: 0 horas 1 minutos 0 segundos "
                                << "No se puede conectar con este sitio o directorio"
-                               << "Mostrar esta ayuda y salir."
-                               << "Escriba la dirección";
+                               << "Escriba la dirección"
+                               << "Mostrar esta ayuda y salir.";
     }
 
     void frameInTheLanguage()
@@ -141,13 +168,13 @@ private slots:
             clock.tick();
         QTEST(clock.caption(), "clock");
         QTEST(Texts::shown(Texts::kCannotConnect), "message");
+        BrowserWindow* window = f.frame->newBrowser();
+        auto* control = static_cast<FakeBrowserControl*>(window->browser);
+        control->showPage("http://a.test/", "a");
+        control->showPage(InternetSettings::kDefaultHomePage, "start");
+        QTEST(window->addressBox->currentText(), "addressText");
         QFETCH(QString, helpLine);
         QVERIFY2(CommandLine::helpText().contains(helpLine), qPrintable(CommandLine::helpText()));
-        auto* window = qobject_cast<BrowserWindow*>(f.children().value(0)->widget());
-        QVERIFY(window);
-        f.fakes.browsers->controls().constFirst()->showPage(InternetSettings::kDefaultHomePage,
-                                                            "t");
-        QTEST(window->addressBox->currentText(), "startAddressText");
     }
 
     // Every caption of the full-screen toolbar is whole in every language: a caption too wide
@@ -179,8 +206,8 @@ private slots:
         }
     }
 
-    // The manual, the system report, the disclaimer, the start page and the administrator's
-    // tool in the locale's language; under C the English texts.
+    // The manual, the system report, the disclaimer, the start page, the administrator's tool
+    // and the settings store's notice in the locale's language; under C the English texts.
     void pagesAndReportsInTheLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -189,6 +216,7 @@ private slots:
         QTest::addColumn<QString>("disclaimerLine");
         QTest::addColumn<QStringList>("startPage"); // language, title, first paragraph
         QTest::addColumn<QString>("toolHelpLine");
+        QTest::addColumn<QString>("damageNotice");
         QTest::newRow("C") << "C"
                            << "Brivola 2.0 Manual"
                            << "Processor Type: 586"
@@ -197,7 +225,9 @@ private slots:
                                           "Type an address into the box above and press Enter. "
                                           "\"New Browser\" opens another window; the Window menu "
                                           "cascades or tiles them."}
-                           << "Usage: brivola-restrictions [--system] COMMAND";
+                           << "Usage: brivola-restrictions [--system] COMMAND"
+                           << "The settings file FILE was damaged (line 2 is not valid UTF-8). "
+                              "A copy of it as it was is kept as COPY.";
         QTest::newRow("de_DE") << "de_DE"
                                << "Brivola 2.0 Handbuch"
                                << "Prozessortyp: 586"
@@ -207,7 +237,10 @@ private slots:
                                               "drücken Sie Enter. \"Neuer Browser\" öffnet ein "
                                               "weiteres Fenster; das Menü Fenster ordnet sie "
                                               "überlappend oder nebeneinander an."}
-                               << "Aufruf: brivola-restrictions [--system] BEFEHL";
+                               << "Aufruf: brivola-restrictions [--system] BEFEHL"
+                               << "Die Einstellungsdatei FILE war beschädigt (Zeile 2 ist kein "
+                                  "gültiges UTF-8). Eine Kopie davon, wie sie war, wird als COPY "
+                                  "aufbewahrt.";
         QTest::newRow("fr_FR") << "fr_FR"
                                << "Manuel de Brivola 2.0"
                                << "Type de processeur : 586"
@@ -217,7 +250,10 @@ private slots:
                                               "appuyez sur Enter. « Navigateur » ouvre une autre "
                                               "fenêtre ; le menu Fenêtre les dispose en cascade "
                                               "ou en mosaïque."}
-                               << "Usage : brivola-restrictions [--system] COMMANDE";
+                               << "Usage : brivola-restrictions [--system] COMMANDE"
+                               << "Le fichier de paramètres FILE était endommagé (la ligne 2 "
+                                  "n'est pas de l'UTF-8 valide). Une copie de ce fichier tel "
+                                  "qu'il était est conservée sous COPY.";
         QTest::newRow("es_ES") << "es_ES"
                                << "Manual de Brivola 2.0"
                                << "Tipo de procesador: 586"
@@ -226,7 +262,10 @@ private slots:
                                               "Escriba una dirección en el cuadro de arriba y "
                                               "pulse Enter. \"Navegador\" abre otra ventana; el "
                                               "menú Ventana las coloca en cascada o en mosaico."}
-                               << "Uso: brivola-restrictions [--system] ORDEN";
+                               << "Uso: brivola-restrictions [--system] ORDEN"
+                               << "El archivo de configuración FILE estaba dañado (la línea 2 "
+                                  "no es UTF-8 válido). Se guarda una copia de él tal como "
+                                  "estaba como COPY.";
     }
 
     void pagesAndReportsInTheLanguage()
@@ -244,6 +283,7 @@ private slots:
         QTEST(AboutBox::disclaimer().section("\r\n", 0, 0), "disclaimerLine");
         QTEST(startPageShown(), "startPage");
         QTEST(toolHelpLine(locale), "toolHelpLine");
+        QTEST(damageNotice(), "damageNotice");
     }
 
     // Qt's own dialogs speak the language too, from Qt's shipped translations.

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #if defined(Q_OS_UNIX)
@@ -75,39 +74,54 @@ QByteArray shellWord(const QByteArray& word)
 
 QString engineVersion()
 {
-    return QStringLiteral("Qt WebEngine %1, Chromium %2 (security fixes of %3)")
+    //: %1 and %2 are version numbers, %3 the version whose security fixes the engine has.
+    return QCoreApplication::translate("EngineSetup",
+                                       "Qt WebEngine %1, Chromium %2 (security fixes of %3)")
         .arg(QLatin1String(qWebEngineVersion()), QLatin1String(qWebEngineChromiumVersion()),
              QLatin1String(qWebEngineChromiumSecurityPatchVersion()));
 }
 
-bool displayAvailable([[maybe_unused]] const char* program)
+bool displayAvailable()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        // -a takes a free display number: the default one may be taken.
-        std::fprintf(stderr,
-                     "brivola: no display to show windows on; start it from a desktop session, "
-                     "or headless with: xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n",
-                     shellWord(program).constData());
-        return false;
-    }
-#endif
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
     return true;
+#endif
 }
 
-void configure()
+QString noDisplayMessage(const char* program)
 {
-    if (runsAsRoot() && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        std::fputs("brivola: running as root, so the web engine runs without its sandbox\n",
-                   stderr);
+    // -a takes a free display number: the default one may be taken.
+    const QString command = QStringLiteral("xvfb-run -a -s \"-screen 0 1280x1024x24\" ") +
+                            QString::fromLocal8Bit(shellWord(program));
+    //: %1 is the command that starts the program headless.
+    return QCoreApplication::translate("EngineSetup",
+                                       "no display to show windows on; start it from a desktop "
+                                       "session, or headless with: %1")
+        .arg(command);
+}
+
+QString sandboxMessage()
+{
+    return QCoreApplication::translate(
+        "EngineSetup", "running as root, so the web engine runs without its sandbox");
+}
+
+bool configure()
+{
+    const bool withoutSandbox =
+        runsAsRoot() && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
+    if (withoutSandbox)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
         addChromiumFlag("--disable-gpu");
     // The engine reports its graphics set-up at every start; that is noise to the user.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return withoutSandbox;
 }
 
 void chooseCompositing()

@@ -10,11 +10,15 @@ namespace EngineSetup {
 // (security fixes of 108.0.5359.94)".
 QString engineVersion();
 
-// Returns false, having said why on standard error, when there is no display to show windows on;
-// the program is named as it was started, so that the headless command given works as it stands.
-bool displayAvailable(const char* program);
+// False when there is no display to show windows on.
+bool displayAvailable();
+// Says so, with the command that starts the program headless; the program is named as it was
+// started, so that the command works as it stands.
+QString noDisplayMessage(const char* program);
 // Engine switches for the environment: no sandbox as root, no GPU without a display server.
-void configure();
+// Returns whether the sandbox was turned off, which sandboxMessage() tells the user.
+bool configure();
+QString sandboxMessage();
 // After the application object, before the first page: how pages reach the screen. Through
 // OpenGL where a graphics card draws; where OpenGL itself runs in software (a virtual machine,
 // a headless display), pages are painted in software instead, as Chromium does there.

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "platform/real/ini_document.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,16 +28,24 @@ constexpr int kEmptyLockMilliseconds = 1000;
 constexpr int kLockWaitMilliseconds = 15000;
 constexpr int kMaxCopyNames = 1000;
 
-[[noreturn]] void fail(const char* what, const QString& path, const QString& reason)
+// %1 in the text is the file.
+[[noreturn]] void fail(const char* text, const QString& path)
 {
-    throw StoreError(QStringLiteral("%1 %2: %3")
-                         .arg(QLatin1String(what), QDir::toNativeSeparators(path), reason));
+    throw StoreError(
+        QCoreApplication::translate("IniDisk", text).arg(QDir::toNativeSeparators(path)));
 }
 
-[[noreturn]] void failWithError(const char* what, const QString& path, int error)
+// %1 in the text is the file, %2 the system's reason.
+[[noreturn]] void failWithError(const char* text, const QString& path, int error)
 {
-    fail(what, path, qt_error_string(error));
+    throw StoreError(QCoreApplication::translate("IniDisk", text)
+                         .arg(QDir::toNativeSeparators(path), qt_error_string(error)));
 }
+
+const char* const kCouldNotRead = QT_TRANSLATE_NOOP("IniDisk", "Could not read %1: %2");
+const char* const kCouldNotSave = QT_TRANSLATE_NOOP("IniDisk", "Could not save %1: %2");
+const char* const kCouldNotCopy =
+    QT_TRANSLATE_NOOP("IniDisk", "Could not copy the damaged settings file %1: %2");
 
 qint64 nanoseconds(const timespec& time)
 {
@@ -136,14 +145,15 @@ std::optional<mode_t> modeOf(const QByteArray& name)
     return info.st_mode & 07777;
 }
 
-// Why a lock file could not be made in the folder: a small file written there shows it.
-QString lockFailureReason(const QString& path)
+// Why a lock file could not be made in the folder: a small file written there shows it. The
+// number of the error, 0 when the file could be written.
+int lockFailure(const QString& path)
 {
     const QByteArray probe =
         QFile::encodeName(path) + ".lock-probe-" + QByteArray::number(getpid());
     const int error = writeNewFile(probe, QByteArray(4096, ' '), 0600);
     ::unlink(probe.constData());
-    return error != 0 ? qt_error_string(error) : QStringLiteral("its lock file cannot be made");
+    return error;
 }
 
 } // namespace
@@ -161,30 +171,32 @@ QByteArray read(const QString& path, Version& version)
     const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0) {
         if (errno != ENOENT)
-            failWithError("Could not read", path, errno);
+            failWithError(kCouldNotRead, path, errno);
         version = {};
         return {};
     }
     struct stat info;
     int error = ::fstat(file, &info) == 0 ? 0 : errno;
-    QString problem;
+    bool notAFile = false;
     QByteArray bytes;
     if (error == 0) {
         version = versionOf(info);
         if (!S_ISREG(info.st_mode))
-            problem = QStringLiteral("it is not a file");
+            notAFile = true;
         else if (info.st_size > IniDocument::kMaxBytes)
             error = EFBIG;
         else
             error = readWhole(file, bytes, info.st_size);
     }
     ::close(file);
+    if (notAFile)
+        fail(QT_TRANSLATE_NOOP("IniDisk", "Could not read %1: it is not a file"), path);
     if (error == EFBIG)
-        problem = QStringLiteral("it is too large to be a settings file");
-    if (!problem.isEmpty())
-        fail("Could not read", path, problem);
+        fail(QT_TRANSLATE_NOOP("IniDisk",
+                               "Could not read %1: it is too large to be a settings file"),
+             path);
     if (error != 0)
-        failWithError("Could not read", path, error);
+        failWithError(kCouldNotRead, path, error);
     return bytes;
 }
 
@@ -198,7 +210,7 @@ void save(const QString& path, const QByteArray& bytes, std::optional<mode_t> ne
     // A file the user made read-only stays as it is, although its folder would let a new file
     // take its place; root too respects the missing write permission.
     if (mode && ((*mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0))
-        fail("Could not save", path, QStringLiteral("the file is read-only"));
+        fail(QT_TRANSLATE_NOOP("IniDisk", "Could not save %1: the file is read-only"), path);
     const QByteArray temporary = target + ".new";
     ::unlink(temporary.constData()); // left by a save that was cut short
     int error = writeNewFile(temporary, bytes, newMode ? newMode : mode);
@@ -207,7 +219,7 @@ void save(const QString& path, const QByteArray& bytes, std::optional<mode_t> ne
         ::unlink(temporary.constData());
     }
     if (error != 0)
-        failWithError("Could not save", path, error);
+        failWithError(kCouldNotSave, path, error);
     syncFolder(QFile::decodeName(target));
 }
 
@@ -224,9 +236,9 @@ QString keepCopy(const QString& path)
         if (error == 0)
             return copy;
         if (error != EEXIST)
-            failWithError("Could not copy the damaged settings file", path, error);
+            failWithError(kCouldNotCopy, path, error);
     }
-    failWithError("Could not copy the damaged settings file", path, EEXIST);
+    failWithError(kCouldNotCopy, path, EEXIST);
 }
 
 Lock::Lock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
@@ -244,8 +256,11 @@ Lock::Lock(const QString& path) : m_lock(path + QStringLiteral(".lock"))
     if (m_lock.tryLock(kLockWaitMilliseconds))
         return;
     if (m_lock.error() == QLockFile::LockFailedError)
-        fail("Could not save", path, QStringLiteral("another program keeps it locked"));
-    fail("Could not save", path, lockFailureReason(path));
+        fail(QT_TRANSLATE_NOOP("IniDisk", "Could not save %1: another program keeps it locked"),
+             path);
+    if (const int error = lockFailure(path); error != 0)
+        failWithError(kCouldNotSave, path, error);
+    fail(QT_TRANSLATE_NOOP("IniDisk", "Could not save %1: its lock file cannot be made"), path);
 }
 
 } // namespace IniDisk

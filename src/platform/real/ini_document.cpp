@@ -4,6 +4,7 @@
 #include "platform/real/ini_line.h"
 #include "platform/real/ini_text.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -12,11 +13,17 @@ namespace {
 
 const QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("IniDocument", text);
+}
+
 StoreError tooLarge()
 {
-    return StoreError(QStringLiteral("The settings would grow beyond %1 bytes, the most a file "
-                                     "may hold")
-                          .arg(IniDocument::kMaxBytes));
+    return StoreError(
+        translated(QT_TRANSLATE_NOOP("IniDocument", "The settings would grow beyond %1 bytes, the "
+                                                    "most a file may hold"))
+            .arg(IniDocument::kMaxBytes));
 }
 
 char16_t lowerAscii(char16_t c)
@@ -102,19 +109,20 @@ void appendHeader(QByteArray& out, const QString& name)
     out += "]\n";
 }
 
-QString problemText(IniLine::Problem problem)
+// %1 in each is the line's number.
+const char* problemText(IniLine::Problem problem)
 {
     switch (problem) {
     case IniLine::Problem::OpenQuote:
-        return QStringLiteral("has a quote that is not closed");
+        return QT_TRANSLATE_NOOP("IniDocument", "line %1 has a quote that is not closed");
     case IniLine::Problem::OpenBracket:
-        return QStringLiteral("has a section name without ']'");
+        return QT_TRANSLATE_NOOP("IniDocument", "line %1 has a section name without ']'");
     case IniLine::Problem::TextAfterBracket:
-        return QStringLiteral("has text after its section name");
+        return QT_TRANSLATE_NOOP("IniDocument", "line %1 has text after its section name");
     case IniLine::Problem::None:
         break;
     }
-    return {};
+    return "";
 }
 
 } // namespace
@@ -214,7 +222,8 @@ QByteArray IniDocument::rewritten()
     // Spelled anew, a byte of a damaged file takes at most six: "%UFFFD" for an invalid one.
     constexpr qsizetype kMostGrowth = 6;
     if (!m_damage.isEmpty() && m_bytes.size() > kMaxBytes / kMostGrowth)
-        throw StoreError(QStringLiteral("The damaged settings file is too large to be repaired"));
+        throw StoreError(translated(QT_TRANSLATE_NOOP(
+            "IniDocument", "The damaged settings file is too large to be repaired")));
     QByteArray out;
     out.reserve(m_bytes.size() + 64);
     for (const auto& section : m_sections) {
@@ -242,7 +251,7 @@ void IniDocument::read()
          at < bytes.size(); ++lineNumber) {
         const IniLine line = IniLine::read(bytes, at);
         if (!validUtf8 && !bytes.sliced(at, line.next - at).isValidUtf8())
-            noteDamage(QStringLiteral("is not valid UTF-8"), at);
+            noteDamage(QT_TRANSLATE_NOOP("IniDocument", "line %1 is not valid UTF-8"), at);
         if (line.problem != IniLine::Problem::None)
             noteDamage(problemText(line.problem), at);
         switch (line.kind) {
@@ -259,7 +268,9 @@ void IniDocument::read()
                     lines - lineNumber);
             break;
         case IniLine::Kind::Junk:
-            noteDamage(QStringLiteral("is neither a section, a setting nor a comment"), at);
+            noteDamage(QT_TRANSLATE_NOOP("IniDocument",
+                                         "line %1 is neither a section, a setting nor a comment"),
+                       at);
             break;
         case IniLine::Kind::Blank:
         case IniLine::Kind::Comment:
@@ -318,10 +329,11 @@ void IniDocument::index(Section& section)
 IniDocument::Section& IniDocument::sectionForHeader(const QString& name, qsizetype at)
 {
     Section& section = sectionNamed(name);
-    if (section.name != name)
-        noteDamage(QStringLiteral("names section [%1], which is also spelled [%2]")
-                       .arg(name, section.name),
-                   at);
+    if (section.name != name && m_damage.isEmpty())
+        m_damage =
+            translated(QT_TRANSLATE_NOOP("IniDocument", "line %1 names section [%2], which is also "
+                                                        "spelled [%3]"))
+                .arg(lineNumber(at), name, section.name);
     return section;
 }
 
@@ -399,12 +411,16 @@ QByteArrayView IniDocument::valueOf(const Entry& entry) const
     return QByteArrayView(m_bytes).sliced(entry.valueStart, entry.valueLength);
 }
 
-void IniDocument::noteDamage(const QString& what, qsizetype at)
+// Only the first damage is told; what names it with %1 for the line's number.
+void IniDocument::noteDamage(const char* what, qsizetype at)
 {
     if (m_damage.isEmpty())
-        m_damage = QStringLiteral("line %1 %2")
-                       .arg(QByteArrayView(m_bytes).first(at).count('\n') + 1)
-                       .arg(what);
+        m_damage = translated(what).arg(lineNumber(at));
+}
+
+QString IniDocument::lineNumber(qsizetype at) const
+{
+    return QString::number(QByteArrayView(m_bytes).first(at).count('\n') + 1);
 }
 
 // Spells the value at the end of the bytes; returns where it starts.

@@ -60,7 +60,8 @@ private:
     quint32 keyHash(const Entry& entry) const;
     QByteArrayView keyOf(const Entry& entry) const;
     QByteArrayView valueOf(const Entry& entry) const;
-    void noteDamage(const QString& what, qsizetype at);
+    void noteDamage(const char* what, qsizetype at);
+    QString lineNumber(qsizetype at) const;
     quint32 appendValue(const QString& value);
     void appendEntryTo(QByteArray& out, Entry& entry) const;
 

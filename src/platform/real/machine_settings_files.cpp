@@ -5,6 +5,7 @@
 #include "platform/real/ini_disk.h"
 #include "platform/real/qt_settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,8 +30,10 @@ QList<ListFile> MachineSettingsFiles::listFiles() const
     if (!folder.exists())
         return {};
     if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
-        return {
-            {path, std::nullopt, QStringLiteral("Could not read %1: permission denied").arg(path)}};
+        return {{path, std::nullopt,
+                 QCoreApplication::translate("MachineSettingsFiles",
+                                             "Could not read %1: permission denied")
+                     .arg(path)}};
     QList<ListFile> lists;
     const QStringList names =
         QDir(path).entryList({QStringLiteral("*.list")}, QDir::Files | QDir::Hidden, QDir::Name);

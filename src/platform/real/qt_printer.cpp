@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -38,11 +39,12 @@ void QtPrinter::endDocument()
     document.setPlainText(lines.join(QLatin1Char('\n')));
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        throw PrinterError(QStringLiteral("The printer did not take the document"));
+        throw PrinterError(
+            QCoreApplication::translate("QtPrinter", "The printer did not take the document"));
 }
 
 void QtPrinter::requirePrinter() const
 {
     if (m_pdfFile.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
-        throw PrinterError(QStringLiteral("There is no default printer"));
+        throw PrinterError(QCoreApplication::translate("QtPrinter", "There is no default printer"));
 }

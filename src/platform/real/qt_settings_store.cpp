@@ -4,6 +4,7 @@
 #include "platform/real/ini_disk.h"
 #include "platform/real/ini_document.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -17,6 +18,11 @@ namespace {
 // A window reads thousands of keys in one go; looking at the file once per this many
 // milliseconds still picks up changes another program made in between.
 constexpr qint64 kRecheckMilliseconds = 100;
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("QtSettingsStore", text);
+}
 
 } // namespace
 
@@ -35,7 +41,9 @@ public:
         if (!m_problem.isEmpty())
             return m_problem;
         if (!m_document.damage().isEmpty())
-            return QStringLiteral("%1 is damaged: %2").arg(m_path, m_document.damage());
+            //: %1 is the file, %2 the first damage found, such as "line 3 is not valid UTF-8".
+            return translated(QT_TRANSLATE_NOOP("QtSettingsStore", "%1 is damaged: %2"))
+                .arg(m_path, m_document.damage());
         return {};
     }
 
@@ -60,8 +68,9 @@ public:
     {
         change([&] {
             if (!m_document.removeSection(section))
-                throw StoreError(
-                    QStringLiteral("There is no section \"%1\" in %2").arg(section, m_path));
+                throw StoreError(translated(QT_TRANSLATE_NOOP("QtSettingsStore",
+                                                              "There is no section \"%1\" in %2"))
+                                     .arg(section, m_path));
             return true;
         });
     }
@@ -163,8 +172,10 @@ private:
         if (m_document.damage().isEmpty() || m_copiedVersion == m_version)
             return;
         const QString copy = IniDisk::keepCopy(m_path);
-        m_notice = QStringLiteral("The settings file %1 was damaged (%2). A copy of it as it was "
-                                  "is kept as %3.")
+        //: %2 is the first damage found, such as "line 3 is not valid UTF-8"; %3 the copy.
+        m_notice = translated(QT_TRANSLATE_NOOP("QtSettingsStore",
+                                                "The settings file %1 was damaged (%2). A copy "
+                                                "of it as it was is kept as %3."))
                        .arg(QDir::toNativeSeparators(m_path), m_document.damage(),
                             QDir::toNativeSeparators(copy));
         qWarning("brivola: %s is damaged (%s); a copy was kept as %s", qPrintable(m_path),

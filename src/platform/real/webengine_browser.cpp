@@ -251,13 +251,13 @@ void WebEngineBrowser::navigate(const QString& typed)
 void WebEngineBrowser::goBack()
 {
     if (!stepInHistory(m_page->history()->currentItemIndex(), -1))
-        throw BrowserError(QStringLiteral("There is no earlier page"));
+        throw BrowserError(tr("There is no earlier page"));
 }
 
 void WebEngineBrowser::goForward()
 {
     if (!stepInHistory(m_page->history()->currentItemIndex(), 1))
-        throw BrowserError(QStringLiteral("There is no later page"));
+        throw BrowserError(tr("There is no later page"));
 }
 
 bool WebEngineBrowser::stepInHistory(int from, int by)
