@@ -385,12 +385,14 @@ void WebEngineBrowser::findText(const QString& text, bool backward)
         emit findResult(0, 0);
 }
 
-// The zoom chosen is the site's, also in later sessions.
+// The zoom chosen is the site's, also in later sessions. Qt 6.8 may name a page's title before
+// its address; the site asked for then stands for it.
 void WebEngineBrowser::setZoomFactor(double factor)
 {
     m_zoomFactor = factor;
     m_page->setZoomFactor(factor);
-    m_zoomHost = m_page->url().host();
+    if (!m_page->url().isEmpty())
+        m_zoomHost = m_page->url().host();
     m_memory.setZoomFactor(m_zoomHost, factor);
 }
 
