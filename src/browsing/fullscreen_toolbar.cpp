@@ -6,6 +6,7 @@
 #include "platform/browser_control.h"
 #include "platform/message_box.h"
 #include "platform/program_info.h"
+#include "widgets/captions.h"
 #include "widgets/colors.h"
 #include "widgets/command_label.h"
 #include "widgets/fonts.h"
@@ -37,17 +38,13 @@ const QString kForward = QStringLiteral(">");
 const QString kFailed = QStringLiteral("X");
 
 // A caption wider or deeper than its label, as a translation may be, is written smaller rather
-// than cut off.
-QFont fitted(QFont font, const QString& caption, const QSize& room)
+// than cut off; the arrows' and "Jump!"'s large letters reach below their labels' lines.
+QFont fitted(const QFont& font, const QString& caption, const QSize& room)
 {
-    const auto fits = [&] {
-        const QFontMetricsF metrics(font);
+    return Captions::shrunkUntil(font, [&](const QFontMetricsF& metrics) {
         return metrics.horizontalAdvance(caption) <= room.width() &&
                metrics.ascent() + metrics.tightBoundingRect(caption).bottom() <= room.height();
-    };
-    while (!fits() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    return font;
+    });
 }
 
 MouseLabel* label(const char* name, const QString& caption, const QRect& geometry,

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
+#include "widgets/captions.h"
 #include "widgets/colors.h"
 #include "widgets/design.h"
 #include "widgets/fonts.h"
@@ -150,6 +151,7 @@ OrganizerWindow::OrganizerWindow(SettingsStore& settings, MessageBox& messages, 
 {
     createWindow();
     createCalendarPage();
+    Captions::fit(this);
     describeControls();
     connectControls();
     load();

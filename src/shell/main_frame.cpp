@@ -16,6 +16,7 @@
 #include "tools/about_box.h"
 #include "tools/quick_note_window.h"
 #include "tools/system_info_window.h"
+#include "widgets/captions.h"
 #include "widgets/colors.h"
 #include "widgets/design.h"
 #include "widgets/fonts.h"
@@ -97,6 +98,7 @@ MainFrame::MainFrame(App& app)
     createButtonBar();
     createMenus();
     createClocks();
+    Captions::fit(this);
     connect(app.services().browsers.get(), &BrowserProfile::downloadStarted, downloadsWindow,
             &DownloadsWindow::add);
     load();

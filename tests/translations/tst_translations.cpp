@@ -17,6 +17,7 @@
 #include "support/frame_fixture.h"
 #include "support/test_main.h"
 #include "tools/about_box.h"
+#include "widgets/captions.h"
 #include "widgets/command_label.h"
 
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -204,6 +206,47 @@ private slots:
                              room.height(),
                      qPrintable(label->text()));
         }
+    }
+
+    // Every caption in a place of its own, in the frame and each window it opens, is whole in
+    // every language.
+    void captionsWhole_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("opener"); // the frame's action opening the window
+        for (const char* locale : {"C", "de_DE", "fr_FR", "es_ES"}) {
+            for (const char* opener :
+                 {"newQuickNoteAction", "organizerAction", "systemInfoAction",
+                  "internetOptionsAction", "aboutAction", "downloadsAction", "historyAction"})
+                QTest::addRow("%s %s", locale, opener) << locale << opener;
+        }
+    }
+
+    void captionsWhole()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, opener);
+        Translations::install(QLocale(locale));
+        FrameFixture f;
+        QStringList cut;
+        const auto survey = [&cut] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->isVisible())
+                    continue;
+                for (const QWidget* control : window->findChildren<QWidget*>())
+                    if (control->window() == window && control->isVisibleTo(window) &&
+                        Captions::isCut(control))
+                        cut.append(window->objectName() + "/" + control->objectName());
+            }
+        };
+        QTimer::singleShot(0, [&] {
+            survey();
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        f.frame->findChild<QAction*>(opener)->trigger();
+        QTest::qWait(0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 
     // The manual, the system report, the disclaimer, the start page, the administrator's tool
