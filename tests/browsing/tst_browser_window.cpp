@@ -291,25 +291,21 @@ private slots:
         QTest::addColumn<double>("zoomBefore");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<double>("zoomAfter");
-        const QStringList none;
-        QTest::newRow("Alt+Left: back")
-            << true << (Qt::ALT | Qt::Key_Left) << 1.0 << QStringList{"GoBack"} << 1.0;
-        QTest::newRow("Alt+Right: forward")
-            << false << (Qt::ALT | Qt::Key_Right) << 1.0 << QStringList{"GoForward"} << 1.0;
-        QTest::newRow("F5: reload")
-            << false << QKeyCombination(Qt::Key_F5) << 1.0 << QStringList{"Refresh"} << 1.0;
-        QTest::newRow("Esc in the page: stop")
-            << true << QKeyCombination(Qt::Key_Escape) << 1.0 << QStringList{"Stop"} << 1.0;
-        QTest::newRow("Esc in the address box")
-            << false << QKeyCombination(Qt::Key_Escape) << 1.0 << none << 1.0;
-        QTest::newRow("Enter stays the address box's")
-            << false << QKeyCombination(Qt::Key_Return) << 1.0 << QStringList{"Navigate Enter URL"}
-            << 1.0;
-        QTest::newRow("Ctrl+P: print")
-            << true << (Qt::CTRL | Qt::Key_P) << 1.0 << QStringList{"printPage"} << 1.0;
-        QTest::newRow("Ctrl+plus") << true << (Qt::CTRL | Qt::Key_Plus) << 1.0 << none << 1.1;
-        QTest::newRow("Ctrl+minus") << true << (Qt::CTRL | Qt::Key_Minus) << 1.0 << none << 0.9;
-        QTest::newRow("Ctrl+0") << false << (Qt::CTRL | Qt::Key_0) << 2.5 << none << 1.0;
+        const auto row = [](const char* name, bool inPage, QKeyCombination key,
+                            const QStringList& calls, double zoomAfter = 1.0,
+                            double zoomBefore = 1.0) {
+            QTest::newRow(name) << inPage << key << zoomBefore << calls << zoomAfter;
+        };
+        row("Alt+Left: back", true, Qt::ALT | Qt::Key_Left, {"GoBack"});
+        row("Alt+Right: forward", false, Qt::ALT | Qt::Key_Right, {"GoForward"});
+        row("F5: reload", false, Qt::Key_F5, {"Refresh"});
+        row("Esc in the page: stop", true, Qt::Key_Escape, {"Stop"});
+        row("Esc in the address box", false, Qt::Key_Escape, {});
+        row("Enter stays the address box's", false, Qt::Key_Return, {"Navigate Enter URL"});
+        row("Ctrl+P: print", true, Qt::CTRL | Qt::Key_P, {"printPage"});
+        row("Ctrl+plus", true, Qt::CTRL | Qt::Key_Plus, {}, 1.1);
+        row("Ctrl+minus", true, Qt::CTRL | Qt::Key_Minus, {}, 0.9);
+        row("Ctrl+0", false, Qt::CTRL | Qt::Key_0, {}, 1.0, 2.5);
     }
 
     void keys()

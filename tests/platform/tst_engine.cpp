@@ -47,12 +47,21 @@ public:
     QList<QUrl> opened;
 };
 
-// The real engine's profile over fakes of the user's answers.
-struct Engine {
+// Fakes of the user's answers, and what the engine keeps of the browsing.
+struct Answers {
     FakeSettingsStore settings;
     FakeMessageBox messages;
     FakeFileDialogFactory dialogs;
     FakeBrowsingMemory memory;
+};
+
+bool showsTitle(const BrowserControl& browser, const QString& title)
+{
+    return QTest::qWaitFor([&] { return browser.title() == title; }, kLoadTimeout);
+}
+
+// The real engine's profile over fakes of the user's answers.
+struct Engine : Answers {
     std::unique_ptr<WebEngineProfile> profile =
         std::make_unique<WebEngineProfile>(settings, memory, messages, dialogs);
     std::unique_ptr<BrowserControl> browser{profile->createBrowser(nullptr)};
@@ -63,10 +72,7 @@ struct Engine {
     }
     explicit Engine(AddressRules::Guard guard) { browser->setGuard(guard); }
     QWebEnginePage* page() const { return browser->findChild<QWebEngineView*>()->page(); }
-    bool shows(const QString& title) const
-    {
-        return QTest::qWaitFor([&] { return browser->title() == title; }, kLoadTimeout);
-    }
+    bool shows(const QString& title) const { return showsTitle(*browser, title); }
     bool open(const QUrl& url, const QString& title)
     {
         browser->navigate(url.toString());
@@ -95,13 +101,9 @@ bool accessibleTextHolds(QObject* object, const QString& word)
 }
 
 // A browser window over the real engine, shown.
-struct EngineWindow {
-    FakeSettingsStore settings;
-    FakeMessageBox messages;
-    FakeFileDialogFactory dialogs;
+struct EngineWindow : Answers {
     FakeShell shell;
     FakeProgramInfo program;
-    FakeBrowsingMemory memory;
     WebEngineProfile profile{settings, memory, messages, dialogs};
     BrowserWindow window{profile, memory, messages, shell, program};
 
@@ -121,10 +123,7 @@ struct EngineWindow {
         return QTest::qWaitFor([&] { return window.addressBox->currentText() == text; },
                                kLoadTimeout);
     }
-    bool shows(const QString& title) const
-    {
-        return QTest::qWaitFor([&] { return window.browser->title() == title; }, kLoadTimeout);
-    }
+    bool shows(const QString& title) const { return showsTitle(*window.browser, title); }
 };
 
 } // namespace
@@ -374,18 +373,14 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("how"); // "click", "menu" or nothing
         QTest::addColumn<QString>("title");
-        QTest::newRow("target=_blank link") << "/blank"
-                                            << "click"
-                                            << "Target";
-        QTest::newRow("window.open on a click") << "/onclick"
-                                                << "click"
-                                                << "Target";
-        QTest::newRow("context menu's Open link") << "/blank"
-                                                  << "menu"
-                                                  << "Target";
-        QTest::newRow("window.open without a click") << "/opener"
-                                                     << ""
-                                                     << "Opener";
+        const auto row = [](const char* name, const char* path, const char* how,
+                            const char* title) {
+            QTest::newRow(name) << QString(path) << QString(how) << QString(title);
+        };
+        row("target=_blank link", "/blank", "click", "Target");
+        row("window.open on a click", "/onclick", "click", "Target");
+        row("context menu's Open link", "/blank", "menu", "Target");
+        row("window.open without a click", "/opener", "", "Opener");
     }
 
     void newWindows()
