@@ -85,11 +85,9 @@ bool fullScreenOpens(const QUrl& url, Guard guard)
 bool handedToDesktop(const QUrl& url)
 {
     static const QStringList shownByTheEngine = {
-        QStringLiteral("http"),     QStringLiteral("https"),       QStringLiteral("file"),
-        QStringLiteral("qrc"),      QStringLiteral("about"),       QStringLiteral("data"),
-        QStringLiteral("blob"),     QStringLiteral("view-source"), QStringLiteral("chrome"),
-        QStringLiteral("ws"),       QStringLiteral("wss"),         QStringLiteral("filesystem"),
-        QStringLiteral("devtools"),
+        QStringLiteral("http"), QStringLiteral("https"),       QStringLiteral("file"),
+        QStringLiteral("qrc"),  QStringLiteral("data"),        QStringLiteral("about"),
+        QStringLiteral("blob"), QStringLiteral("view-source"),
     };
     return !shownByTheEngine.contains(url.scheme(), Qt::CaseInsensitive);
 }

@@ -42,8 +42,8 @@ QString refusal(const QString& address, Guard guard);
 // address to another program.
 bool fullScreenOpens(const QUrl& url, Guard guard);
 
-// Whether the engine hands an address to the desktop's handler of its scheme ("mailto:",
-// "magnet:", any scheme it does not know) instead of showing a document of its own.
+// Whether an address belongs to the desktop's handler of its scheme ("mailto:", "tel:",
+// "magnet:", any scheme the engine shows no document of its own for).
 bool handedToDesktop(const QUrl& url);
 
 } // namespace AddressRules

@@ -41,17 +41,6 @@ int nearestEntry(const QWebEngineHistory& history, const QUrl& url, int from)
     return -1;
 }
 
-// Addresses with any other scheme (mailto:, tel:, ...) belong to the desktop's own handlers.
-bool engineLoads(const QUrl& url)
-{
-    static const QStringList schemes = {
-        QStringLiteral("http"), QStringLiteral("https"),       QStringLiteral("file"),
-        QStringLiteral("qrc"),  QStringLiteral("data"),        QStringLiteral("about"),
-        QStringLiteral("blob"), QStringLiteral("view-source"),
-    };
-    return schemes.contains(url.scheme(), Qt::CaseInsensitive);
-}
-
 // Context menu entries that open other windows or tabs, which a browser window never does.
 const QList<QWebEnginePage::WebAction> kNeverHere = {
     QWebEnginePage::OpenLinkInNewWindow,
@@ -242,10 +231,10 @@ void WebEngineBrowser::navigate(const QString& typed)
         throw BrowserError(refusal);
     StartupLog::milestone("first page requested");
     const QUrl url = QUrl::fromUserInput(address);
-    if (engineLoads(url))
-        m_page->load(url);
-    else
+    if (AddressRules::handedToDesktop(url))
         QDesktopServices::openUrl(url); // without a handler for it, nothing happens
+    else
+        m_page->load(url);
 }
 
 void WebEngineBrowser::goBack()
