@@ -330,7 +330,7 @@ void BrowserWindow::searchWeb()
 
 void BrowserWindow::showInternetOptions()
 {
-    m_shell.ControlPanelItem(Shell::kInternetOptions);
+    m_shell.openControlPanelItem(Shell::kInternetOptions);
 }
 
 void BrowserWindow::sendMail()

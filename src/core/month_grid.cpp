@@ -11,7 +11,7 @@ std::chrono::year_month chronoMonth(int month, int year)
 
 } // namespace
 
-MonthGrid FillMonthGrid(int month, int year)
+MonthGrid monthGrid(int month, int year)
 {
     using namespace std::chrono;
     const year_month shown = chronoMonth(month, year);

@@ -17,4 +17,4 @@ struct MonthGrid {
 
 // The grid of month 1 to 12 of a year in the proleptic Gregorian calendar, years 0 to 99
 // included; the week starts on Sunday. Without a valid month every caption is "".
-MonthGrid FillMonthGrid(int month, int year);
+MonthGrid monthGrid(int month, int year);

@@ -4,21 +4,21 @@
 
 void TimeOnline::tick()
 {
-    ++SOL;
-    if (SOL == 60) {
-        SOL = 0;
-        ++MOL;
+    ++seconds;
+    if (seconds == 60) {
+        seconds = 0;
+        ++minutes;
     }
-    if (MOL == 60) {
-        MOL = 0;
-        ++HOL;
+    if (minutes == 60) {
+        minutes = 0;
+        ++hours;
     }
 }
 
 QString TimeOnline::caption() const
 {
     return QCoreApplication::translate("TimeOnline", "Time Online: %1 Hours %2 Minutes %3 Seconds ")
-        .arg(HOL)
-        .arg(MOL)
-        .arg(SOL);
+        .arg(hours)
+        .arg(minutes)
+        .arg(seconds);
 }

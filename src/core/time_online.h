@@ -6,9 +6,9 @@
 #include <QtGlobal>
 
 struct TimeOnline {
-    int SOL = 0;    // seconds, 0 to 59
-    int MOL = 0;    // minutes, 0 to 59
-    qint64 HOL = 0; // hours, counting on for as long as the program runs
+    int seconds = 0;  // 0 to 59
+    int minutes = 0;  // 0 to 59
+    qint64 hours = 0; // counting on for as long as the program runs
 
     void tick();
     // "Time Online: 1 Hours 0 Minutes 0 Seconds ", plural words and the trailing space included.

@@ -269,7 +269,7 @@ void OrganizerWindow::fillYears()
 
 MonthGrid OrganizerWindow::fillDayButtons()
 {
-    const MonthGrid grid = FillMonthGrid(monthBox->currentIndex() + 1, yearBox->currentIndex());
+    const MonthGrid grid = monthGrid(monthBox->currentIndex() + 1, yearBox->currentIndex());
     const QString month = monthBox->currentText();
     const int year = yearBox->currentIndex();
     for (int index = 0; index < kDayButtons; ++index) {

@@ -10,5 +10,5 @@ public:
 
     virtual ~Shell() = default;
     // Names the shell does not know open nothing.
-    virtual void ControlPanelItem(const QString& name) = 0;
+    virtual void openControlPanelItem(const QString& name) = 0;
 };

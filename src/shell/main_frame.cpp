@@ -315,7 +315,7 @@ void MainFrame::exitProgram()
 
 void MainFrame::showInternetOptions()
 {
-    m_app.services().shell->ControlPanelItem(Shell::kInternetOptions);
+    m_app.services().shell->openControlPanelItem(Shell::kInternetOptions);
 }
 
 void MainFrame::cascade()

@@ -34,7 +34,7 @@ public:
 
     // Browser windows opened through "New Browser" since the frame loaded, the first included.
     qint64 browsersOpened = 0;
-    // SOL, MOL and HOL: the time online.
+    // The time online, in hours, minutes and seconds.
     TimeOnline timeOnline;
 
     QWidget* const buttonStrip;

@@ -60,8 +60,8 @@ private slots:
         BrowserFixture f;
         for (const char* text : {"zeta.com", "Alpha.com", " beta.com ", "alpha.com", "zeta.com"})
             f.enter(QLatin1String(text));
-        QCOMPARE(f.control->calls.last(), "Navigate zeta.com");
-        QCOMPARE(f.control->calls[2], "Navigate  beta.com "); // exactly as typed
+        QCOMPARE(f.control->calls.last(), "navigate zeta.com");
+        QCOMPARE(f.control->calls[2], "navigate  beta.com "); // exactly as typed
         QCOMPARE(f.listed(),
                  (QStringList{" beta.com ", "Alpha.com", "alpha.com", "zeta.com", "zeta.com"}));
 
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(f.window->addressBox->currentText(), "exa");
         QTest::keyClick(f.window->addressBox, Qt::Key_Down);
         QTest::keyClick(f.window->addressBox, Qt::Key_Return);
-        QCOMPARE(f.control->calls.last(), "Navigate https://example.org/docs");
+        QCOMPARE(f.control->calls.last(), "navigate https://example.org/docs");
         QVERIFY(list->isHidden());
 
         QTest::keyClicks(f.window->addressBox, "oth");
@@ -148,7 +148,7 @@ private slots:
         QTreeWidgetItem* bee = list->topLevelItem(0)->child(0);
         list->setCurrentItem(bee);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(f.fakes.browsers->controls().last()->calls.last(), "Navigate https://b.test/");
+        QCOMPARE(f.fakes.browsers->controls().last()->calls.last(), "navigate https://b.test/");
 
         window->searchField->clear();
         list->setCurrentItem(list->topLevelItem(1)); // the day stands for its visits
@@ -176,8 +176,8 @@ private slots:
             QVERIFY2(!button->icon().pixmap(24).isNull(), name);
             button->click();
         }
-        QCOMPARE(f.control->calls, (QStringList{"GoBack", "Stop", "GoForward", "GoHome", "Refresh",
-                                                "GoSearch", "Navigate mailto:"}));
+        QCOMPARE(f.control->calls, (QStringList{"goBack", "stop", "goForward", "goHome", "refresh",
+                                                "goSearch", "navigate mailto:"}));
         QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"}); // Internet options
         QVERIFY(f.fakes.messageBox->prompts.isEmpty());
     }
@@ -227,7 +227,7 @@ private slots:
             QVERIFY2(edit->text() == step.shown, qPrintable(step.step + (": " + edit->text())));
         }
         QVERIFY(edit->hasFocus() && edit->selectedText() == edit->text()); // typing replaces it
-        QCOMPARE(f.control->calls.filter("Navigate"), QStringList{"Navigate http://bo:pw@c.test/"});
+        QCOMPARE(f.control->calls.filter("navigate"), QStringList{"navigate http://bo:pw@c.test/"});
         QCOMPARE(f.listed(), QStringList{"http://bo@c.test/"});
     }
 
@@ -296,12 +296,12 @@ private slots:
                             double zoomBefore = 1.0) {
             QTest::newRow(name) << inPage << key << zoomBefore << calls << zoomAfter;
         };
-        row("Alt+Left: back", true, Qt::ALT | Qt::Key_Left, {"GoBack"});
-        row("Alt+Right: forward", false, Qt::ALT | Qt::Key_Right, {"GoForward"});
-        row("F5: reload", false, Qt::Key_F5, {"Refresh"});
-        row("Esc in the page: stop", true, Qt::Key_Escape, {"Stop"});
+        row("Alt+Left: back", true, Qt::ALT | Qt::Key_Left, {"goBack"});
+        row("Alt+Right: forward", false, Qt::ALT | Qt::Key_Right, {"goForward"});
+        row("F5: reload", false, Qt::Key_F5, {"refresh"});
+        row("Esc in the page: stop", true, Qt::Key_Escape, {"stop"});
         row("Esc in the address box", false, Qt::Key_Escape, {});
-        row("Enter stays the address box's", false, Qt::Key_Return, {"Navigate Enter URL"});
+        row("Enter stays the address box's", false, Qt::Key_Return, {"navigate Enter URL"});
         row("Ctrl+P: print", true, Qt::CTRL | Qt::Key_P, {"printPage"});
         row("Ctrl+plus", true, Qt::CTRL | Qt::Key_Plus, {}, 1.1);
         row("Ctrl+minus", true, Qt::CTRL | Qt::Key_Minus, {}, 0.9);

@@ -159,21 +159,21 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QStringList>("logged"); // "title | address | entry"
-        const QString showEmpty = QStringLiteral("Navigate ") + kEmptyPage;
+        const QString showEmpty = QStringLiteral("navigate ") + kEmptyPage;
         QTest::newRow("every matching entry refuses again")
             << QStringList{"night", "dice", "casino"} << QStringList{"One", "Two", "Casino Night"}
-            << QStringList{"Stop", "GoBack", "Stop", "GoBack"} << "One"
+            << QStringList{"stop", "goBack", "stop", "goBack"} << "One"
             << QStringList{"Casino Night | Casino Night | night",
                            "Casino Night | Casino Night | casino"};
         QTest::newRow("refused first page is replaced")
             << QStringList{"casino", "night"} << QStringList{"CasinoNight"}
-            << QStringList{"Stop", "GoBack", showEmpty, "Stop", showEmpty} << kEmptyPage
+            << QStringList{"stop", "goBack", showEmpty, "stop", showEmpty} << kEmptyPage
             << QStringList{"CasinoNight | CasinoNight | casino",
                            "CasinoNight | CasinoNight | night"};
         // An empty entry refuses every title; the empty page must not refuse itself.
         QTest::newRow("own empty page is not tested")
             << QStringList{""} << QStringList{"Anything", kEmptyPage, "Next"}
-            << QStringList{"Stop", "GoBack", showEmpty, "Stop", "GoBack"} << kEmptyPage
+            << QStringList{"stop", "goBack", showEmpty, "stop", "goBack"} << kEmptyPage
             << QStringList{"Anything | Anything | ", "Next | Next | "};
     }
 
@@ -184,13 +184,13 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, shown);
         Fixture f(words, pages.first());
-        QCOMPARE(f.browser()->calls.takeFirst(), "Navigate " + pages.first());
+        QCOMPARE(f.browser()->calls.takeFirst(), "navigate " + pages.first());
         for (const QString& page : pages)
             f.browser()->showPage(page, page);
         QCOMPARE(f.browser()->calls, calls);
         QCOMPARE(f.browser()->currentAddress, shown);
         QCOMPARE(f.fakes.messageBox->prompts,
-                 QStringList(calls.count("Stop"), FullScreenWindow::kRefusedMessage));
+                 QStringList(calls.count("stop"), FullScreenWindow::kRefusedMessage));
         QFETCH(QStringList, logged);
         QCOMPARE(f.fakes.refusalLog->records, logged);
         QSet<QString> refused; // going back or forward passes over them from now on
@@ -330,7 +330,7 @@ private slots:
         f.window().show();
         f.browser()->calls.clear();
         emit f.browser()->newWindowRequested(address, clicked);
-        QCOMPARE(f.browser()->calls, loads ? QStringList{"Navigate " + address} : QStringList());
+        QCOMPARE(f.browser()->calls, loads ? QStringList{"navigate " + address} : QStringList());
         const bool refused = clicked && !loads;
         QCOMPARE(f.fakes.messageBox->prompts,
                  refused ? QStringList{FullScreenWindow::kRefusedMessage} : QStringList());
@@ -375,7 +375,7 @@ private slots:
         f.browser()->calls.clear();
         f.browser()->showPage("http://casino.test/", "http://casino.test/"); // the address first
         emit f.browser()->titleChanged(QStringLiteral("Casino Night"));      // then its title
-        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack"}));
+        QCOMPARE(f.browser()->calls, (QStringList{"stop", "goBack"}));
         f.browser()->showPage("quiet", "A quiet page"); // back on the earlier page
         QCOMPARE(f.fakes.messageBox->prompts.size(), 1);
         f.window().endRefusal(); // a moment later
@@ -386,7 +386,7 @@ private slots:
                 emit f.browser()->titleChanged(QLatin1String(title));
         };
         f.browser()->showPage("http://flood.test/", "Casino 0");
-        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoBack"}));
+        QCOMPARE(f.browser()->calls, (QStringList{"stop", "goBack"}));
         QCOMPARE(f.fakes.messageBox->prompts.size(), 2);
     }
 
@@ -551,7 +551,7 @@ private slots:
             QTest::keyClick(bar.addressBox, Qt::Key_Return);
         else
             QTest::mouseClick(bar.jumpLabel, Qt::LeftButton);
-        QCOMPARE(f.browser()->calls, QStringList{"Navigate " + text});
+        QCOMPARE(f.browser()->calls, QStringList{"navigate " + text});
         QCOMPARE(bar.addressBox->count(), refused ? 0 : 1); // the addresses gone to
         QCOMPARE(f.fakes.messageBox->prompts,
                  refused ? QStringList{"Cannot connect to this site or directory"} : QStringList());
@@ -579,7 +579,7 @@ private slots:
         QTest::keyClick(bar.homeLabel, Qt::Key_Return);
         QCOMPARE(bar.homeLabel->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         QTest::keyClick(bar.homeLabel, Qt::Key_Space);
-        QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "GoHome"}));
+        QCOMPARE(f.browser()->calls, (QStringList{"goHome", "goHome"}));
 
         f.browser()->calls.clear();
         const QStringList names{"Jump!",   "Search",  "Home", "Back", "Stop",
@@ -591,8 +591,8 @@ private slots:
                 command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
         QCOMPARE(f.browser()->calls,
-                 (QStringList{"Navigate http://example.com/", "GoSearch", "GoHome", "GoBack",
-                              "Stop", "GoForward", "Refresh"}));
+                 (QStringList{"navigate http://example.com/", "goSearch", "goHome", "goBack",
+                              "stop", "goForward", "refresh"}));
     }
 
     // Entering from the frame, the toolbar's failing commands (which show nothing), "Mini",
@@ -605,13 +605,13 @@ private slots:
         f.fakes.browsers->controls().first()->showPage(reading, "Reading");
         f.frame->fullScreenAction->trigger(); // the full-screen window takes the active page
         QVERIFY(!f.frame->isVisible());
-        QCOMPARE(f.browser()->calls, (QStringList{"GoHome", "Navigate " + reading}));
+        QCOMPARE(f.browser()->calls, (QStringList{"goHome", "navigate " + reading}));
         QPointer<FullScreenWindow> w = &f.window();
         QPointer<FullScreenToolbar> bar = &f.showToolbar();
         f.browser()->stopFails = true; // and nothing lies ahead
         for (MouseLabel* label : {bar->stopLabel, bar->forwardLabel})
             QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(f.browser()->calls, (QStringList{"Stop", "GoForward"}));
+        QCOMPARE(f.browser()->calls, (QStringList{"stop", "goForward"}));
         QVERIFY(f.fakes.messageBox->prompts.isEmpty());
         QTest::mouseClick(bar->miniLabel, Qt::LeftButton);
         QTRY_VERIFY(w->isMinimized());

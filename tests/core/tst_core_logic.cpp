@@ -328,7 +328,7 @@ private slots:
         for (int year = 0; year <= kLastYear; ++year) {
             for (int month = 1; month <= 12; ++month) {
                 const QDate first(year == 0 ? -1 : year, month, 1);
-                const MonthGrid grid = FillMonthGrid(month, year);
+                const MonthGrid grid = monthGrid(month, year);
                 QCOMPARE(grid.firstColumn, first.dayOfWeek() % 7);
                 QCOMPARE(grid.lastOffset, first.daysInMonth() - 1);
                 for (int index = 0; index < kDayButtons; ++index) {
@@ -421,7 +421,7 @@ private slots:
     void timeOnline()
     {
         TimeOnline clock;
-        clock.HOL = 32767;
+        clock.hours = 32767;
         for (int i = 0; i < 3600; ++i)
             clock.tick();
         QCOMPARE(clock.caption(), "Time Online: 32768 Hours 0 Minutes 0 Seconds ");

@@ -105,7 +105,7 @@ private slots:
         const bool favourite = how != "Done";
         QCOMPARE(f.children().size(), favourite ? 2 : 1);
         QCOMPARE(f.fakes.browsers->controls().last()->calls.last(),
-                 QString(favourite ? "Navigate http://example.com/" : "GoHome"));
+                 QString(favourite ? "navigate http://example.com/" : "goHome"));
     }
 
     // A file with quoted values and lenient counts (2.5, -1, "3 entries") opens the organizer:

@@ -57,7 +57,7 @@ private slots:
         if (fullScreen) { // on its own first page, not the frame's; the frame comes back maximised
             auto* page =
                 static_cast<FakeBrowserControl*>(loadedWindow<FullScreenWindow>()->browser);
-            QCOMPARE(page->calls, QStringList{"GoHome"});
+            QCOMPARE(page->calls, QStringList{"goHome"});
             loadedWindow<FullScreenWindow>()->close();
             QVERIFY(loadedWindow<MainFrame>()->isMaximized());
         }
@@ -78,8 +78,8 @@ private slots:
         app.frameShown();
         QList<FakeBrowserControl*> browsers = fakes.browsers->controls();
         QCOMPARE(browsers.size(), 3); // the home page's window first
-        QCOMPARE(browsers[1]->calls, QStringList{"Navigate http://a/"});
-        QCOMPARE(browsers[2]->calls, QStringList{"Navigate b.org"});
+        QCOMPARE(browsers[1]->calls, QStringList{"navigate http://a/"});
+        QCOMPARE(browsers[2]->calls, QStringList{"navigate b.org"});
         app.openFromOutside({});
         QCOMPARE(fakes.browsers->controls().size(), 3);
 
@@ -89,7 +89,7 @@ private slots:
         app.openFromOutside({"http://c/", "http://d/"});
         app.openFromOutside({"data:text/html,<title>x</title>"});
         QCOMPARE(fullScreen->calls,
-                 QStringList({"Navigate http://c/", "Navigate data:text/html,<title>x</title>"}));
+                 QStringList({"navigate http://c/", "navigate data:text/html,<title>x</title>"}));
         QCOMPARE(fakes.messageBox->prompts, QStringList{Texts::kCannotConnect});
         QCOMPARE(fakes.browsers->controls().size(), 4); // the full-screen window's only
         QVERIFY(!frame.isVisible());
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(f.children().size(), 4);
         QCOMPARE(f.frame->activeChild(), f.children().last()->widget());
         for (FakeBrowserControl* control : f.fakes.browsers->controls())
-            QCOMPARE(control->calls, QStringList{"GoHome"});
+            QCOMPARE(control->calls, QStringList{"goHome"});
         f.frame->internetOptionsAction->trigger(); // Internet options go through the shell
         QCOMPARE(f.fakes.shell->opened, QStringList{"Inetcpl.cpl"});
 
@@ -357,7 +357,7 @@ private:
         QCOMPARE(f.children().size(), 3);
         QCOMPARE(f.frame->browsersOpened, 1);
         const QStringList calls =
-            written.isEmpty() ? QStringList() : QStringList{"Navigate " + written};
+            written.isEmpty() ? QStringList() : QStringList{"navigate " + written};
         QCOMPARE(f.fakes.browsers->controls()[1]->calls, calls);
         QCOMPARE(f.fakes.browsers->controls()[2]->calls, calls);
         QVERIFY(f.fakes.messageBox->prompts.isEmpty());

@@ -5,7 +5,7 @@
 
 void FakeBrowserControl::navigate(const QString& page)
 {
-    calls.append(QStringLiteral("Navigate ") + page);
+    calls.append(QStringLiteral("navigate ") + page);
     const QString refusal = AddressRules::refusal(AddressRules::cleaned(page), guard);
     if (!refusal.isEmpty() || unreachable.contains(page))
         throw BrowserError(QStringLiteral("cannot navigate to ") + page);
@@ -14,7 +14,7 @@ void FakeBrowserControl::navigate(const QString& page)
 
 void FakeBrowserControl::stop()
 {
-    calls.append(QStringLiteral("Stop"));
+    calls.append(QStringLiteral("stop"));
     if (stopFails)
         throw BrowserError(QStringLiteral("stop failed"));
 }

@@ -16,11 +16,11 @@ public:
     using BrowserControl::BrowserControl;
 
     void navigate(const QString& address) override;
-    void goBack() override { step(QStringLiteral("GoBack"), -1); }
-    void goForward() override { step(QStringLiteral("GoForward"), 1); }
-    void goHome() override { record(QStringLiteral("GoHome"), InternetSettings::kDefaultHomePage); }
-    void goSearch() override { record(QStringLiteral("GoSearch"), QStringLiteral("search:")); }
-    void refresh() override { calls.append(QStringLiteral("Refresh")); }
+    void goBack() override { step(QStringLiteral("goBack"), -1); }
+    void goForward() override { step(QStringLiteral("goForward"), 1); }
+    void goHome() override { record(QStringLiteral("goHome"), InternetSettings::kDefaultHomePage); }
+    void goSearch() override { record(QStringLiteral("goSearch"), QStringLiteral("search:")); }
+    void refresh() override { calls.append(QStringLiteral("refresh")); }
     void stop() override;
     QString title() const override { return currentTitle; }
     QString url() const override { return currentAddress; }
@@ -40,7 +40,7 @@ public:
     // page at another address than the current one (a link followed) joins the history.
     void showPage(const QString& pageAddress, const QString& pageTitle);
 
-    QStringList calls;         // "Navigate <address>", "GoBack", "findText <text>", ...
+    QStringList calls;         // "navigate <address>", "goBack", "findText <text>", ...
     QSet<QString> unreachable; // addresses that navigate() refuses with BrowserError
     bool stopFails = false;    // stop() raises BrowserError
     AddressRules::Guard guard = AddressRules::Guard::None;

@@ -68,7 +68,7 @@ public:
 
 class FakeShell : public Shell {
 public:
-    void ControlPanelItem(const QString& name) override { opened.append(name); }
+    void openControlPanelItem(const QString& name) override { opened.append(name); }
 
     QStringList opened;
 };

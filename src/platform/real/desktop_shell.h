@@ -13,7 +13,7 @@ public:
         : m_openInternetOptions(std::move(openInternetOptions))
     {
     }
-    void ControlPanelItem(const QString& name) override;
+    void openControlPanelItem(const QString& name) override;
 
 private:
     std::function<void()> m_openInternetOptions;
