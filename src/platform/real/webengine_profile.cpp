@@ -26,6 +26,9 @@ namespace {
 
 const QString kProfileName = QStringLiteral("brivola");
 constexpr int kPagesReleaseMs = 100;
+// The engine writes the cookies it holds on its own threads once the profile goes; that takes
+// a millisecond or two, longer on a busy machine.
+constexpr int kCookiesWrittenMs = 100;
 // Left in the storage folder by clearing: the site data goes at the next start.
 const QString kClearMark = QStringLiteral("clear-site-data");
 // The folders where the engine keeps what sites stored.
@@ -88,6 +91,13 @@ QString profileFolder(QStandardPaths::StandardLocation location)
     return QStandardPaths::writableLocation(location) + QStringLiteral("/brivola/engine");
 }
 
+void runEngineFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 QString WebEngineProfile::storageFolder()
@@ -124,14 +134,14 @@ WebEngineProfile::WebEngineProfile(const SettingsStore& settings, BrowsingMemory
 
 // Every page of the profile is deleted by now (the windows go before the services), but the
 // engine lets go of them only a moment later; a profile that goes sooner leaves the engine
-// unable to deliver input to the pages of a profile made after it.
+// unable to deliver input to the pages of a profile made after it. A program that ends as soon
+// as the profile goes can end before a cookie set a moment before is written.
 WebEngineProfile::~WebEngineProfile()
 {
     delete m_warmPage; // still there when the program ends before its first page loaded
-    QEventLoop pagesReleased;
-    QTimer::singleShot(kPagesReleaseMs, &pagesReleased, &QEventLoop::quit);
-    pagesReleased.exec();
+    runEngineFor(kPagesReleaseMs);
     delete m_profile;
+    runEngineFor(kCookiesWrittenMs);
     removeEngineDefault(m_engineDefaultFolder);
 }
 
