@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -84,19 +85,38 @@ private slots:
         QTEST(boxes.show(&parent, "Printer Error", buttons, title), "answer");
     }
 
-    // The desktop's own dialog lists text files, and offers the name chosen last.
+    // The desktop's own dialog lists text files. The first save starts in the user's documents,
+    // or at home without them, not where the program was started; later saves offer the name
+    // chosen last.
     void fileDialogFiltersAndRemembers()
     {
-        const QString first = QDir::temp().filePath(QStringLiteral("first.txt"));
+        QTemporaryDir home;
+        const QByteArray userHome = qgetenv("HOME");
+        const QByteArray userConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", userHome);
+            qputenv("XDG_CONFIG_HOME", userConfig);
+        });
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8()); // no named folders
         QtFileDialog dialog(nullptr);
         dialog.setFilter(QStringLiteral("Text Files (*.txt)|*.txt"));
+        QString folder;
+        whenShown<QFileDialog>([&](QFileDialog& shown) { folder = shown.directory().path(); });
+        dialog.showSave();
+        QCOMPARE(folder, home.path());
+
+        const QString first = home.filePath(QStringLiteral("Documents/first.txt"));
+        QDir(home.path()).mkdir(QStringLiteral("Documents"));
         whenShown<QFileDialog>([&](QFileDialog& shown) {
+            folder = shown.directory().path();
             QCOMPARE(shown.acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(shown.nameFilters(), QStringList{"Text Files (*.txt)"});
             shown.selectFile(first);
             QMetaObject::invokeMethod(&shown, "accept"); // "Save"
         });
         dialog.showSave();
+        QCOMPARE(folder, home.filePath(QStringLiteral("Documents")));
         QVERIFY(!dialog.cancelled());
         QString offered;
         whenShown<QFileDialog>(

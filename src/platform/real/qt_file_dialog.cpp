@@ -1,6 +1,20 @@
 #include "platform/real/qt_file_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
+
+namespace {
+
+// Where the first save of the session starts: the user's documents, or the home folder when
+// there are none; not the folder the program happened to be started from.
+QString firstFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
 
 QStringList QtFileDialog::nameFilters(const QString& filter)
 {
@@ -33,7 +47,9 @@ void QtFileDialog::showSave()
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!m_nameFilters.isEmpty())
         dialog.setNameFilters(m_nameFilters);
-    if (!m_fileName.isEmpty())
+    if (m_fileName.isEmpty())
+        dialog.setDirectory(firstFolder());
+    else
         dialog.selectFile(m_fileName);
     m_cancelled = dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty();
     if (!m_cancelled)
