@@ -1,5 +1,24 @@
 #include "platform/refusal_log.h"
 
+namespace {
+
+constexpr qint64 kRepeatSecs = 60;
+
+} // namespace
+
+bool RefusalRepeats::isNew(const QString& record, const QDateTime& now)
+{
+    // A clock set back counts as the minute gone.
+    m_written.removeIf([&now](const auto& written) {
+        const qint64 age = written.value().secsTo(now);
+        return age >= kRepeatSecs || age < 0;
+    });
+    if (m_written.contains(record))
+        return false;
+    m_written.insert(record, now);
+    return true;
+}
+
 namespace RefusalRecord {
 
 namespace {

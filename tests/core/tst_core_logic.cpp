@@ -293,6 +293,22 @@ private slots:
             "which holds the restricted entry \"casino\"");
         const QString longTitle = RefusalRecord::text("t", QString(5000, 'a'), "u", {});
         QVERIFY(longTitle.size() < 400 && longTitle.contains("...\" at u"));
+
+        // The same refusal gets a line once a minute however often it comes; others at once.
+        RefusalRepeats repeats;
+        const QDateTime start(QDate(2026, 12, 7), QTime(5, 0));
+        QList<bool> written;
+        for (const auto& [record, second] : QList<std::pair<QString, int>>{{"a", 0},
+                                                                           {"a", 1},
+                                                                           {"b", 2},
+                                                                           {"a", 59},
+                                                                           {"a", 60},
+                                                                           {"a", 61},
+                                                                           {"b", 30},
+                                                                           {"a", 10}})
+            written.append(repeats.isNew(record, start.addSecs(second)));
+        // The last two come after the clock was set back.
+        QCOMPARE(written, (QList<bool>{true, false, true, false, true, false, false, true}));
     }
 
     // The matcher against a plain search, on words and titles of two letters and NUL, where

@@ -11,7 +11,9 @@ void SyslogRefusalLog::record(const QString& title, const QString& address, cons
         return true;
     }();
     (void)opened;
-    const QString line = RefusalRecord::text(QDateTime::currentDateTime().toString(Qt::ISODate),
-                                             title, address, entry);
+    const QDateTime now = QDateTime::currentDateTime();
+    if (!m_repeats.isNew(RefusalRecord::text({}, title, address, entry), now))
+        return;
+    const QString line = RefusalRecord::text(now.toString(Qt::ISODate), title, address, entry);
     ::syslog(LOG_NOTICE, "%s", line.toUtf8().constData());
 }

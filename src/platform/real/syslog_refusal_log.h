@@ -8,4 +8,7 @@
 class SyslogRefusalLog : public RefusalLog {
 public:
     void record(const QString& title, const QString& address, const QString& entry) override;
+
+private:
+    RefusalRepeats m_repeats;
 };
