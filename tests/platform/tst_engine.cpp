@@ -195,10 +195,10 @@ private slots:
             << Guard::FullScreen << magnet << false << false << true;
         QTest::newRow("full screen: mail link")
             << Guard::FullScreen << "mailto:a@example.com" << true << false << true;
-        // The engine itself keeps a web page from local files, before any question.
+        // The engine itself keeps a web page from local files; that is reported too.
         QTest::newRow("passphrase: local file")
             << Guard::Parent << QUrl::fromLocalFile(QDir::tempPath()).toString() << true << false
-            << false;
+            << true;
     }
 
     // A link to another scheme starts no other program in full-screen mode, and is refused

@@ -303,6 +303,18 @@ void EnginePage::javaScriptAlert(const QUrl& origin, const QString& message)
         QWebEnginePage::javaScriptAlert(origin, message);
 }
 
+// The engine keeps a web page from local files itself, before acceptNavigationRequest() is
+// asked, and says so only on the page's console; a guarded page reports it as its own
+// refusals. A picture or frame from a local file is reported alike.
+void EnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                          const QString& message, int line, const QString& source)
+{
+    static const QString localRefused = QStringLiteral("Not allowed to load local resource: ");
+    if (m_guarded && level == ErrorMessageLevel && message.startsWith(localRefused))
+        emit navigationRefused(QUrl(message.mid(localRefused.size())));
+    QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
+}
+
 bool EnginePage::javaScriptPrompt(const QUrl& origin, const QString& message, const QString& value,
                                   QString* result)
 {

@@ -65,6 +65,8 @@ protected:
     void javaScriptAlert(const QUrl& origin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& value,
                           QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override;
 
 private:
     bool allows(const QUrl& origin, const QString& words);
