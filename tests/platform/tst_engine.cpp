@@ -515,6 +515,7 @@ private slots:
         const QString downloads =
             QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
         QCOMPARE(e.dialogs.offered, QStringList{downloads + "/report.bin"});
+        QVERIFY(QDir(downloads).exists()); // made for a new account, as browsers do
         if (save) {
             QTRY_COMPARE(started.size(), 1);
             auto* download = started[0][0].value<Download*>();

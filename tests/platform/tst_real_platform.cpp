@@ -87,7 +87,7 @@ private slots:
 
     // The desktop's own dialog lists text files. The first save starts in the user's documents,
     // or at home without them, not where the program was started; later saves offer the name
-    // chosen last.
+    // chosen last, in its folder.
     void fileDialogFiltersAndRemembers()
     {
         QTemporaryDir home;
@@ -102,8 +102,15 @@ private slots:
         QtFileDialog dialog(nullptr);
         dialog.setFilter(QStringLiteral("Text Files (*.txt)|*.txt"));
         QString folder;
-        whenShown<QFileDialog>([&](QFileDialog& shown) { folder = shown.directory().path(); });
-        dialog.showSave();
+        QString offered;
+        const auto showAndCancel = [&] {
+            whenShown<QFileDialog>([&](QFileDialog& shown) {
+                folder = shown.directory().path();
+                offered = shown.selectedFiles().value(0);
+            });
+            dialog.showSave();
+        };
+        showAndCancel();
         QCOMPARE(folder, home.path());
 
         const QString first = home.filePath(QStringLiteral("Documents/first.txt"));
@@ -118,13 +125,15 @@ private slots:
         dialog.showSave();
         QCOMPARE(folder, home.filePath(QStringLiteral("Documents")));
         QVERIFY(!dialog.cancelled());
-        QString offered;
-        whenShown<QFileDialog>(
-            [&](QFileDialog& shown) { offered = shown.selectedFiles().value(0); });
-        dialog.showSave();
+        showAndCancel();
         QCOMPARE(offered, first);
         QVERIFY(dialog.cancelled());
         QCOMPARE(dialog.fileName(), first);
+
+        // A name in a folder that does not exist is offered in the documents.
+        dialog.setFileName(home.filePath(QStringLiteral("Missing/report.bin")));
+        showAndCancel();
+        QCOMPARE(offered, home.filePath(QStringLiteral("Documents/report.bin")));
     }
 
     void printerWithoutAPrinterFails()

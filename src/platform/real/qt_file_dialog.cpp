@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 
-// Where the first save of the session starts: the user's documents, or the home folder when
-// there are none; not the folder the program happened to be started from.
+// Where a save starts when the name offered names no folder that exists, as the session's first
+// does: the user's documents, or the home folder when there are none; not the folder the
+// program happened to be started from.
 QString firstFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -47,10 +49,11 @@ void QtFileDialog::showSave()
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!m_nameFilters.isEmpty())
         dialog.setNameFilters(m_nameFilters);
-    if (m_fileName.isEmpty())
-        dialog.setDirectory(firstFolder());
-    else
-        dialog.selectFile(m_fileName);
+    const QFileInfo offered(m_fileName);
+    const bool inAFolder = !m_fileName.isEmpty() && offered.absoluteDir().exists();
+    dialog.setDirectory(inAFolder ? offered.absolutePath() : firstFolder());
+    if (!m_fileName.isEmpty())
+        dialog.selectFile(offered.fileName());
     m_cancelled = dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty();
     if (!m_cancelled)
         m_fileName = dialog.selectedFiles().constFirst();

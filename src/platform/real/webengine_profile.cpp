@@ -206,7 +206,8 @@ void WebEngineProfile::rememberPermission(const QUrl& origin, const QString& fea
 }
 
 // The save dialog shows over the window of the page that asked, starting in the download
-// folder with the name the site suggests. The engine drops a request not accepted here.
+// folder, made if need be, with the name the site suggests. The engine drops a request not accepted
+// here.
 void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
 {
     QWidget* window = EnginePage::windowOf(request->page());
@@ -219,6 +220,7 @@ void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
     }
     const auto dialog = m_fileDialogs.create(window ? window : QApplication::activeWindow());
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(folder); // a new account may not have one yet
     dialog->setFileName(QDir(folder).filePath(request->suggestedFileName()));
     dialog->showSave();
     if (dialog->cancelled()) {
