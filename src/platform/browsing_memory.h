@@ -33,8 +33,9 @@ public:
     // A page was shown; its title may come later.
     virtual void recordVisit(const QUrl& url, const QString& title) = 0;
     virtual void recordTitle(const QUrl& url, const QString& title) = 0;
-    // The visited pages the typed text matches, best first (see HistoryIndex).
-    virtual QList<HistoryPage> completions(const QString& typed, int limit) const = 0;
+    // The visited pages the typed text matches, best first (see HistoryIndex), also those
+    // another copy of the program recorded since.
+    virtual QList<HistoryPage> completions(const QString& typed, int limit) = 0;
     // The visits whose address or title holds the text (every visit for none), newest first.
     virtual QList<HistoryVisit> visits(const QString& search) = 0;
     virtual void removeVisits(const QList<qint64>& ids) = 0;

@@ -120,6 +120,25 @@ private slots:
         QCOMPARE(memory.zoomFactor("a.test"), 2.0);
     }
 
+    // Two copies of the program over one file, as in two sessions: what one writes, and what it
+    // clears, reaches the other's completions, and the other's own visits not written yet stay.
+    void anotherCopysPagesAreOffered()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("shared.sqlite");
+        FakeMessageBox messages;
+        SqliteBrowsingMemory mine(path, messages);
+        SqliteBrowsingMemory other(path, messages);
+        mine.recordVisit(QUrl("https://a.test/mine"), "");
+        other.recordVisit(QUrl("https://a.test/other"), "");
+        other.flush();
+        QStringList offered = addresses(mine.completions("a", 8));
+        offered.sort();
+        QCOMPARE(offered, (QStringList{"https://a.test/mine", "https://a.test/other"}));
+        other.clearHistory();
+        QVERIFY(mine.completions("a", 8).isEmpty());
+    }
+
     // The damaged file is kept aside under a name that says so, and the user told once.
     void damagedDatabaseIsMovedAside()
     {

@@ -28,7 +28,7 @@ void FakeBrowsingMemory::reindex()
     }
 }
 
-QList<HistoryPage> FakeBrowsingMemory::completions(const QString& typed, int limit) const
+QList<HistoryPage> FakeBrowsingMemory::completions(const QString& typed, int limit)
 {
     return m_index.completions(typed, limit);
 }

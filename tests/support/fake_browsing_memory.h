@@ -10,7 +10,7 @@ class FakeBrowsingMemory : public BrowsingMemory {
 public:
     void recordVisit(const QUrl& url, const QString& title) override;
     void recordTitle(const QUrl& url, const QString& title) override;
-    QList<HistoryPage> completions(const QString& typed, int limit) const override;
+    QList<HistoryPage> completions(const QString& typed, int limit) override;
     QList<HistoryVisit> visits(const QString& search) override;
     void removeVisits(const QList<qint64>& ids) override;
     void clearHistory() override;

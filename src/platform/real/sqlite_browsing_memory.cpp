@@ -191,12 +191,35 @@ bool SqliteBrowsingMemory::migrate(QSqlQuery& query, bool readOnly)
 
 bool SqliteBrowsingMemory::loadIndex(QSqlQuery& query)
 {
+    m_index.clear();
+    m_indexVersion = dataVersion();
     if (!query.exec(QStringLiteral("SELECT address, title, visit_count, last_visit FROM pages")))
         return false;
     while (query.next())
         m_index.put({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(),
                      query.value(3).toLongLong()});
     return !query.lastError().isValid();
+}
+
+// Changes with every change another connection writes to the file, not with this one's own.
+qint64 SqliteBrowsingMemory::dataVersion()
+{
+    QSqlQuery query(database());
+    return query.exec(QStringLiteral("PRAGMA data_version")) && query.next()
+               ? query.value(0).toLongLong()
+               : m_indexVersion;
+}
+
+// Another copy of the program, in another session of the user, records into the same file; the
+// index reads the pages again once that copy has written. This copy's visits not written yet
+// are written first, so that the pages read back hold them.
+void SqliteBrowsingMemory::catchUp()
+{
+    if (dataVersion() == m_indexVersion)
+        return;
+    flush();
+    QSqlQuery query(database());
+    loadIndex(query);
 }
 
 void SqliteBrowsingMemory::moveDamagedAside()
@@ -305,8 +328,9 @@ void SqliteBrowsingMemory::flush()
     });
 }
 
-QList<HistoryPage> SqliteBrowsingMemory::completions(const QString& typed, int limit) const
+QList<HistoryPage> SqliteBrowsingMemory::completions(const QString& typed, int limit)
 {
+    catchUp();
     return m_index.completions(typed, limit);
 }
 

@@ -40,7 +40,7 @@ public:
 
     void recordVisit(const QUrl& url, const QString& title) override;
     void recordTitle(const QUrl& url, const QString& title) override;
-    QList<HistoryPage> completions(const QString& typed, int limit) const override;
+    QList<HistoryPage> completions(const QString& typed, int limit) override;
     QList<HistoryVisit> visits(const QString& search) override;
     void removeVisits(const QList<qint64>& ids) override;
     void clearHistory() override;
@@ -68,6 +68,8 @@ private:
     void moveDamagedAside();
     bool migrate(QSqlQuery& query, bool readOnly);
     bool loadIndex(QSqlQuery& query);
+    void catchUp();
+    qint64 dataVersion();
     void queue(const PendingWrite& pending);
     // Runs the writes in one transaction; false, with the user told, when they could not be made.
     bool write(const std::function<bool(QSqlQuery&)>& writes);
@@ -80,6 +82,7 @@ private:
     QString m_openProblem; // why the database last failed to open
     bool m_onDisk = false;
     HistoryIndex m_index;
+    qint64 m_indexVersion = 0; // the file's data version the index was read at
     QList<PendingWrite> m_pending;
     QTimer m_batchTimer;
     QSet<QString> m_told;
