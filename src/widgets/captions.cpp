@@ -67,6 +67,11 @@ bool fitsIn(const QFontMetricsF& metrics, const Room& room)
     return metrics.size(Qt::TextShowMnemonic, room.caption).width() <= room.width;
 }
 
+bool isCutIn(const QWidget* control, const Room& room)
+{
+    return !room.caption.isEmpty() && !fitsIn(QFontMetricsF(control->font()), room);
+}
+
 } // namespace
 
 QFont shrunkUntil(QFont font, const std::function<bool(const QFontMetricsF&)>& fits)
@@ -78,15 +83,14 @@ QFont shrunkUntil(QFont font, const std::function<bool(const QFontMetricsF&)>& f
 
 bool isCut(const QWidget* control)
 {
-    const Room room = roomOf(control);
-    return !room.caption.isEmpty() && !fitsIn(QFontMetricsF(control->font()), room);
+    return isCutIn(control, roomOf(control));
 }
 
 void fit(QWidget* window)
 {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const Room room = roomOf(control);
-        if (!room.caption.isEmpty() && !fitsIn(QFontMetricsF(control->font()), room))
+        if (isCutIn(control, room))
             control->setFont(shrunkUntil(control->font(), [&room](const QFontMetricsF& metrics) {
                 return fitsIn(metrics, room);
             }));

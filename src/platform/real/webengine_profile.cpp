@@ -206,8 +206,8 @@ void WebEngineProfile::rememberPermission(const QUrl& origin, const QString& fea
 }
 
 // The save dialog shows over the window of the page that asked, starting in the download
-// folder, made if need be, with the name the site suggests. The engine drops a request not accepted
-// here.
+// folder, made if need be, with the name the site suggests. The engine drops a request not
+// accepted here.
 void WebEngineProfile::saveDownload(QWebEngineDownloadRequest* request)
 {
     QWidget* window = EnginePage::windowOf(request->page());
